@@ -1,0 +1,25 @@
+# Turns the files of the plug-in's resources folder into one C++ source, so
+# the plug-in module carries them and needs no files beside it.
+# Called as a script: cmake -DOUT=... -DINPUTS="a;b;c" -P embed_resources.cmake
+# A file "Name.type" becomes the resource "Name" of type "type".
+set(_src "// Generated from plugin/resources; do not edit.\n#include \"plugin/support/resources.h\"\n\nnamespace {\n")
+set(_table "")
+set(_i 0)
+foreach(_path IN LISTS INPUTS)
+  get_filename_component(_file "${_path}" NAME)
+  string(REGEX MATCH "^(.*)\\.([^.]*)$" _m "${_file}")
+  set(_name "${CMAKE_MATCH_1}")
+  set(_type "${CMAKE_MATCH_2}")
+  file(READ "${_path}" _hex HEX)
+  string(LENGTH "${_hex}" _hexlen)
+  math(EXPR _size "${_hexlen} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _bytes "${_hex}")
+  string(REGEX REPLACE "((0x..,){24})" "\\1\n    " _bytes "${_bytes}")
+  string(APPEND _src "const unsigned char kRes${_i}[] = {\n    ${_bytes}0x00};\n")
+  string(APPEND _table "    {\"${_name}\", \"${_type}\", kRes${_i}, ${_size}},\n")
+  math(EXPR _i "${_i} + 1")
+endforeach()
+string(APPEND _src "} // namespace\n\nconst PlxResource kPlxResources[] = {\n${_table}    {nullptr, nullptr, nullptr, 0}};\n")
+file(WRITE "${OUT}.tmp" "${_src}")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")

@@ -1,0 +1,2 @@
+// Placeholder until the host lands.
+namespace plx_host_placeholder {}

@@ -1,0 +1,24 @@
+// The plug-in's identity: identifier, version and the constants it hands
+// the host. Defined once here.
+#pragma once
+
+#include "xt/xtsetup.h"
+
+#define kPlxProductName "Plexmoor"
+#define kPlxVersion "6.72"
+#define kPlxCopyrightYear 2017
+
+// The plug-in identifier "BWYA", also its slug-data tag and the owner key
+// of its data in output styles.
+constexpr uint32_t kPlxId = XT_FOURCC('B', 'W', 'Y', 'A');
+constexpr uint32_t kPdfModuleId = XT_FOURCC('X', 'P', 'D', 'F');
+
+constexpr int32_t kPlxPlatform = kXTPlatformLinux;
+// The Linux build registers callbacks the way the Windows build does.
+constexpr int32_t kPlxRegistrationFlags = 5;
+constexpr int32_t kPlxRegistrationPriority = 200;
+constexpr uint32_t kPlxFailure = kXTFailure;
+
+// Line end of every text the plug-in writes (settings file, log,
+// PostScript additions).
+#define kPlxLineEnd "\n"

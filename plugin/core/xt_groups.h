@@ -1,0 +1,36 @@
+// The host function groups the plug-in works through, bound at activation.
+// Each handle points to the host's table of that group's functions; it is
+// null until activation has bound it.
+#pragma once
+
+#include "xt/xtbox.h"
+#include "xt/xtdoc.h"
+#include "xt/xtfile.h"
+#include "xt/xtmemory.h"
+#include "xt/xtpage.h"
+#include "xt/xtsetup.h"
+#include "xt/xtstrings.h"
+
+extern XTSetupRec* xtsetupptr;
+
+extern const XTAccessorStringFuncs* gQXAccessorStringFuncGrpH;
+extern const XTMutableStringFuncs* gQXMutableStringFuncGrpH;
+extern const XTDocFuncs* xtdoc_funchndl;
+extern const XTProjectFuncs* xtproject_funchndl;
+extern const XTFileFuncs* xtfile_funchndl;
+extern const XTPageFuncs* xtpage_funchndl;
+extern const XTMasterFuncs* xtmaster_funchndl;
+extern const XTMemoryFuncs* xtmemory_funchndl;
+extern const XTSpreadFuncs* xtspread_funchndl;
+extern const XTBoxFuncs* xtbox_funchndl;
+extern const XTTextBoxFuncs* xttxtbox_funchndl;
+extern const XTErrorFuncs* xterror_funchndl;
+
+// The binding layer: checks the interface version, then binds every group
+// above into its handle, in order. Returns 0, kXTInterfaceMismatch, or the
+// host's code for the first group that could not be bound (nothing after
+// it is bound then).
+int32_t xtBindFunctionGroups(XTSetupRec* setup);
+
+// Forgets every bound handle (used before a new activation).
+void xtUnbindFunctionGroups();

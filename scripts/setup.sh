@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the examples need on Debian.
+# As root it installs what is missing; otherwise it prints the exact
+# apt-get line and stops.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
+          ghostscript qpdf poppler-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Install them with:" >&2
+    echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+if ! apt-get install -y --no-install-recommends "${missing[@]}"; then
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
