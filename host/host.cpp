@@ -1,2 +1,125 @@
-// Placeholder until the host lands.
-namespace plx_host_placeholder {}
+#include "host/host.h"
+
+#include <dlfcn.h>
+
+#include <cstring>
+
+#include "host/groups.h"
+#include "xt/xtcallbacks.h"
+
+namespace plxhost {
+
+namespace {
+Host* gCurrentHost = nullptr;
+} // namespace
+
+Host::Host(HostOptions options) : options_(std::move(options)), setup_(makeSetupRecord()) {
+    gCurrentHost = this;
+}
+
+Host::~Host() {
+    // A host that shuts down tells its plug-ins before it unloads them.
+    bool anyActive = false;
+    for (const PluginRecord& p : plugins_) anyActive = anyActive || p.active;
+    if (anyActive && !quitSent_) sendQuit();
+    documents_.closeAll();
+    for (PluginRecord& p : plugins_)
+        if (p.module) dlclose(p.module);
+    if (gCurrentHost == this) gCurrentHost = nullptr;
+}
+
+Host* Host::current() { return gCurrentHost; }
+
+int32_t Host::loadPlugin(const std::string& modulePath, std::string* error) {
+    void* module = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        if (error) *error = modulePath + ": cannot load the plug-in (" + dlerror() + ")";
+        return -1;
+    }
+    auto entry = reinterpret_cast<XTActivateCallbackProc>(dlsym(module, "XTActivateCallback"));
+    if (!entry) {
+        if (error) *error = modulePath + ": the module exports no XTActivateCallback";
+        dlclose(module);
+        return -1;
+    }
+    plugins_.push_back(PluginRecord{});
+    plugins_.back().path = modulePath;
+    plugins_.back().module = module;
+    return activate(plugins_.back(), entry);
+}
+
+int32_t Host::attachPlugin(XTActivateCallbackProc entry, const std::string& name) {
+    plugins_.push_back(PluginRecord{});
+    plugins_.back().path = name;
+    return activate(plugins_.back(), entry);
+}
+
+int32_t Host::activate(PluginRecord& record, XTActivateCallbackProc entry) {
+    loading_ = &record;
+    record.entryResult = entry(&setup_);
+    loading_ = nullptr;
+    if (record.entryResult != 0) return record.entryResult;
+    if (record.reserveIds) {
+        XTReserveIdsRec rec{sizeof(XTReserveIdsRec), [](int32_t count, uint32_t* firstId) -> int32_t {
+                                if (count < 1 || !firstId) return kXTParamErr;
+                                *firstId = Host::current()->callbacks().reserveIds(count);
+                                return 0;
+                            }};
+        record.reserveIds(&rec);
+    }
+    if (!record.activate) return kXTFailure;
+    record.activationResult = record.activate(&setup_);
+    record.active = record.activationResult == 0;
+    return record.activationResult;
+}
+
+int Host::sendCallback(int32_t code, void* record) {
+    auto* header = static_cast<XTCBHeader*>(record);
+    header->cbCode = code;
+    header->reserved = 0;
+    return callbacks_.call(code, record);
+}
+
+void Host::sendLanguage(uint16_t languageCode) {
+    XTLanguageRec rec{};
+    rec.language = languageCode;
+    sendCallback(kXTCBLanguage, &rec);
+}
+
+void Host::sendSettingsCheck() {
+    XTBasicCBRec rec{};
+    sendCallback(kXTCBSettingsCheck, &rec);
+}
+
+void Host::sendQuit() {
+    quitSent_ = true;
+    XTBasicCBRec rec{};
+    sendCallback(kXTCBQuit, &rec);
+}
+
+void Host::reportError(int16_t code, const std::string& text) {
+    errors_.push_back(HostError{code, text.empty() ? hostErrorText(code) : text});
+}
+
+uint8_t Host::pdfSetting(int32_t which) const {
+    return which >= 0 && which < 4 ? pdfSettings_[which] : 0;
+}
+
+bool Host::setPdfSetting(int32_t which, uint8_t value) {
+    if (which < 0 || which >= 4) return false;
+    pdfSettings_[which] = value;
+    return true;
+}
+
+std::string hostErrorText(int16_t code) {
+    switch (code) {
+    case kXTParamErr: return "Error -50: an invalid value was given.";
+    case kXTFileNotFoundErr: return "Error -43: the file was not found.";
+    case kXTIOErr: return "Error -36: the file could not be read or written.";
+    case kXTMemFullErr: return "Error -108: there is not enough memory.";
+    case static_cast<int16_t>(kXTNotFoundErr): return "Error -1728: the item was not found.";
+    default: return "Error " + std::to_string(code) + ".";
+    }
+}
+
+} // namespace plxhost

@@ -1,0 +1,109 @@
+// Page, master-page and spread groups.
+#include <cmath>
+#include <cstring>
+
+#include "host/groups.h"
+#include "host/host.h"
+#include "host/host_objects.h"
+
+namespace plxhost {
+
+namespace {
+
+Documents& docs() { return Host::current()->documents(); }
+
+Fixed toFixed(double points) { return static_cast<Fixed>(std::lround(points * kFixedOne)); }
+
+int16_t numPages(int32_t docRef) {
+    Layout* l = docs().layout(docRef);
+    return l ? static_cast<int16_t>(l->numPages) : 0;
+}
+
+int32_t pageNumForLabel(QXStringRef label, int16_t* page) {
+    Layout* l = docs().front();
+    if (!l || !label || !page) return kXTParamErr;
+    std::string text = hostStringUtf8(label);
+    for (int p = 1; p <= l->numPages; ++p) {
+        if (pageLabel(*l, p) == text) {
+            *page = static_cast<int16_t>(p);
+            return 0;
+        }
+    }
+    return kXTNotFoundErr;
+}
+
+int32_t labelForPage(int16_t internalPage, QXStringRef* label) {
+    if (!label) return kXTParamErr;
+    *label = nullptr;
+    Layout* l = docs().front();
+    if (!l) return kXTParamErr;
+    int masters = static_cast<int>(l->masters.size());
+    if (internalPage >= 1 && internalPage <= masters) {
+        *label = newHostStringUtf8(l->masters[static_cast<size_t>(internalPage - 1)]);
+        return 0;
+    }
+    int page = internalPage - masters;
+    if (page < 1 || page > l->numPages) return kXTParamErr;
+    *label = newHostStringUtf8(pageLabel(*l, page));
+    return 0;
+}
+
+int32_t getPageNumData(DocViewRef view, int16_t page, int16_t, XTPageNumData* out) {
+    Layout* l = docs().findView(view);
+    int spread = 0, place = 0;
+    if (!l || !out || !spreadOfPage(*l, page, &spread, &place)) return kXTParamErr;
+    *out = XTPageNumData{};
+    out->spreadNum = static_cast<int16_t>(spread);
+    out->pageInSpread = static_cast<int16_t>(place);
+    out->absPage = page;
+    return 0;
+}
+
+int16_t numMasterPages(int32_t docRef) {
+    Layout* l = docs().layout(docRef);
+    return l ? static_cast<int16_t>(l->masters.size()) : 0;
+}
+
+XTHandle pagesOfSpread(int32_t docRef, int16_t spreadNum) {
+    Layout* l = docs().layout(docRef);
+    if (!l || spreadNum < 1 || static_cast<size_t>(spreadNum) > l->spreads.size()) return nullptr;
+    const std::vector<int>& pages = l->spreads[static_cast<size_t>(spreadNum - 1)];
+    XTHandle h = newHandle(static_cast<int32_t>(pages.size() * sizeof(int16_t)));
+    if (!h) return nullptr;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        int16_t p = static_cast<int16_t>(pages[i]);
+        std::memcpy(&h->bytes[i * sizeof(int16_t)], &p, sizeof p);
+    }
+    return h;
+}
+
+int32_t pageRectToSpread(int32_t docRef, const XTPageNumData* page, fixedrect* rect) {
+    Layout* l = docs().layout(docRef);
+    if (!l || !page || !rect || page->spreadNum < 1 ||
+        static_cast<size_t>(page->spreadNum) > l->spreads.size())
+        return kXTParamErr;
+    // Pages of a spread sit side by side; a page's left edge lies as many
+    // page widths right of the spread's origin as there are pages left of it.
+    Fixed dx = toFixed(l->pageWidth * page->pageInSpread);
+    rect->left += dx;
+    rect->right += dx;
+    return 0;
+}
+
+int16_t numSpreads(int32_t docRef) {
+    Layout* l = docs().layout(docRef);
+    return l ? static_cast<int16_t>(l->spreads.size()) : 0;
+}
+
+} // namespace
+
+const XTPageFuncs kPageGroup = {
+    sizeof(XTPageFuncs), numPages, pageNumForLabel, labelForPage, getPageNumData,
+};
+
+const XTMasterFuncs kMasterGroup = {sizeof(XTMasterFuncs), numMasterPages};
+
+const XTSpreadFuncs kSpreadGroup = {sizeof(XTSpreadFuncs), pagesOfSpread, pageRectToSpread,
+                                    numSpreads};
+
+} // namespace plxhost

@@ -1,0 +1,83 @@
+// The host's documents: a project (one file) holds layouts; a layout has
+// pages of one size, master pages, sections that name its pages, spreads
+// and boxes. Slug data can be kept in a layout and in each box.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "xt/xttypes.h"
+
+// Slug data: byte blocks under 32-bit tags. The address of a store is the
+// holder reference the box group hands out.
+struct XTSlugHolder_ {
+    std::map<uint32_t, std::string> data;
+};
+
+// A view of a layout; its address is the layout's DocViewRef.
+struct XTDocView_ {
+    int32_t docRef = -1;
+};
+
+namespace plxhost {
+
+struct Section {
+    int firstPage = 1;      // absolute page where the section starts
+    int start = 1;          // number of its first page
+    char format = '1';      // '1', 'i', 'I', 'a' or 'A'
+    std::string prefix;
+};
+
+struct Box;
+
+struct Layout {
+    int32_t docRef = -1;
+    std::string name;
+    double pageWidth = 612;  // points
+    double pageHeight = 792;
+    int numPages = 1;
+    std::vector<std::string> masters;
+    std::vector<Section> sections;          // ascending first pages, the first at page 1
+    std::vector<std::vector<int>> spreads;  // pages of each spread, left to right
+    std::vector<std::unique_ptr<Box>> boxes;
+    int currentPage = 1;
+    Box* selectedBox = nullptr;
+    XTSlugHolder_ slugs;
+    XTDocView_ view;
+};
+
+// The address of a Box is its boxid.
+struct Box {
+    int id = 0;
+    int page = 1;           // page the box lies on
+    double x = 0, y = 0;    // top-left corner in the page's coordinates (points, y down)
+    double width = 0, height = 0;
+    double fill = -1;       // gray level 0..1, negative = no fill
+    std::string text;
+    Layout* layout = nullptr;
+    XTSlugHolder_ slugs;     // the box's own holder
+    XTSlugHolder_ textSlugs; // its second holder
+};
+
+struct Project {
+    int32_t projRef = -1;
+    std::string path;  // absolute path of the project file; empty = never saved
+    std::string name;  // file name with extension
+    std::vector<std::unique_ptr<Layout>> layouts;
+    int currentLayout = 0; // index of the layout shown when the project opens
+    bool changed = false;
+};
+
+// The label a layout shows for an absolute page (section numbering).
+std::string pageLabel(const Layout& layout, int page);
+// Number formatted in a section format: 1 decimal, i/I roman, a/A letters.
+std::string formatPageNumber(int number, char format);
+
+// Spread (1-based) holding a page, and the page's 0-based place in it;
+// false for a page that lies on no spread.
+bool spreadOfPage(const Layout& layout, int page, int* spread, int* place);
+
+} // namespace plxhost
