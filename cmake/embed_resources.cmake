@@ -1,11 +1,12 @@
 # Turns the files of the plug-in's resources folder into one C++ source, so
 # the plug-in module carries them and needs no files beside it.
-# Called as a script: cmake -DOUT=... -DINPUTS="a;b;c" -P embed_resources.cmake
+# Called as a script: cmake -DOUT=... -DINPUTS="a|b|c" -P embed_resources.cmake
 # A file "Name.type" becomes the resource "Name" of type "type".
 set(_src "// Generated from plugin/resources; do not edit.\n#include \"plugin/support/resources.h\"\n\nnamespace {\n")
 set(_table "")
 set(_i 0)
-foreach(_path IN LISTS INPUTS)
+string(REPLACE "|" ";" _inputs "${INPUTS}")
+foreach(_path IN LISTS _inputs)
   get_filename_component(_file "${_path}" NAME)
   string(REGEX MATCH "^(.*)\\.([^.]*)$" _m "${_file}")
   set(_name "${CMAKE_MATCH_1}")

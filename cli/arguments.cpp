@@ -1,0 +1,66 @@
+#include <cstdio>
+#include <set>
+
+#include "cli/commands.h"
+
+namespace plxcli {
+
+namespace {
+
+// Options that take a value; every other known option is a flag.
+const std::set<std::string> kValueOptions = {"--lang"};
+const std::set<std::string> kFlagOptions = {"--help", "--version"};
+
+} // namespace
+
+bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+            std::string name = word, value;
+            size_t eq = word.find('=');
+            bool inlineValue = eq != std::string::npos;
+            if (inlineValue) {
+                name = word.substr(0, eq);
+                value = word.substr(eq + 1);
+            }
+            if (kValueOptions.count(name)) {
+                if (!inlineValue) {
+                    if (i + 1 >= argc) {
+                        *error = name + " needs a value";
+                        return false;
+                    }
+                    value = argv[++i];
+                }
+            } else if (!kFlagOptions.count(name) || inlineValue) {
+                *error = "unknown option " + word;
+                return false;
+            }
+            out->options[name] = value;
+        } else if (out->command.empty()) {
+            out->command = word;
+        } else {
+            out->positional.push_back(word);
+        }
+    }
+    return true;
+}
+
+SessionOptions sessionOptions(const Arguments& args) {
+    SessionOptions s;
+    auto lang = args.options.find("--lang");
+    if (lang != args.options.end() && lang->second == "de") s.language = 3;
+    return s;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "plexmoor: %s\nTry 'plexmoor --help'.\n", message.c_str());
+    return kExitUsage;
+}
+
+int failure(const std::string& message) {
+    std::fprintf(stderr, "plexmoor: %s\n", message.c_str());
+    return kExitFailed;
+}
+
+} // namespace plxcli

@@ -1,0 +1,44 @@
+#include "cli/session.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace plxcli {
+
+std::string defaultPluginPath() {
+    if (const char* env = std::getenv("PLEXMOOR_PLUGIN"); env && *env) return env;
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return "Plexmoor.so";
+    return (exe.parent_path().parent_path() / "lib" / "Plexmoor.so").lexically_normal().string();
+}
+
+Session::Session(const SessionOptions& options)
+    : options_(options), host_(options.host), pluginPath_(defaultPluginPath()) {}
+
+Session::~Session() = default;
+
+bool Session::start(std::string* error) {
+    std::string loadError;
+    activation_ = host_.loadPlugin(pluginPath_, &loadError);
+    if (activation_ == -1 && !loadError.empty()) {
+        if (error) *error = loadError;
+        return false;
+    }
+    if (activation_ != 0) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(activation_));
+        if (error) *error = pluginPath_ + ": the plug-in refused to start (" + code + ")";
+        return false;
+    }
+    // A host reports its language once the plug-in is active, and checks
+    // for changed settings whenever it comes to the front.
+    host_.sendLanguage(options_.language);
+    host_.sendSettingsCheck();
+    return true;
+}
+
+} // namespace plxcli

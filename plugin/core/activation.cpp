@@ -1,0 +1,34 @@
+#include "plugin/core/lifecycle.h"
+#include "plugin/core/module_info.h"
+#include "plugin/core/pdf_module.h"
+#include "plugin/core/plexmoor.h"
+#include "plugin/core/xt_groups.h"
+#include "xt/xtcallbacks.h"
+
+namespace {
+
+void registerCallback(int32_t code, XTCallbackProc proc) {
+    xtsetupptr->registerCallback(code, proc, kPlxRegistrationFlags, kPlxRegistrationPriority, 0);
+}
+
+} // namespace
+
+int32_t activateCallback(XTSetupRec* setup) {
+    if (!setup) return static_cast<int32_t>(kPlxFailure);
+    xtsetupptr = setup;
+
+    // Without every group the plug-in works through it cannot run at all;
+    // nothing after a failed binding is set up.
+    xtUnbindFunctionGroups();
+    if (xtBindFunctionGroups(setup) != 0) return static_cast<int32_t>(kPlxFailure);
+
+    // The PDF module is optional: exports simply skip its setting without it.
+    lookUpPdfModule(setup);
+
+    findModulePath();
+
+    registerCallback(kXTCBLanguage, languageCallback);
+    registerCallback(kXTCBSettingsCheck, settingsCheckCallback);
+    registerCallback(kXTCBQuit, quitCallback);
+    return 0;
+}

@@ -1,0 +1,17 @@
+#include "plugin/core/lifecycle.h"
+#include "plugin/support/mystrings.h"
+#include "xt/xtcallbacks.h"
+
+int32_t languageCallback(void* cbRecord) {
+    if (!cbRecord) return 0;
+    gLanguage = languageFromHost(static_cast<XTLanguageRec*>(cbRecord)->language);
+    setupMyStrings();
+    return 0;
+}
+
+int32_t settingsCheckCallback(void*) { return 0; }
+
+int32_t quitCallback(void*) {
+    // The Linux build keeps no controller object; nothing is saved at quit.
+    return 0;
+}

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/project_file.h"
+#include "tests/common/plugin_host.h"
+
+using plxhost::parseProject;
+
+namespace {
+
+std::string errorOf(const std::string& text) {
+    std::string error;
+    EXPECT_EQ(parseProject(text, "bad.proj", &error), nullptr) << text;
+    return error;
+}
+
+} // namespace
+
+TEST(HostProjectFile, ExampleCatalogHasRomanFrontMatterAndFacingSpreads) {
+    std::string error;
+    auto project = plxhost::readProjectFile(plxtest::sourcePath("examples/Catalog.proj"), &error);
+    ASSERT_NE(project, nullptr) << error;
+    EXPECT_EQ(project->name, "Catalog.proj");
+    EXPECT_EQ(project->path.front(), '/');
+    ASSERT_GE(project->layouts.size(), 1u);
+    const plxhost::Layout& spring = *project->layouts[static_cast<size_t>(project->currentLayout)];
+    EXPECT_EQ(spring.name, "Spring");
+    EXPECT_EQ(spring.numPages, 12);
+    EXPECT_EQ(plxhost::pageLabel(spring, 1), "i");
+    EXPECT_EQ(plxhost::pageLabel(spring, 4), "iv");
+    EXPECT_EQ(plxhost::pageLabel(spring, 5), "1");
+    EXPECT_EQ(plxhost::pageLabel(spring, 12), "8");
+    ASSERT_EQ(spring.spreads.size(), 7u);
+    EXPECT_EQ(spring.spreads[0], std::vector<int>{1});
+    EXPECT_EQ(spring.spreads[1], (std::vector<int>{2, 3}));
+    EXPECT_EQ(spring.spreads[6], std::vector<int>{12});
+    ASSERT_NE(spring.selectedBox, nullptr);
+    EXPECT_FALSE(spring.boxes.empty());
+}
+
+TEST(HostProjectFile, SyntaxAndDefaults) {
+    std::string error;
+    auto p = parseProject("# comment\r\n\xEF\xBB\xBFlayout \"A \\\"q\\\" b\"\n pages 3 # trailing\n"
+                          " spread 1 2\n spread 3\n"
+                          " section 2 start=10 format=A prefix=\"P \"\n"
+                          " data BWYA hex=0041ff\n data ABCD \"text\"\n"
+                          " box 5 page=3 x=1 y=2 w=3 h=4 text=\"a b\" selected\n",
+                          "ok.proj", &error);
+    // The byte-order mark is only skipped at the very start of the file.
+    EXPECT_EQ(p, nullptr);
+    p = parseProject("\xEF\xBB\xBFlayout \"A \\\"q\\\" b\"\n pages 3 # trailing\n"
+                     " spread 1 2\n spread 3\n"
+                     " section 2 start=10 format=A prefix=\"P \"\n"
+                     " data BWYA hex=0041ff\n data ABCD \"text\"\n"
+                     " box 5 page=3 x=1 y=2 w=3 h=4 text=\"a b\" selected\n",
+                     "ok.proj", &error);
+    ASSERT_NE(p, nullptr) << error;
+    const plxhost::Layout& l = *p->layouts[0];
+    EXPECT_EQ(l.name, "A \"q\" b");
+    EXPECT_EQ(l.masters, std::vector<std::string>{"A-Master"});
+    EXPECT_EQ(l.pageWidth, 612);
+    EXPECT_EQ(plxhost::pageLabel(l, 1), "1");
+    EXPECT_EQ(plxhost::pageLabel(l, 2), "P J");
+    EXPECT_EQ(plxhost::pageLabel(l, 3), "P K");
+    EXPECT_EQ(l.spreads.size(), 2u);
+    EXPECT_EQ(l.slugs.data.at(XT_FOURCC('B', 'W', 'Y', 'A')), std::string("\0A\xff", 3));
+    EXPECT_EQ(l.slugs.data.at(XT_FOURCC('A', 'B', 'C', 'D')), "text");
+    ASSERT_EQ(l.boxes.size(), 1u);
+    EXPECT_EQ(l.selectedBox, l.boxes[0].get());
+    EXPECT_EQ(l.boxes[0]->text, "a b");
+}
+
+TEST(HostProjectFile, ErrorsNameTheFileTheLineAndTheFault) {
+    EXPECT_EQ(errorOf(""), "bad.proj:0: the project has no layout");
+    EXPECT_EQ(errorOf("pages 3\n"), "bad.proj:1: \"pages\" must follow a \"layout\" line");
+    EXPECT_EQ(errorOf("layout \"A\"\n\n  pages zero\n"),
+              "bad.proj:3: the page count must be a whole number, not \"zero\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 0\n"),
+              "bad.proj:2: the page count must be from 1 to 9999, not 0");
+    EXPECT_EQ(errorOf("layout \"A\"\n"), "bad.proj:1: layout \"A\" has no \"pages\" line");
+    EXPECT_EQ(errorOf("layout \"A\n"), "bad.proj:1: unterminated quoted text");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n frobnicate\n"),
+              "bad.proj:3: unknown keyword \"frobnicate\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n section 1 format=x\n"),
+              "bad.proj:3: a section's format is 1, i, I, a or A, not \"x\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n box 1 page=3 w=1 h=1\n"),
+              "bad.proj:3: the box lies on page 3 of a 2-page layout");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n box 1 w=1 h=1 selected\n box 2 w=1 h=1 selected\n"),
+              "bad.proj:4: only one box of a layout can be selected");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n box 1 w=1 h=1\n box 1 w=1 h=1\n"),
+              "bad.proj:4: a second box has the id 1");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 3\n spread 1\n spread 3 2\n"),
+              "bad.proj:4: spreads must list the pages in order; expected page 2, found 3");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 3\n spread 1 2\n"),
+              "bad.proj:3: the spreads end at page 2 of 3");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\nlayout \"A\"\n"),
+              "bad.proj:3: a second layout is named \"A\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\ncurrent-layout \"B\"\n"),
+              "bad.proj:3: no layout is named \"B\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\n data BWY \"x\"\n"),
+              "bad.proj:3: a data tag has four characters, not \"BWY\"");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\n data BWYA hex=0g\n"),
+              "bad.proj:3: not a hex digit: 'g'");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 2\n current-page 3\n"),
+              "bad.proj:3: the current page is past the last page");
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1 2\n"), "bad.proj:2: \"pages\" takes 1 value, not 2");
+}
+
+TEST(HostProjectFile, UnreadableFileNamesTheFile) {
+    std::string error;
+    EXPECT_EQ(plxhost::readProjectFile("/nonexistent/x.proj", &error), nullptr);
+    EXPECT_EQ(error, "/nonexistent/x.proj: cannot read the project file");
+}
+
+TEST(HostPageLabels, NumberFormats) {
+    using plxhost::formatPageNumber;
+    EXPECT_EQ(formatPageNumber(4, 'i'), "iv");
+    EXPECT_EQ(formatPageNumber(1994, 'I'), "MCMXCIV");
+    EXPECT_EQ(formatPageNumber(4000, 'i'), "4000");
+    EXPECT_EQ(formatPageNumber(1, 'a'), "a");
+    EXPECT_EQ(formatPageNumber(26, 'A'), "Z");
+    EXPECT_EQ(formatPageNumber(27, 'a'), "aa");
+    EXPECT_EQ(formatPageNumber(53, 'A'), "BA");
+    EXPECT_EQ(formatPageNumber(12, '1'), "12");
+}
