@@ -62,6 +62,9 @@ class Host {
     // The set-up record entries plug-ins called, by name, in order.
     const std::vector<std::string>& setupCalls() const { return setupCalls_; }
     void noteSetupCall(const char* name) { setupCalls_.push_back(name); }
+    // Every group bound so far, by identifier, in order.
+    const std::vector<uint32_t>& boundGroups() const { return boundGroups_; }
+    void noteBoundGroup(uint32_t id) { boundGroups_.push_back(id); }
 
     CallbackRegistry& callbacks() { return callbacks_; }
     // Calls the callbacks of a code; returns how many were called. The
@@ -97,6 +100,7 @@ class Host {
     PluginRecord* loading_ = nullptr;
     bool quitSent_ = false;
     std::vector<std::string> setupCalls_;
+    std::vector<uint32_t> boundGroups_;
     CallbackRegistry callbacks_;
     Documents documents_;
     std::vector<HostError> errors_;

@@ -50,6 +50,7 @@ int32_t bindFuncGroup(uint32_t groupId, const void** handle, int32_t, int32_t) {
     const GroupEntry* g = findGroup(groupId);
     if (!g || host().options().refuseGroup == g->name) return kXTNotFoundErr;
     *handle = g->table;
+    host().noteBoundGroup(groupId);
     return 0;
 }
 
