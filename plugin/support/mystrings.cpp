@@ -87,25 +87,16 @@ char* translateString(char* text, char* dst) {
         dst[0] = 0;
         return dst;
     }
-    char key[kMyStringSize];
     size_t len = strlen(text);
     size_t suffixLen = suffixLength(text, len);
-    char suffix[kEllipsisLen + 1] = {};
-    memcpy(suffix, text + len - suffixLen, suffixLen);
-    // The key goes through a buffer of its own, so text may alias dst and
-    // is never altered.
-    size_t keyLen = len - suffixLen;
-    if (keyLen >= sizeof key) {
-        // Longer than any key can be: shown as it is, within the bound.
-        return getString(text, dst);
-    }
-    memcpy(key, text, keyLen);
-    key[keyLen] = 0;
-    getString(key, dst);
+    // Key and suffix are copied out first, so text may alias dst and is
+    // never altered.
+    std::string key(text, len - suffixLen);
+    std::string suffix(text + len - suffixLen, suffixLen);
+    getString(key.c_str(), dst);
     size_t room = static_cast<size_t>(kMyStringSize - 1) - suffixLen;
-    size_t textLen = strlen(dst);
-    dst[utf8CutLength(dst, textLen, room)] = 0;
-    appendText(dst, kMyStringSize, suffix);
+    dst[utf8CutLength(dst, strlen(dst), room)] = 0;
+    appendText(dst, kMyStringSize, suffix.c_str());
     return dst;
 }
 
