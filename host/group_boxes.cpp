@@ -27,11 +27,13 @@ int32_t getBoxBounds(boxid box, fixedrect* bounds) {
     if (!b || !bounds) return kXTParamErr;
     int spread = 0, place = 0;
     spreadOfPage(*b->layout, b->page, &spread, &place);
-    double dx = b->layout->pageWidth * place;
+    // Print space: the spread's coordinates with the origin one point above
+    // and left of its top-left corner.
+    double dx = b->layout->pageWidth * place + 1;
     auto fx = [](double v) { return static_cast<Fixed>(std::lround(v * kFixedOne)); };
-    bounds->top = fx(b->y);
+    bounds->top = fx(b->y + 1);
     bounds->left = fx(b->x + dx);
-    bounds->bottom = fx(b->y + b->height);
+    bounds->bottom = fx(b->y + 1 + b->height);
     bounds->right = fx(b->x + dx + b->width);
     return 0;
 }

@@ -13,7 +13,8 @@ typedef struct XTBoxFuncs {
     boxid (*getCurBox)(void);
     /* Layout that holds a box, or -1 (always written). */
     int32_t (*getBoxDocRef)(boxid box, int32_t* docRef);
-    /* Bounding rectangle of a box in the coordinates of its spread. */
+    /* Bounding rectangle of a box in print space (xtoutput.h): its spread's
+     * coordinates offset by one point on both axes. */
     int32_t (*getBoxBounds)(boxid box, fixedrect* bounds);
     /* Where slug data of a box / of a layout is kept; NULL for NULL or an
      * unknown reference. Owned by the host. */
