@@ -6,6 +6,13 @@
 
 bool copyText(char* dst, size_t capacity, const char* src) {
     if (!dst || capacity == 0) return false;
+    if (src == dst) {
+        // Already in place: only the bound applies.
+        size_t len = strnlen(dst, capacity);
+        size_t keep = utf8CutLength(dst, len, capacity - 1);
+        dst[keep] = 0;
+        return keep == len;
+    }
     dst[0] = 0;
     return appendText(dst, capacity, src);
 }

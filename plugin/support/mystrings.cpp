@@ -72,11 +72,8 @@ char* getString(const char* key, char* dst) {
         // The 250-byte cut may have split the last character.
         trimPartialUTF8(text);
         copyText(dst, kMyStringSize, text);
-    } else if (key != dst) {
-        copyText(dst, kMyStringSize, key);
     } else {
-        // The key is already in dst; only the length bound applies.
-        dst[utf8CutLength(dst, strnlen(dst, kMyStringSize), kMyStringSize - 1)] = 0;
+        copyText(dst, kMyStringSize, key);
     }
     return dst;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 TEST(SupportTextConv, UTF8ToHost_is_whole_or_nothing) {
     char dst[16] = "old";
@@ -12,34 +11,28 @@ TEST(SupportTextConv, UTF8ToHost_is_whole_or_nothing) {
     strcpy(dst, "old");
     EXPECT_FALSE(UTF8ToHost(dst, "bad\xC0\xAF", sizeof dst)); // invalid: untouched
     EXPECT_STREQ("old", dst);
-    EXPECT_FALSE(UTF8ToHost(dst, nullptr, sizeof dst));
-    EXPECT_STREQ("old", dst);
-    EXPECT_FALSE(UTF8ToHost(dst, "\xE2\x88\x9E", sizeof dst)); // ∞ has no byte
+    EXPECT_FALSE(UTF8ToHost(dst, "\xE2\x88\x9E", sizeof dst)); // no byte for ∞
     EXPECT_STREQ("", dst);
     strcpy(dst, "old");
-    EXPECT_FALSE(UTF8ToHost(dst, "abcd", 4)); // no room for the terminator
+    EXPECT_FALSE(UTF8ToHost(dst, "abcd", 4));
     EXPECT_STREQ("", dst);
-
-    char text[16] = "\xE2\x80\x9Equote\xE2\x80\x9C"; // „quote“
+    char text[16] = "\xE2\x80\x9Equote\xE2\x80\x9C"; // „quote“, in place
     EXPECT_TRUE(UTF8ToHost(text, sizeof text));
     EXPECT_STREQ("\x84quote\x93", text);
 }
 
-TEST(SupportTextConv, HostToUTF8_grows_within_capacity) {
+TEST(SupportTextConv, HostToUTF8_within_capacity) {
     char text[9] = "\xE9t\xE9\x80"; // été€ needs exactly 9 bytes as UTF-8
     EXPECT_TRUE(HostToUTF8(text, sizeof text));
     EXPECT_STREQ("\xC3\xA9t\xC3\xA9\xE2\x82\xAC", text);
-    char small[8] = "\xE9\xE9\xE9\xE9"; // needs 9 bytes as UTF-8
+    char small[8] = "\xE9\xE9\xE9\xE9";
     EXPECT_FALSE(HostToUTF8(small, sizeof small));
     EXPECT_STREQ("", small);
-    char unterminated[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_FALSE(HostToUTF8(unterminated, sizeof unterminated));
 }
 
 TEST(SupportTextConv, ellipsis_is_appended_within_the_buffer) {
     char word[8] = "Word";
     EXPECT_TRUE(addEllipsisToString(word, sizeof word));
-    EXPECT_EQ(7u, strlen(word));
     EXPECT_STREQ("Word\xE2\x80\xA6", word);
     char tight[7] = "Word";
     EXPECT_TRUE(addEllipsisToString(tight, sizeof tight));
@@ -49,46 +42,26 @@ TEST(SupportTextConv, ellipsis_is_appended_within_the_buffer) {
     EXPECT_STREQ("\xC3\xA4\xE2\x80\xA6", umlauts);
     char tiny[3] = "ab";
     EXPECT_FALSE(addEllipsisToString(tiny, sizeof tiny));
-    EXPECT_STREQ("ab", tiny);
 }
 
 TEST(SupportTextConv, findstr_stays_inside_the_range) {
     const char data[] = {'%', 'P', 'D', 'F', 0, 'x', 'E', 'O', 'F', '!'};
-    EXPECT_EQ(data + 6, findstr(data, "EOF", 9)); // ends on the last byte of the range
+    EXPECT_EQ(data + 6, findstr(data, "EOF", 9)); // ends on the range's last byte
     EXPECT_EQ(nullptr, findstr(data, "EOF!", 9)); // would reach past it
-    EXPECT_EQ(data + 6, findstr(data, "EOF!", 10));
-    EXPECT_EQ(data, findstr(data, "%PDF", 4));
-    EXPECT_EQ(nullptr, findstr(data, "EOF", 0));
     EXPECT_EQ(nullptr, findstr(data, "EOF", -5));
-    EXPECT_EQ(nullptr, findstr(nullptr, "EOF", 9));
 }
 
-TEST(SupportTextConv, wstr_primitives) {
-    const uint16_t abc[] = {'a', 'b', 'c', 0};
-    const uint16_t bc[] = {'b', 'c', 0};
-    const uint16_t abd[] = {'a', 'b', 'd', 0};
-    EXPECT_EQ(3u, wstrlen(abc));
-    EXPECT_EQ(0u, wstrlen(nullptr));
-    uint16_t buf[8] = {'z', 'z', 0};
-    wstrcpy(buf, nullptr);
-    EXPECT_EQ(0, buf[0]);
-    wstrcat(wstrcpy(buf, abc), bc);
-    EXPECT_EQ(5u, wstrlen(buf));
-    EXPECT_EQ(abc + 1, wstrchr(abc, 'b'));
-    EXPECT_EQ(nullptr, wstrchr(abc, 'x'));
-    EXPECT_EQ(0, wstrcmp(abc, abc));
-    EXPECT_EQ(-1, wstrcmp(abc, bc));
+TEST(SupportTextConv, wstr_comparisons_and_bounded_copies) {
+    const uint16_t abc[] = {'a', 'b', 'c', 0}, bc[] = {'b', 'c', 0}, abd[] = {'a', 'b', 'd', 0};
+    EXPECT_EQ(-1, wstrcmp(abc, bc)); // lengths differ
     EXPECT_LT(wstrcmp(abc, abd), 0);
     EXPECT_EQ(0, wstrncmp(abc, abd, 2));
     EXPECT_EQ(-1, wstrncmp(abc, bc, 3));
-    EXPECT_EQ(abc + 1, wstrstr(abc, bc));
     EXPECT_EQ(nullptr, wstrstr(bc, abc));
-    // The bounded forms cut, and never split a surrogate pair.
     uint16_t small[4];
     wstrcat(wstrcpy(small, abc, 4), bc, 4);
     EXPECT_EQ(3u, wstrlen(small));
     const uint16_t pair[] = {'x', 0xD83D, 0xDE00, 0};
     uint16_t two[3];
-    wstrcpy(two, pair, 3);
-    EXPECT_EQ(1u, wstrlen(two));
+    EXPECT_EQ(1u, wstrlen(wstrcpy(two, pair, 3))); // a surrogate pair is not split
 }
