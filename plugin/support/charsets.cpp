@@ -64,10 +64,11 @@ int byteFor(const uint16_t* table, uint32_t cp) {
 
 } // namespace
 
-bool is8BitEncoding(int32_t encoding) { return tableFor(encoding) != nullptr; }
+bool is8BitEncoding(int32_t encoding) {
+    return tableFor(encoding) != nullptr;
+}
 
-bool encode8Bit(int32_t encoding, const uint16_t* units, size_t count, char* dst,
-                size_t capacity) {
+bool encode8Bit(int32_t encoding, const uint16_t* units, size_t count, char* dst, size_t capacity) {
     if (!dst || capacity == 0) return false;
     dst[0] = 0;
     const uint16_t* table = tableFor(encoding);

@@ -12,7 +12,9 @@
 
 namespace {
 
-bool usable(const char* path) { return path && *path; }
+bool usable(const char* path) {
+    return path && *path;
+}
 
 // Copies src to dst, replacing dst; used when a rename cannot cross file
 // systems. The copy is written beside dst first and renamed into place, so
@@ -25,7 +27,8 @@ bool copyFile(const char* src, const char* dst) {
     bool ok = out != nullptr;
     char buf[16384];
     size_t n;
-    while (ok && (n = fread(buf, 1, sizeof buf, in)) > 0) ok = fwrite(buf, 1, n, out) == n;
+    while (ok && (n = fread(buf, 1, sizeof buf, in)) > 0)
+        ok = fwrite(buf, 1, n, out) == n;
     ok = ok && !ferror(in);
     fclose(in);
     if (out && fclose(out) != 0) ok = false;

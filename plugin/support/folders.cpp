@@ -24,7 +24,8 @@ bool putPath(char* dst, const std::string& text) {
     memcpy(dst, text.c_str(), text.size() + 1);
     // A trailing separator is dropped so callers can add components.
     size_t len = text.size();
-    while (len > 1 && dst[len - 1] == kPathSeparator) dst[--len] = 0;
+    while (len > 1 && dst[len - 1] == kPathSeparator)
+        dst[--len] = 0;
     return true;
 }
 
@@ -54,7 +55,8 @@ std::string documentsFromUserDirs(const char* home) {
     static const char kKey[] = "XDG_DOCUMENTS_DIR=\"";
     while (fgets(line, sizeof line, f)) {
         const char* p = line;
-        while (*p == ' ' || *p == '\t') ++p;
+        while (*p == ' ' || *p == '\t')
+            ++p;
         if (strncmp(p, kKey, sizeof kKey - 1) != 0) continue;
         p += sizeof kKey - 1;
         std::string value;

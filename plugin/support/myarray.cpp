@@ -17,7 +17,9 @@ MyArray::MyArray(int32_t initialCapacity, int32_t elemSize) {
     if (data_) capacity_ = initialCapacity;
 }
 
-MyArray::~MyArray() { myfree(data_); }
+MyArray::~MyArray() {
+    myfree(data_);
+}
 
 int32_t MyArray::addElem(const void* elem) {
     if (!elem || !data_) return -1;

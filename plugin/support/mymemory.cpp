@@ -9,4 +9,6 @@ void* myalloc(size_t count, size_t size) {
     return calloc(count, size);
 }
 
-void myfree(void* block) { free(block); }
+void myfree(void* block) {
+    free(block);
+}

@@ -6,11 +6,15 @@ namespace {
 
 constexpr size_t kPathCapacity = kMyPathSize;
 
-char lowerASCII(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char lowerASCII(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 // Length of the path in its buffer, or kPathCapacity when the buffer holds
 // no terminator (a path no function may extend).
-size_t pathLength(const char* path) { return strnlen(path, kPathCapacity); }
+size_t pathLength(const char* path) {
+    return strnlen(path, kPathCapacity);
+}
 
 // Writes `extra` at `at` in the path buffer when it fits with the
 // terminator; otherwise leaves the path alone.

@@ -19,7 +19,9 @@ bool UTF8ToHost(char* dst, const char* src, int32_t capacity) {
     return ok;
 }
 
-bool UTF8ToHost(char* text, int32_t capacity) { return UTF8ToHost(text, text, capacity); }
+bool UTF8ToHost(char* text, int32_t capacity) {
+    return UTF8ToHost(text, text, capacity);
+}
 
 bool HostToUTF8(char* text, int32_t capacity) {
     if (!text || capacity <= 0) return false;

@@ -6,7 +6,9 @@ namespace {
 
 constexpr uint32_t kReplacement = 0xFFFD;
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Expected sequence length for a lead byte, 0 for bytes that cannot start
 // a character (continuations, C0/C1 which would only encode overlongs,
@@ -110,7 +112,8 @@ std::string encodeUTF8(const uint16_t* units, size_t count) {
     std::string out;
     if (!units) return out;
     out.reserve(count * 3);
-    for (size_t i = 0; i < count;) appendUTF8(out, nextCodePoint(units, count, &i));
+    for (size_t i = 0; i < count;)
+        appendUTF8(out, nextCodePoint(units, count, &i));
     return out;
 }
 

@@ -5,7 +5,8 @@
 size_t wstrlen(const uint16_t* s) {
     size_t n = 0;
     if (s)
-        while (s[n]) ++n;
+        while (s[n])
+            ++n;
     return n;
 }
 
@@ -32,7 +33,8 @@ uint16_t* wstrcpy(uint16_t* dst, const uint16_t* src, size_t capacity) {
 uint16_t* wstrcat(uint16_t* dst, const uint16_t* src, size_t capacity) {
     if (!dst || capacity == 0) return dst;
     size_t used = 0;
-    while (used < capacity && dst[used]) ++used;
+    while (used < capacity && dst[used])
+        ++used;
     if (used == capacity) return dst; // no terminator within capacity: leave it alone
     size_t n = wstrlen(src);
     if (n > capacity - 1 - used) n = capacity - 1 - used;

@@ -11,7 +11,9 @@ constexpr size_t kMaxName = 64;
 // "</" + name + ">" + terminator
 constexpr size_t kTagSize = kMaxName + 4;
 
-char lowerASCII(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char lowerASCII(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 // First occurrence of needle in hay, ignoring ASCII case.
 const char* findNoCase(const char* hay, const char* needle) {
@@ -21,7 +23,8 @@ const char* findNoCase(const char* hay, const char* needle) {
     for (; *hay; ++hay) {
         if (lowerASCII(*hay) != first) continue;
         size_t i = 1;
-        while (i < n && hay[i] && lowerASCII(hay[i]) == lowerASCII(needle[i])) ++i;
+        while (i < n && hay[i] && lowerASCII(hay[i]) == lowerASCII(needle[i]))
+            ++i;
         if (i == n) return hay;
         if (!hay[i]) return nullptr; // the rest of the text is shorter than the needle
     }
@@ -108,7 +111,8 @@ int32_t getXMLValue(const char* text, const char* name, int32_t deflt) {
     if (strcmp(buf, "true") == 0) return 1;
     if (strcmp(buf, "false") == 0) return 0;
     const char* p = buf;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
     bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     long long value = 0;

@@ -51,7 +51,9 @@ TEST(SupportFiles, move_open_and_dates) {
     FILE* out = fopen2(f.c_str(), "wb");
     ASSERT_NE(nullptr, out);
     fclose(out);
-    struct utimbuf when {1000000000, 1000000000};
+    struct utimbuf when {
+        1000000000, 1000000000
+    };
     utime(f.c_str(), &when);
     EXPECT_EQ(1000000000, getFileModDate(f.c_str()));
     EXPECT_EQ(1000000000LL * 1000000000LL, getFileModTime(f.c_str()));

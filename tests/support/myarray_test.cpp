@@ -6,11 +6,13 @@ TEST(SupportMyArray, keeps_order_without_duplicates) {
     MyArray pages(2000, 4);
     EXPECT_EQ(-1, pages.getPos(&pages)); // empty
     const int32_t added[] = {7, 3, 9};
-    for (int32_t p : added) pages.addElem(&p);
+    for (int32_t p : added)
+        pages.addElem(&p);
     int32_t again = 3;
     EXPECT_EQ(1, pages.addElem(&again)); // the index of the one already there
     ASSERT_EQ(3, pages.count());
-    for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(added[i], pages.integerValue(i));
+    for (int32_t i = 0; i < 3; ++i)
+        EXPECT_EQ(added[i], pages.integerValue(i));
     // Indices outside the list read as 0 instead of beyond the block.
     EXPECT_EQ(0, pages.integerValue(3));
     EXPECT_EQ(0, pages.integerValue(-1));
@@ -18,7 +20,8 @@ TEST(SupportMyArray, keeps_order_without_duplicates) {
 
 TEST(SupportMyArray, grows_by_exactly_one_hundred) {
     MyArray pages(2000, 4);
-    for (int32_t p = 1; p <= 2001; ++p) pages.addElem(&p);
+    for (int32_t p = 1; p <= 2001; ++p)
+        pages.addElem(&p);
     EXPECT_EQ(2100, pages.capacity());
     EXPECT_EQ(2001, pages.count());
     EXPECT_EQ(1, pages.integerValue(0));

@@ -34,10 +34,13 @@ TEST_F(SupportMyStrHost, reading_a_host_string_releases_it_on_request) {
 
 TEST_F(SupportMyStrHost, qxStr_is_made_once_and_released_by_reset) {
     int64_t before = liveObjects().strings;
-    MyStr s("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC");
+    MyStr s("Gr\xC3\xBC\xC3\x9F"
+            "e \xE2\x82\xAC");
     QXStringRef h = s.qxStr();
     EXPECT_EQ(h, s.qxStr());
-    EXPECT_EQ("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC", hostStringUtf8(h));
+    EXPECT_EQ("Gr\xC3\xBC\xC3\x9F"
+              "e \xE2\x82\xAC",
+              hostStringUtf8(h));
     EXPECT_EQ(before + 1, liveObjects().strings);
     s.reset();
     s.reset();
@@ -52,7 +55,9 @@ TEST_F(SupportMyStrHost, host_language_selects_the_table) {
     plugin.host().sendLanguage(3);
     EXPECT_STREQ("Rahmen als EPS/PDF", MyStr("exportBoxCmd", true).UTF8Str());
     plugin.host().sendLanguage(19);
-    EXPECT_STREQ("\xC3\x9C" "ber", MyStr("aboutCmd", true).UTF8Str());
+    EXPECT_STREQ("\xC3\x9C"
+                 "ber",
+                 MyStr("aboutCmd", true).UTF8Str());
     plugin.host().sendLanguage(2);
     EXPECT_STREQ("Save current box as EPS/PDF", MyStr("exportBoxCmd", true).UTF8Str());
     plugin.host().sendLanguage(0);

@@ -32,7 +32,8 @@ TEST(SupportMyStr, invalid_utf8_gives_an_empty_holder) {
 }
 
 TEST(SupportMyStr, utf8_round_trips_through_utf16) {
-    const char* text = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80"; // Grüße € 😀
+    const char* text = "Gr\xC3\xBC\xC3\x9F"
+                       "e \xE2\x82\xAC \xF0\x9F\x98\x80"; // Grüße € 😀
     MyStr s(text);
     int32_t count = 0;
     const uint16_t* u = s.uStr(&count);
@@ -44,7 +45,9 @@ TEST(SupportMyStr, utf8_round_trips_through_utf16) {
     myfree(copy);
     EXPECT_STREQ(text, back.UTF8Str());
     const uint16_t lone[] = {'a', 0xD800, 'b', 0};
-    EXPECT_STREQ("a\xEF\xBF\xBD" "b", MyStr(lone, 0).UTF8Str());
+    EXPECT_STREQ("a\xEF\xBF\xBD"
+                 "b",
+                 MyStr(lone, 0).UTF8Str());
     EXPECT_STREQ("a", MyStr(lone, 1).UTF8Str());
 }
 
@@ -55,7 +58,7 @@ TEST(SupportMyStr, read_outs_fail_whole_when_they_do_not_fit) {
     memset(dst, 'x', sizeof dst);
     EXPECT_FALSE(s.getString(dst, 4, kEncUTF8));
     EXPECT_EQ(0, dst[0]);
-    EXPECT_EQ('x', dst[4]); // nothing beyond the capacity
+    EXPECT_EQ('x', dst[4]);                           // nothing beyond the capacity
     EXPECT_FALSE(s.getString(dst, sizeof dst, 1252)); // unknown encoding
     char units[10];
     EXPECT_TRUE(s.getString(units, 10, kEncUTF16)); // four units and a terminator

@@ -58,7 +58,9 @@ const char* const kCodeKeys[][3] = {
     {"exportPagesCmd", "Save page(s) as EPS/PDF", "Seiten als EPS/PDF"},
     {"exportBoxCmd", "Save current box as EPS/PDF", "Rahmen als EPS/PDF"},
     {"prefsCmd", "Preferences", "Voreinstellungen"},
-    {"aboutCmd", "About", "\xC3\x9C" "ber"},
+    {"aboutCmd", "About",
+     "\xC3\x9C"
+     "ber"},
     {"kNoValidPageNum", "Invalid page range!", "Keine g\xC3\xBCltige Seitennummer"},
     {"project", "Project", "Projekt"},
     {"layout", "Layout", "Layout"},
@@ -68,10 +70,12 @@ const char* const kCodeKeys[][3] = {
 } // namespace
 
 TEST_F(SupportStrings, code_keys_in_english_and_german) {
-    for (auto& k : kCodeKeys) EXPECT_EQ(k[1], text(k[0])) << k[0];
+    for (auto& k : kCodeKeys)
+        EXPECT_EQ(k[1], text(k[0])) << k[0];
     EXPECT_EQ(" Copy", text("kCopyOptions")); // blanks are kept
     use(kLangGerman);
-    for (auto& k : kCodeKeys) EXPECT_EQ(k[2], text(k[0])) << k[0];
+    for (auto& k : kCodeKeys)
+        EXPECT_EQ(k[2], text(k[0])) << k[0];
     EXPECT_NE(std::string::npos, text("copyright").find("%d"));
 }
 
@@ -123,7 +127,8 @@ TEST_F(SupportStrings, trailing_punctuation_stays_outside_the_key) {
 
 TEST_F(SupportStrings, lookups_stay_within_250_bytes_on_character_boundaries) {
     std::string umlauts;
-    for (int i = 0; i < 150; ++i) umlauts += "\xC3\xA4";
+    for (int i = 0; i < 150; ++i)
+        umlauts += "\xC3\xA4";
     EXPECT_EQ(250u, text(umlauts.c_str()).size());
     // Room for the colon would split a character at byte 249.
     std::string got = translated(umlauts + ":");

@@ -6,8 +6,13 @@
 
 TEST(SupportTextConv, UTF8ToHost_is_whole_or_nothing) {
     char dst[16] = "old";
-    EXPECT_TRUE(UTF8ToHost(dst, "Gr\xC3\xBC\xC3\x9F" "e", sizeof dst));
-    EXPECT_STREQ("Gr\xFC\xDF" "e", dst);
+    EXPECT_TRUE(UTF8ToHost(dst,
+                           "Gr\xC3\xBC\xC3\x9F"
+                           "e",
+                           sizeof dst));
+    EXPECT_STREQ("Gr\xFC\xDF"
+                 "e",
+                 dst);
     strcpy(dst, "old");
     EXPECT_FALSE(UTF8ToHost(dst, "bad\xC0\xAF", sizeof dst)); // invalid: untouched
     EXPECT_STREQ("old", dst);
