@@ -1,0 +1,308 @@
+// Creating and destroying windows, the tree they form, their plain attributes,
+// named properties and depth-first searches.
+#include "system.h"
+#include "window_internal.h"
+
+#include "ui/messages.h"
+#include "ui/window.h"
+
+#include <algorithm>
+
+namespace ui {
+namespace detail {
+
+namespace {
+
+bool lessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        return lower(x) < lower(y);
+    });
+}
+
+void collect(Handle root, std::vector<Handle>* out) {
+    Window* w = find(root);
+    if (!w) return;
+    for (Handle child : w->children) {
+        out->push_back(child);
+        collect(child, out);
+    }
+}
+
+} // namespace
+
+void sortItems(std::vector<std::string>* items) {
+    std::stable_sort(items->begin(), items->end(), lessNoCase);
+}
+
+std::size_t sortedPosition(const std::vector<std::string>& items, const std::string& item) {
+    return std::upper_bound(items.begin(), items.end(), item, lessNoCase) - items.begin();
+}
+
+Handle create(const CreateParams& p, bool systemKind) {
+    auto& s = sys();
+    bool topLevel = isTopLevelKind(p.kind);
+    if ((p.kind == Kind::MessageBox || p.kind == Kind::SaveDialog) && !systemKind) return 0;
+    if (topLevel ? p.parent != kNoWindow : !find(p.parent)) return kNoWindow;
+    ProcRef proc;
+    if (p.kind == Kind::Custom) {
+        auto it = s.classes.find(p.className);
+        if (it == s.classes.end()) return kNoWindow;
+        proc = it->second;
+    }
+    auto w = std::make_unique<Window>();
+    Handle handle = s.nextHandle++;
+    w->handle = handle;
+    w->kind = p.kind;
+    if (p.kind == Kind::Custom) w->className = p.className;
+    w->parent = topLevel ? kNoWindow : p.parent;
+    w->owner = topLevel ? topLevelOf(p.owner) : kNoWindow;
+    w->id = p.id;
+    w->command = p.command;
+    w->rect = p.rect;
+    w->text = p.text;
+    w->style = p.style;
+    w->proc = proc;
+    if (hasItems(p.kind)) {
+        w->items = p.items;
+        if (p.style & style::Sorted) sortItems(&w->items);
+        // A tab control always shows one of its tabs.
+        if (p.kind == Kind::TabControl && !w->items.empty()) w->selection = 0;
+        if (p.kind == Kind::ComboBox) w->selection = findIndex(w->items, w->text);
+    }
+    if (hasEditText(p.kind)) w->selStart = w->selEnd = codePoints(w->text);
+    s.windows.emplace(handle, std::move(w));
+    if (topLevel)
+        s.zorder.insert(s.zorder.begin(), handle);
+    else
+        find(p.parent)->children.push_back(handle);
+    Message create;
+    create.msg = Msg::Create;
+    sendMessage(handle, create);
+    return handle;
+}
+
+Handle topLevelOf(Handle handle) {
+    Window* w = find(handle);
+    while (w && w->parent != kNoWindow) w = find(w->parent);
+    return w ? w->handle : kNoWindow;
+}
+
+int findIndex(const std::vector<std::string>& items, const std::string& item) {
+    auto it = std::find(items.begin(), items.end(), item);
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+} // namespace detail
+
+using detail::find;
+using detail::Window;
+
+Handle createWindow(const CreateParams& params) { return detail::create(params, false); }
+
+Handle createControl(Handle parentWindow, Kind kind, int controlId, Rect r,
+                     const std::string& title, std::uint32_t flags) {
+    CreateParams p;
+    p.kind = kind;
+    p.parent = parentWindow;
+    p.id = controlId;
+    p.rect = r;
+    p.text = title;
+    p.style = flags;
+    return createWindow(p);
+}
+
+bool destroyWindow(Handle window) {
+    Window* w = find(window);
+    if (!w || w->destroying) return false;
+    w->destroying = true;
+    Message destroy;
+    destroy.msg = Msg::Destroy;
+    sendMessage(window, destroy);
+    // Children go after their parent was told, each with its own subtree. A child
+    // already on its way out (its own Destroy led here) finishes by itself.
+    for (;;) {
+        std::vector<Handle> pending;
+        for (Handle child : find(window)->children) {
+            Window* c = find(child);
+            if (c && !c->destroying) pending.push_back(child);
+        }
+        if (pending.empty()) break;
+        for (Handle child : pending) destroyWindow(child);
+    }
+    detail::removeTimers(window);
+    detail::windowDestroyed(window);
+    detail::forgetFocus(window);
+    auto& s = detail::sys();
+    Handle parentHandle = find(window)->parent;
+    if (Window* p = find(parentHandle)) {
+        auto& kids = p->children;
+        kids.erase(std::remove(kids.begin(), kids.end(), window), kids.end());
+    }
+    s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), window), s.zorder.end());
+    s.windows.erase(window);
+    return true;
+}
+
+bool isWindow(Handle window) { return find(window) != nullptr; }
+
+Kind kind(Handle window) {
+    Window* w = find(window);
+    return w ? w->kind : Kind::Window;
+}
+
+std::string className(Handle window) {
+    Window* w = find(window);
+    return w ? w->className : std::string();
+}
+
+Handle parent(Handle window) {
+    Window* w = find(window);
+    return w ? w->parent : kNoWindow;
+}
+
+Handle owner(Handle window) {
+    Window* w = find(window);
+    return w ? w->owner : kNoWindow;
+}
+
+Handle topLevel(Handle window) { return detail::topLevelOf(window); }
+
+std::vector<Handle> children(Handle window) {
+    Window* w = find(window);
+    return w ? w->children : std::vector<Handle>();
+}
+
+bool isTopLevel(Handle window) {
+    Window* w = find(window);
+    return w && w->parent == kNoWindow;
+}
+
+int id(Handle window) {
+    Window* w = find(window);
+    return w ? w->id : -1;
+}
+
+bool setId(Handle window, int newId) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->id = newId;
+    return true;
+}
+
+std::uint32_t command(Handle window) {
+    Window* w = find(window);
+    return w ? w->command : 0;
+}
+
+bool setCommand(Handle window, std::uint32_t code) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->command = code;
+    return true;
+}
+
+Rect rect(Handle window) {
+    Window* w = find(window);
+    return w ? w->rect : Rect();
+}
+
+bool setRect(Handle window, Rect r) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->rect = r;
+    return true;
+}
+
+std::uint32_t styleFlags(Handle window) {
+    Window* w = find(window);
+    return w ? w->style : 0;
+}
+
+bool setStyleFlags(Handle window, std::uint32_t flags) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->style = flags;
+    return true;
+}
+
+bool hasStyle(Handle window, std::uint32_t flag) { return (styleFlags(window) & flag) != 0; }
+
+bool setProp(Handle window, const std::string& name, std::intptr_t v) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->props[name] = v;
+    return true;
+}
+
+bool getProp(Handle window, const std::string& name, std::intptr_t* v) {
+    Window* w = find(window);
+    if (!w) return false;
+    auto it = w->props.find(name);
+    if (it == w->props.end()) return false;
+    if (v) *v = it->second;
+    return true;
+}
+
+std::intptr_t prop(Handle window, const std::string& name, std::intptr_t fallback) {
+    std::intptr_t v = fallback;
+    getProp(window, name, &v);
+    return v;
+}
+
+bool removeProp(Handle window, const std::string& name) {
+    Window* w = find(window);
+    return w && w->props.erase(name) > 0;
+}
+
+bool setStringProp(Handle window, const std::string& name, const std::string& v) {
+    Window* w = find(window);
+    if (!w) return false;
+    w->stringProps[name] = v;
+    return true;
+}
+
+bool getStringProp(Handle window, const std::string& name, std::string* v) {
+    Window* w = find(window);
+    if (!w) return false;
+    auto it = w->stringProps.find(name);
+    if (it == w->stringProps.end()) return false;
+    if (v) *v = it->second;
+    return true;
+}
+
+bool removeStringProp(Handle window, const std::string& name) {
+    Window* w = find(window);
+    return w && w->stringProps.erase(name) > 0;
+}
+
+std::vector<Handle> descendants(Handle root) {
+    std::vector<Handle> out;
+    detail::collect(root, &out);
+    return out;
+}
+
+namespace {
+
+template <typename Match> Handle firstDescendant(Handle root, Match match) {
+    for (Handle h : descendants(root))
+        if (match(*find(h))) return h;
+    return kNoWindow;
+}
+
+} // namespace
+
+Handle findControl(Handle root, int controlId) {
+    return firstDescendant(root, [&](const Window& w) { return w.id == controlId; });
+}
+
+Handle findControlByCommand(Handle root, std::uint32_t code) {
+    if (code == 0) return kNoWindow;
+    return firstDescendant(root, [&](const Window& w) { return w.command == code; });
+}
+
+Handle findControlByText(Handle root, const std::string& title) {
+    return firstDescendant(root, [&](const Window& w) { return w.text == title; });
+}
+
+} // namespace ui
