@@ -20,6 +20,14 @@ const GroupEntry kGroups[] = {
     {kXTGroupTextBox, "xttxtbox", &kTextBoxGroup},
     {kXTGroupError, "xterror", &kErrorGroup},
     {kXTGroupPdf, "pdf", &kPdfGroup},
+    {kXTGroupOutputStyle, "xtoutputstyle", &kOutputStyleGroup},
+    {kXTGroupXas, "xtxas", &kXasGroup},
+    {kXTGroupXMLNode, "xtxmlnode", &kXMLNodeGroup},
+    {kXTGroupPrint, "xtprint", &kPrintGroup},
+    {kXTGroupDocMeasure, "xtdocmeasure", &kDocMeasureGroup},
+    {kXTGroupShape, "xtshape", &kShapeGroup},
+    {kXTGroupFixedRect, "xtfixedrect", &kFixedRectGroup},
+    {kXTGroupUtility, "xtutility", &kUtilityGroup},
 };
 
 } // namespace

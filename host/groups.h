@@ -9,6 +9,7 @@
 #include "xt/xtfile.h"
 #include "xt/xtgroups.h"
 #include "xt/xtmemory.h"
+#include "xt/xtoutput.h"
 #include "xt/xtpage.h"
 #include "xt/xtpdf.h"
 #include "xt/xtsetup.h"
@@ -45,6 +46,14 @@ extern const XTBoxFuncs kBoxGroup;
 extern const XTTextBoxFuncs kTextBoxGroup;
 extern const XTErrorFuncs kErrorGroup;
 extern const XTPdfFuncs kPdfGroup;
+extern const XTOutputStyleFuncs kOutputStyleGroup;
+extern const XTXasFuncs kXasGroup;
+extern const XTXMLNodeFuncs kXMLNodeGroup;
+extern const XTPrintFuncs kPrintGroup;
+extern const XTDocMeasureFuncs kDocMeasureGroup;
+extern const XTShapeFuncs kShapeGroup;
+extern const XTFixedRectFuncs kFixedRectGroup;
+extern const XTUtilityFuncs kUtilityGroup;
 
 // The set-up record's entries.
 XTSetupRec makeSetupRecord();

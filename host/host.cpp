@@ -13,7 +13,8 @@ namespace {
 Host* gCurrentHost = nullptr;
 } // namespace
 
-Host::Host(HostOptions options) : options_(std::move(options)), setup_(makeSetupRecord()) {
+Host::Host(HostOptions options)
+    : options_(std::move(options)), setup_(makeSetupRecord()), styles_(options_.stylesFile) {
     gCurrentHost = this;
 }
 
@@ -29,6 +30,12 @@ Host::~Host() {
 }
 
 Host* Host::current() { return gCurrentHost; }
+
+bool Host::isPluginIdentifier(uint32_t id) const {
+    for (const PluginRecord& p : plugins_)
+        if (p.id == id && p.id != 0 && p.entryResult == 0) return true;
+    return false;
+}
 
 int32_t Host::loadPlugin(const std::string& modulePath, std::string* error) {
     void* module = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -12,6 +12,8 @@
 
 #include "host/callback_registry.h"
 #include "host/documents.h"
+#include "host/output_styles.h"
+#include "host/print_engine.h"
 #include "xt/xtsetup.h"
 
 namespace plxhost {
@@ -21,6 +23,7 @@ struct HostOptions {
     bool failInterfaceCheck = false;  // the binding layer's version check fails
     std::string refuseGroup;          // a group that cannot be bound, by name ("xtbox", …)
     bool pdfModule = true;            // the PDF module is installed
+    std::string stylesFile;           // the output-styles file; empty: StyleStore::defaultPath()
 };
 
 // An error the host showed the user.
@@ -31,6 +34,7 @@ struct HostError {
 
 struct PluginRecord {
     std::string path;           // module file, or "(linked)" for one linked in
+    uint32_t id = 0;            // identifier given in the compatibility check
     void* module = nullptr;     // dlopen handle
     XTActivateProc activate = nullptr;
     XTReserveIdsProc reserveIds = nullptr;
@@ -75,6 +79,10 @@ class Host {
     void sendQuit();
 
     Documents& documents() { return documents_; }
+    StyleStore& styles() { return styles_; }
+    PrintEngine& printEngine() { return print_; }
+    // Whether a plug-in the host accepted gave this identifier.
+    bool isPluginIdentifier(uint32_t id) const;
 
     // Shows an error to the user (recorded; the command line prints it).
     void reportError(int16_t code, const std::string& text = std::string());
@@ -103,6 +111,8 @@ class Host {
     std::vector<uint32_t> boundGroups_;
     CallbackRegistry callbacks_;
     Documents documents_;
+    StyleStore styles_;
+    PrintEngine print_;
     std::vector<HostError> errors_;
     uint8_t pdfSettings_[4] = {1, 0, 0, 0};
 };

@@ -55,6 +55,10 @@ void disposeFileInfo(XFileInfoRef f) {
     delete f;
 }
 
+void countLiveTree(int delta) { gLive.xmlTrees += delta; }
+
+void countLiveShape(int delta) { gLive.shapes += delta; }
+
 std::u16string utf8ToUtf16(const std::string& s) {
     std::u16string out;
     size_t i = 0;

@@ -1,5 +1,5 @@
 // Objects the host hands out through its function groups: strings, memory
-// blocks and file-information objects. The host counts the live ones so
+// blocks, file-information objects, XML trees and shapes. The host counts the live ones so
 // that a test can see whether a plug-in releases what it was given.
 #pragma once
 
@@ -27,8 +27,11 @@ struct LiveObjects {
     int64_t strings = 0;
     int64_t handles = 0;
     int64_t fileInfos = 0;
+    int64_t xmlTrees = 0;
+    int64_t shapes = 0;
     bool operator==(const LiveObjects& o) const {
-        return strings == o.strings && handles == o.handles && fileInfos == o.fileInfos;
+        return strings == o.strings && handles == o.handles && fileInfos == o.fileInfos &&
+               xmlTrees == o.xmlTrees && shapes == o.shapes;
     }
 };
 
@@ -50,6 +53,10 @@ void disposeHandle(XTHandle h);
 
 XFileInfoRef newFileInfo(const std::string& path);
 void disposeFileInfo(XFileInfoRef f);
+
+// Kept by the XML-tree and shape registries, which own those objects.
+void countLiveTree(int delta);
+void countLiveShape(int delta);
 
 // UTF-8 <-> UTF-16 for the host's own use.
 std::u16string utf8ToUtf16(const std::string& s);

@@ -14,6 +14,7 @@ uint8_t checkCompatibility(uint32_t xtId, int32_t zero1, int32_t platform,
     if (host().options().refuseCompatibility) return 0;
     bool ok = xtId != 0 && zero1 == 0 && zero2 == 0 && platform == kXTPlatformLinux &&
               interfaceVersion == static_cast<uint32_t>(kXTInterfaceVersion);
+    if (ok && host().loading()) host().loading()->id = xtId;
     return ok ? 1 : 0;
 }
 

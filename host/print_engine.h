@@ -1,0 +1,89 @@
+// The print engine: one call outputs one job of a layout. The job is set
+// up (the layout's current page and that page's area), the job-info
+// callback (681) lets plug-ins change its page range, output area, style
+// and file, then the PostScript stream is written (callbacks 145 and 155
+// add to it) and becomes the medium's file: EPS as written, PDF distilled
+// by Ghostscript.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "xt/xtoutput.h"
+
+namespace plxhost {
+
+class Distiller;
+class PostScriptWriter;
+
+// Settings tests and the command line give the engine.
+struct PrintOptions {
+    // Ghostscript: a path, or a name looked up in PATH.
+    std::string ghostscript = "gs";
+    // Keep one Ghostscript process for a run of PDF jobs instead of
+    // starting one per job.
+    bool keepGhostscript = true;
+    // The print-setup record says the output carries process colours.
+    bool processColors = false;
+    // The job with this number (counted from 1 over the engine's life) is
+    // cancelled as if the user had stopped it; 0 never.
+    int cancelAtJob = 0;
+};
+
+// The job being set up or written.
+struct PrintJob {
+    int32_t docRef = -1;
+    uint32_t medium = kXTMediumNone;
+    int32_t flags = 0;
+    int first = 0, last = 0;       // absolute pages
+    bool areaSet = false;          // area given by a plug-in
+    fixedrect area{};              // print space
+    std::string outputFile;
+    OutputStyleRef style = nullptr; // style applied during job info
+    bool spreads = false;           // the style exports spreads
+    bool rangeSet = false;
+};
+
+class PrintEngine {
+  public:
+    PrintEngine();
+    ~PrintEngine();
+    PrintEngine(const PrintEngine&) = delete;
+    PrintEngine& operator=(const PrintEngine&) = delete;
+
+    PrintOptions& options() { return options_; }
+
+    // Outputs one job (docRef -1: the front layout). Returns 0, a host
+    // error code (already reported to the user) or kXTCanceled.
+    int32_t outputLayout(int32_t docRef, uint32_t medium, int32_t flags);
+    // Jobs started so far.
+    int jobCount() const { return jobCount_; }
+    // The last job as it was written (for tests and the command line).
+    const PrintJob& lastJob() const { return job_; }
+    // Ends the kept Ghostscript process, if any.
+    void stopGhostscript();
+
+    // Entry points of the print and utility groups.
+    int32_t setPageRange(int first, int last);
+    int32_t setOutputArea(const fixedrect& area, int32_t value);
+    int32_t setOutputFile(const std::string& path);
+    int32_t getPrintSetup(XTPrintSetupRec* record, int32_t size) const;
+    int32_t psWrite(const char* text, int32_t length);
+    // The output-style context applied a style.
+    void styleApplied(OutputStyleRef style);
+
+  private:
+    int32_t writeJob();
+    int32_t fail(int16_t code, const std::string& text);
+
+    PrintOptions options_;
+    PrintJob job_;
+    bool settingUp_ = false; // inside the job-info callback
+    bool inJob_ = false;     // between set-up and the end of writing
+    int jobCount_ = 0;
+    PostScriptWriter* stream_ = nullptr; // the stream being written, if any
+    std::unique_ptr<Distiller> distiller_;
+};
+
+} // namespace plxhost

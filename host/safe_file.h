@@ -1,0 +1,52 @@
+// Files the host writes for the user: made under a temporary name in the
+// target folder and renamed into place only when complete, so that a
+// failure never leaves a half-written file under the real name.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace plxhost {
+
+// Reads a whole file. Returns 0, or the errno of the failure (ENOENT when
+// the file does not exist) with *error set.
+int readWholeFile(const std::string& path, std::string* out, std::string* error);
+
+// Makes a folder and the folders above it. False with *error set.
+bool makeFolders(const std::string& folder, std::string* error);
+
+// The folder part of a path ("." for a bare name).
+std::string folderOf(const std::string& path);
+
+// A file being written: open() creates "<folder>/.<name>.XXXXXX"; commit()
+// renames it to the target; the destructor removes it when not committed.
+class PendingFile {
+  public:
+    PendingFile() = default;
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    bool open(const std::string& target, std::string* error);
+    // The temporary file's path (valid after open()).
+    const std::string& tempPath() const { return temp_; }
+    std::FILE* stream() { return file_; }
+    bool write(const char* bytes, size_t length);
+    // Closes the stream (when still open), checks that everything was
+    // written and renames the file into place.
+    bool commit(std::string* error);
+    // Closes and removes the temporary file.
+    void discard();
+
+  private:
+    std::string target_;
+    std::string temp_;
+    std::FILE* file_ = nullptr;
+    bool writeFailed_ = false;
+    bool committed_ = false;
+};
+
+// Writes text to a file through a PendingFile, making its folder first.
+bool writeFileAtomically(const std::string& path, const std::string& text, std::string* error);
+
+} // namespace plxhost
