@@ -7,6 +7,8 @@
 #define kPlxProductName "Plexmoor"
 #define kPlxVersion "6.72"
 #define kPlxCopyrightYear 2017
+// The maker's folder that holds the settings file and the log.
+#define kPlxMakerFolder "Korvane"
 
 // The plug-in identifier "BWYA", also its slug-data tag and the owner key
 // of its data in output styles.

@@ -1,6 +1,7 @@
 #include "plugin/support/mystr.h"
 
 #include "plugin/core/xt_groups.h"
+#include "plugin/support/log.h"
 #include "plugin/support/mymemory.h"
 #include "plugin/support/mystrings.h"
 #include "plugin/support/unicode.h"
@@ -129,3 +130,5 @@ void MyStr::reset() {
     std::string().swap(utf8_);
     hasUTF8_ = false;
 }
+
+void MyStr::log() { dprintf("%s", UTF8Str()); }

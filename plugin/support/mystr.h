@@ -68,6 +68,9 @@ class MyStr {
     // Null when the holder is empty or the host string cannot be made.
     QXStringRef qxStr();
 
+    // Appends the UTF-8 form to the log as one line (see log.h).
+    void log();
+
     // Frees every copy, releases the host string and leaves the holder
     // empty; calling it again does nothing.
     void reset();

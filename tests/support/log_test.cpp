@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "plugin/support/log.h"
+#include "tests/common/plugin_host.h"
+
+using plxtest::readFile;
+using plxtest::TempHome;
+
+namespace {
+
+std::string logPathIn(const TempHome& home) {
+    return home.path() + "/.local/state/Korvane/Plexmoor.txt";
+}
+
+// Lines of the log without their time stamps; fails the test for a line
+// whose stamp is not of the form "hh:mm:ss:mmm: ".
+std::vector<std::string> messages(const std::string& log) {
+    std::vector<std::string> out;
+    static const std::regex stamp("^\\d\\d:\\d\\d:\\d\\d:\\d{3}: ");
+    size_t start = 0;
+    while (start < log.size()) {
+        size_t end = log.find('\n', start);
+        if (end == std::string::npos) end = log.size();
+        std::string line = log.substr(start, end - start);
+        EXPECT_TRUE(std::regex_search(line, stamp)) << line.substr(0, 40);
+        out.push_back(line.size() >= 14 ? line.substr(14) : line);
+        start = end + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(SupportLog, SetupMakesTheFolderAndStartsEmpty) {
+    TempHome home;
+    setupDump(1, nullptr, nullptr);
+    EXPECT_EQ(std::string(getLogPath()), logPathIn(home));
+    dprintf("first %d", 1);
+    setupDump(1, "Other", "name"); // a fresh folder is made
+    dprintf("x");
+    EXPECT_EQ(readFile(home.path() + "/.local/state/Other/name.txt").size(), 16u);
+    setupDump(1, nullptr, nullptr); // the earlier run's log is gone
+    dprintf("second");
+    EXPECT_EQ(messages(readFile(logPathIn(home))), std::vector<std::string>{"second"});
+    setLogMode(0);
+}
+
+TEST(SupportLog, LongMessagesAreCutAtACharacterBoundary) {
+    TempHome home;
+    setupDump(1, nullptr, nullptr);
+    std::string text(7997, 'a');
+    dprintf("%s\xC3\xA4\xC3\xA4 tail", text.c_str()); // "ä" straddles byte 7999
+    dprintf("%s", std::string(7999, 'b').c_str());
+    std::vector<std::string> lines = messages(readFile(logPathIn(home)));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], text + "\xC3\xA4");
+    EXPECT_EQ(lines[1], std::string(7999, 'b'));
+    setLogMode(0);
+}
+
+TEST(SupportLog, UnwritableLogDropsLinesSilently) {
+    TempHome home;
+    std::filesystem::create_directories(home.path() + "/.local/state");
+    plxtest::writeFile(home.path() + "/.local/state/Korvane", "not a folder");
+    setupDump(1, nullptr, nullptr);
+    dprintf("dropped");
+    EXPECT_FALSE(std::filesystem::exists(logPathIn(home)));
+    setLogMode(0);
+}
+
+TEST(SupportLog, LinesFromSeveralProcessesNeverInterleave) {
+    TempHome home;
+    setupDump(1, nullptr, nullptr);
+    const int kWriters = 4, kLines = 100;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            std::string body(4000, static_cast<char>('a' + w));
+            for (int i = 0; i < kLines; ++i)
+                dprintf("%s", body.c_str());
+            _exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children)
+        waitpid(pid, nullptr, 0);
+    std::vector<std::string> lines = messages(readFile(logPathIn(home)));
+    EXPECT_EQ(lines.size(), static_cast<size_t>(kWriters * kLines));
+    for (const std::string& line : lines)
+        EXPECT_EQ(line, std::string(4000, line.empty() ? '?' : line[0]));
+    setLogMode(0);
+}
