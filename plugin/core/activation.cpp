@@ -3,6 +3,8 @@
 #include "plugin/core/pdf_module.h"
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
+#include "plugin/settings/prefs.h"
+#include "plugin/support/log.h"
 #include "xt/xtcallbacks.h"
 
 namespace {
@@ -26,6 +28,12 @@ int32_t activateCallback(XTSetupRec* setup) {
     lookUpPdfModule(setup);
 
     findModulePath();
+
+    // Settings and log problems never fail the activation: the store then
+    // holds defaults and the log drops its lines.
+    gPrefs.setupWithinAppSupport(nullptr, nullptr);
+    setupDump(static_cast<int16_t>(getLogging()), nullptr, nullptr);
+    dprintf(kPlxLineEnd kPlxProductName ": %s" kPlxLineEnd, kPlxVersion);
 
     registerCallback(kXTCBLanguage, languageCallback);
     registerCallback(kXTCBSettingsCheck, settingsCheckCallback);

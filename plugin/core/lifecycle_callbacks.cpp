@@ -1,4 +1,5 @@
 #include "plugin/core/lifecycle.h"
+#include "plugin/settings/prefs.h"
 #include "plugin/support/mystrings.h"
 #include "xt/xtcallbacks.h"
 
@@ -9,7 +10,11 @@ int32_t languageCallback(void* cbRecord) {
     return 0;
 }
 
-int32_t settingsCheckCallback(void*) { return 0; }
+// The file may have been changed by hand or by another running host.
+int32_t settingsCheckCallback(void*) {
+    reloadPrefs();
+    return 0;
+}
 
 int32_t quitCallback(void*) {
     // The Linux build keeps no controller object; nothing is saved at quit.
