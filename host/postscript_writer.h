@@ -1,19 +1,59 @@
-// The PostScript stream of one job.
+// The PostScript stream of one job, in DSC 3.0. The engine drives it in
+// order: header() up to where plug-ins add header comments, endHeader()
+// (prolog and setup), then per page beginPage() up to where the page's
+// coordinate system is print space, content() and endPage(), and finally
+// trailer(). raw() adds plug-ins' bytes wherever the stream stands.
+//
+// In a page, print space (points, y downwards) maps onto the page's
+// default user space so that the output area's top-left corner lands at
+// the media's top-left corner: x' = x - area.left, y' = area.bottom - y.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <vector>
+
+#include "host/job_plan.h"
+#include "host/project.h"
 
 namespace plxhost {
 
 class PostScriptWriter {
   public:
-    // Bytes as given (plug-ins' additions).
+    // `eps`: an encapsulated single page; otherwise a PostScript document
+    // whose pages ask for their media size (for distilling to PDF).
+    PostScriptWriter(bool eps, const Layout& layout, const std::vector<PlannedPage>& pages);
+
+    void header(const std::string& title);
+    void endHeader();
+    void beginPage(size_t index);
+    void content(size_t index);
+    void endPage();
+    void trailer();
+
     void raw(const char* bytes, size_t length) { text_.append(bytes, length); }
     const std::string& text() const { return text_; }
 
   private:
+    void line(const std::string& s);
+    void format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    void drawBox(const Box& box);
+    bool hasText() const;
+
+    bool eps_;
+    const Layout& layout_;
+    const std::vector<PlannedPage>& pages_;
     std::string text_;
 };
+
+// Width and height of an area in points.
+double areaWidth(const fixedrect& area);
+double areaHeight(const fixedrect& area);
+
+// Text as a PostScript string literal "(…)" in Latin-1: characters outside
+// it become "?", and everything not printable ASCII is written in octal.
+std::string psString(const std::string& utf8);
+// Text for a DSC comment: printable ASCII only, at most `limit` bytes.
+std::string dscText(const std::string& utf8, size_t limit);
 
 } // namespace plxhost

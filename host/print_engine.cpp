@@ -1,12 +1,17 @@
 #include "host/print_engine.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <climits>
 #include <cstring>
 
 #include "host/distiller.h"
 #include "host/host.h"
 #include "host/output_styles.h"
+#include "host/job_plan.h"
 #include "host/postscript_writer.h"
+#include "host/safe_file.h"
 #include "xt/xtcallbacks.h"
 
 namespace plxhost {
@@ -109,7 +114,79 @@ void PrintEngine::styleApplied(OutputStyleRef style) {
 }
 
 int32_t PrintEngine::writeJob() {
-    return fail(kXTIOErr, "The print engine cannot write files yet.");
+    Layout* layout = host().documents().layout(job_.docRef);
+    if (!layout) return fail(kXTParamErr, "The layout was closed before it could be output.");
+    if (job_.outputFile.empty())
+        return fail(kXTParamErr, "The layout \"" + layout->name +
+                                     "\" was not output: no output file was given for it.");
+    if (job_.spreads && !job_.rangeSet) {
+        // A style that exports spreads widens the default page to its spread.
+        int spread = 0;
+        if (spreadOfPage(*layout, job_.first, &spread, nullptr)) {
+            const std::vector<int>& pages = layout->spreads[static_cast<size_t>(spread - 1)];
+            job_.first = pages.front();
+            job_.last = pages.back();
+        }
+    }
+    std::vector<PlannedPage> pages;
+    std::string error;
+    if (!planJob(*layout, job_, &pages, &error)) return fail(kXTParamErr, error);
+    bool eps = job_.medium == kXTMediumEPS;
+    if (eps && pages.size() > 1)
+        return fail(kXTParamErr, "An EPS file holds one page, but the pages " +
+                                     std::to_string(job_.first) + " to " +
+                                     std::to_string(job_.last) + " lie on " +
+                                     std::to_string(pages.size()) + " spreads.");
+    std::string folder = folderOf(job_.outputFile);
+    if (::access(folder.c_str(), W_OK) != 0)
+        return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written: " +
+                                  std::strerror(errno) + ".");
+    if (!eps) {
+        if (distiller_ && (distiller_->program() != options_.ghostscript ||
+                           distiller_->keeps() != options_.keepGhostscript))
+            distiller_.reset();
+        if (!distiller_)
+            distiller_ = std::make_unique<Distiller>(options_.ghostscript, options_.keepGhostscript,
+                                                     options_.ghostscriptTimeout);
+        int16_t code = kXTIOErr;
+        if (!distiller_->prepare(&error, &code)) return fail(code, error);
+    }
+
+    PostScriptWriter writer(eps, *layout, pages);
+    stream_ = &writer;
+    Project* project = host().documents().projectOfLayout(layout->docRef);
+    writer.header((project ? project->name + ": " : std::string()) + layout->name + ", page " +
+                  pageLabel(*layout, job_.first));
+    XTPSCommentsRec comments{};
+    comments.selector = 1;
+    host().sendCallback(kXTCBPSComments, &comments);
+    writer.endHeader();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        writer.beginPage(i);
+        XTPSPageRec page{};
+        page.page = static_cast<int16_t>(pages[i].pages.front());
+        host().sendCallback(kXTCBPSPage, &page);
+        writer.content(i);
+        writer.endPage();
+    }
+    writer.trailer();
+    stream_ = nullptr;
+
+    bool written = false;
+    if (eps) {
+        PendingFile file;
+        written = file.open(job_.outputFile, &error) &&
+                  file.write(writer.text().data(), writer.text().size()) && file.commit(&error);
+        if (!written && error.empty()) error = job_.outputFile + ": the file could not be written";
+    } else {
+        const fixedrect& area = pages.front().area;
+        written = distiller_->distil(writer.text(), areaWidth(area), areaHeight(area),
+                                     job_.outputFile, &error);
+        if (!options_.keepGhostscript) distiller_.reset();
+    }
+    if (!written)
+        return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (" + error + ").");
+    return 0;
 }
 
 } // namespace plxhost

@@ -24,6 +24,8 @@ struct PrintOptions {
     // Keep one Ghostscript process for a run of PDF jobs instead of
     // starting one per job.
     bool keepGhostscript = true;
+    // Seconds Ghostscript may take for one job before it is stopped.
+    int ghostscriptTimeout = 300;
     // The print-setup record says the output carries process colours.
     bool processColors = false;
     // The job with this number (counted from 1 over the engine's life) is

@@ -1,0 +1,229 @@
+#include "host/postscript_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <ctime>
+
+namespace plxhost {
+
+namespace {
+
+// DSC lines are at most 255 bytes; titles stay well inside that.
+constexpr size_t kMaxTitle = 200;
+constexpr double kFontSize = 10;
+constexpr double kLeading = 12;
+constexpr double kTextInset = 4;
+constexpr size_t kMaxTextLine = 2000;
+
+// Decodes UTF-8 (invalid bytes count as one unknown character).
+std::vector<uint32_t> codePoints(const std::string& s) {
+    std::vector<uint32_t> out;
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        uint32_t cp = n == 1 ? c : c & (0x7F >> n);
+        bool ok = true;
+        for (size_t k = 1; k < n; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            ok = ok && (cc & 0xC0) == 0x80;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        out.push_back(ok ? cp : 0xFFFD);
+        i += ok ? n : 1;
+    }
+    return out;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (char c : text) {
+        if (c == '\n') lines.emplace_back();
+        else if (c != '\r') lines.back() += c;
+    }
+    return lines;
+}
+
+} // namespace
+
+double areaWidth(const fixedrect& area) { return fixedPoints(area.right) - fixedPoints(area.left); }
+
+double areaHeight(const fixedrect& area) {
+    return fixedPoints(area.bottom) - fixedPoints(area.top);
+}
+
+std::string psString(const std::string& utf8) {
+    std::string out = "(";
+    for (uint32_t cp : codePoints(utf8)) {
+        unsigned c = cp <= 0xFF ? cp : '?';
+        if (c == '(' || c == ')' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", c);
+            out += octal;
+        }
+    }
+    return out + ")";
+}
+
+std::string dscText(const std::string& utf8, size_t limit) {
+    std::string out;
+    for (uint32_t cp : codePoints(utf8)) {
+        if (out.size() >= limit) break;
+        out += cp >= 0x20 && cp < 0x7F ? static_cast<char>(cp) : '?';
+    }
+    return out;
+}
+
+PostScriptWriter::PostScriptWriter(bool eps, const Layout& layout,
+                                   const std::vector<PlannedPage>& pages)
+    : eps_(eps), layout_(layout), pages_(pages) {}
+
+void PostScriptWriter::line(const std::string& s) {
+    text_ += s;
+    text_ += '\n';
+}
+
+void PostScriptWriter::format(const char* fmt, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, fmt);
+    int n = std::vsnprintf(buffer, sizeof buffer, fmt, args);
+    va_end(args);
+    if (n < 0) return;
+    text_.append(buffer, std::min(static_cast<size_t>(n), sizeof buffer - 1));
+}
+
+bool PostScriptWriter::hasText() const {
+    for (const PlannedPage& p : pages_)
+        for (const auto& box : layout_.boxes)
+            for (int page : p.pages)
+                if (box->page == page && !box->text.empty()) return true;
+    return false;
+}
+
+void PostScriptWriter::header(const std::string& title) {
+    line(eps_ ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-3.0");
+    // Every page of a job has the size of its area; the document's box is
+    // that of the first page (an EPS has only one).
+    const fixedrect& area = pages_.front().area;
+    double w = areaWidth(area), h = areaHeight(area);
+    format("%%%%BoundingBox: 0 0 %ld %ld\n", std::lround(std::ceil(w - 1e-6)),
+           std::lround(std::ceil(h - 1e-6)));
+    format("%%%%HiResBoundingBox: 0 0 %.3f %.3f\n", w, h);
+    line("%%Creator: plexhost");
+    line("%%Title: (" + dscText(title, kMaxTitle) + ")");
+    char date[64];
+    std::time_t now = std::time(nullptr);
+    struct tm local;
+    if (localtime_r(&now, &local) && std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local))
+        line(std::string("%%CreationDate: (") + date + ")");
+    line("%%DocumentData: Clean7Bit");
+    line("%%LanguageLevel: 2");
+    format("%%%%Pages: %zu\n", pages_.size());
+    if (hasText()) line("%%DocumentNeededResources: font Helvetica");
+}
+
+void PostScriptWriter::endHeader() {
+    line("%%EndComments");
+    line("%%BeginProlog");
+    line("%%BeginResource: procset plexhost-page 1.0 0");
+    line("/plxhost 8 dict def plxhost begin");
+    // x y w h gray plxfill: a gray rectangle.
+    line("/plxfill { setgray rectfill } bind def");
+    // x y w h plxframe: a half-point frame inside the rectangle.
+    line("/plxframe { 0 setgray 0.5 setlinewidth 4 -2 roll 0.25 add exch 0.25 add exch");
+    line("  4 -2 roll 0.5 sub exch 0.5 sub exch rectstroke } bind def");
+    // (text) x y plxshow: text upright in print space, whose y runs down.
+    line("/plxshow { gsave translate 1 -1 scale 0 0 moveto show grestore } bind def");
+    line("end");
+    line("%%EndResource");
+    line("%%EndProlog");
+    line("%%BeginSetup");
+    if (hasText()) {
+        line("%%IncludeResource: font Helvetica");
+        line("/Helvetica findfont dup length dict begin { 1 index /FID ne { def } { pop pop }");
+        line("  ifelse } forall /Encoding ISOLatin1Encoding def currentdict end");
+        line("/Helvetica-plxhost exch definefont pop");
+    }
+    line("%%EndSetup");
+}
+
+void PostScriptWriter::beginPage(size_t index) {
+    const PlannedPage& p = pages_[index];
+    std::string label = pageLabel(layout_, p.pages.front());
+    line("%%Page: (" + dscText(label, kMaxTitle) + ") " + std::to_string(index + 1));
+    const fixedrect& area = p.area;
+    double w = areaWidth(area), h = areaHeight(area);
+    if (!eps_)
+        format("%%%%PageBoundingBox: 0 0 %ld %ld\n", std::lround(std::ceil(w - 1e-6)),
+               std::lround(std::ceil(h - 1e-6)));
+    line("%%BeginPageSetup");
+    if (!eps_) {
+        // The media is the area, whatever paper the interpreter defaults to.
+        format("/setpagedevice where { pop << /PageSize [%.3f %.3f] >> setpagedevice } if\n", w,
+               h);
+    }
+    line("/plxpage save def");
+    line("%%EndPageSetup");
+    format("[1 0 0 -1 %.3f %.3f] concat\n", -fixedPoints(area.left), fixedPoints(area.bottom));
+}
+
+void PostScriptWriter::content(size_t index) {
+    const PlannedPage& p = pages_[index];
+    const fixedrect& area = p.area;
+    line("plxhost begin gsave");
+    format("%.3f %.3f %.3f %.3f rectclip\n", fixedPoints(area.left), fixedPoints(area.top),
+           areaWidth(area), areaHeight(area));
+    // The page itself is left unpainted, so that what lies under a placed
+    // EPS shows through its empty parts.
+    for (int page : p.pages)
+        for (const auto& box : layout_.boxes)
+            if (box->page == page) drawBox(*box);
+    line("grestore end");
+}
+
+void PostScriptWriter::drawBox(const Box& box) {
+    fixedrect r = boxPrintRect(box);
+    double x = fixedPoints(r.left), y = fixedPoints(r.top);
+    double w = areaWidth(r), h = areaHeight(r);
+    if (box.fill >= 0) format("%.3f %.3f %.3f %.3f %.3f plxfill\n", x, y, w, h, box.fill);
+    format("%.3f %.3f %.3f %.3f plxframe\n", x, y, w, h);
+    if (box.text.empty()) return;
+    line("gsave");
+    format("%.3f %.3f %.3f %.3f rectclip 0 setgray\n", x, y, w, h);
+    format("/Helvetica-plxhost findfont %.1f scalefont setfont\n", kFontSize);
+    std::vector<std::string> lines = splitLines(box.text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        double baseline = y + kTextInset + kFontSize + kLeading * static_cast<double>(i);
+        if (baseline > y + h + kLeading) break; // the rest lies outside the box
+        // Far more than a box can show; keeps each string literal short.
+        text_ += psString(lines[i].substr(0, kMaxTextLine));
+        format(" %.3f %.3f plxshow\n", x + kTextInset, baseline);
+    }
+    line("grestore");
+}
+
+void PostScriptWriter::endPage() {
+    line("plxpage restore");
+    line("showpage");
+    line("%%PageTrailer");
+}
+
+void PostScriptWriter::trailer() {
+    line("%%Trailer");
+    line("%%EOF");
+}
+
+} // namespace plxhost
