@@ -64,7 +64,14 @@ bool copyInto(const std::string& from, const std::string& to, std::string* error
     return file.commit(error);
 }
 
+// What Ghostscript said about a failure: its "Error: /name in command"
+// line when there is one, else the end of its output.
 std::string lastLines(const std::string& output) {
+    size_t error = output.find("Error: /");
+    if (error != std::string::npos) {
+        size_t end = output.find('\n', error);
+        return output.substr(error, end == std::string::npos ? std::string::npos : end - error);
+    }
     std::string text = output;
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     if (text.size() > 400) text = "…" + text.substr(text.size() - 400);
@@ -161,6 +168,9 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
     args.push_back("-sOutputFile=" + outputFileArgument(pdfPath));
     args.push_back("-f");
     args.push_back(psPath);
+    // Runs only when the job's PostScript ran to its end (it may quit early).
+    args.push_back("-c");
+    args.push_back(std::string("(") + kDone + "\\n) print flush");
     ProcessResult r = runProcess(args, timeout_);
     if (!r.started) {
         *error = "Ghostscript (" + path_ + ") could not be started";
@@ -173,6 +183,10 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
     if (r.exitCode != 0) {
         *error = "Ghostscript failed (exit status " + std::to_string(r.exitCode) + ")";
         if (!r.output.empty()) *error += ": " + lastLines(r.output);
+        return false;
+    }
+    if (r.output.find(kDone) == std::string::npos) {
+        *error = "Ghostscript stopped before the end of the job";
         return false;
     }
     return true;

@@ -123,7 +123,7 @@ void PostScriptWriter::header(const std::string& title) {
            std::lround(std::ceil(h - 1e-6)));
     format("%%%%HiResBoundingBox: 0 0 %.3f %.3f\n", w, h);
     line("%%Creator: plexhost");
-    line("%%Title: (" + dscText(title, kMaxTitle) + ")");
+    line("%%Title: " + dscText(title, kMaxTitle));
     char date[64];
     std::time_t now = std::time(nullptr);
     struct tm local;

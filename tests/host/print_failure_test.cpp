@@ -1,0 +1,138 @@
+// Jobs that cannot be written, cancelled jobs, and the print-setup record.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "tests/host/print_kit.h"
+
+using namespace plxtest;
+
+namespace {
+
+const char* const kTwoPages = "layout \"Two\"\n page-size 200 100\n pages 2\n"
+                              " box 1 x=10 y=10 w=50 h=20 text=\"Hi\"\n";
+
+bool exists(const std::string& path) { return std::ifstream(path).good(); }
+
+class PrintFailure : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        out_ = h_.file("out");
+        ASSERT_EQ(::mkdir(out_.c_str(), 0755), 0);
+        h_.open(kTwoPages);
+    }
+    // The one error the last job reported.
+    std::string onlyError() {
+        EXPECT_EQ(h_.host().errors().size(), 1u);
+        std::string text = h_.host().errors().empty() ? "" : h_.host().errors().back().text;
+        h_.host().clearErrors();
+        return text;
+    }
+    PrintHost h_;
+    std::string out_;
+};
+
+// Restores PATH when it ends.
+class PathVariable {
+  public:
+    explicit PathVariable(const std::string& value) {
+        const char* old = std::getenv("PATH");
+        had_ = old != nullptr;
+        if (old) old_ = old;
+        setenv("PATH", value.c_str(), 1);
+    }
+    ~PathVariable() {
+        if (had_) setenv("PATH", old_.c_str(), 1);
+        else unsetenv("PATH");
+    }
+
+  private:
+    bool had_ = false;
+    std::string old_;
+};
+
+} // namespace
+
+TEST_F(PrintFailure, MissingGhostscriptIsReportedBeforeAnythingIsWritten) {
+    testJob().outputFile = out_ + "/page.pdf";
+    h_.engine().options().ghostscript = "/nonexistent/bin/gs";
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTFileNotFoundErr);
+    std::string text = onlyError();
+    EXPECT_NE(text.find("Ghostscript"), std::string::npos) << text;
+    EXPECT_NE(text.find("/nonexistent/bin/gs"), std::string::npos) << text;
+    EXPECT_EQ(seen().comments, 0); // stopped before the stream was written
+
+    h_.engine().options().ghostscript = "gs";
+    {
+        PathVariable path(h_.home()); // a PATH without Ghostscript
+        EXPECT_EQ(h_.output(kXTMediumPDF), kXTFileNotFoundErr);
+        EXPECT_NE(onlyError().find("was not found"), std::string::npos);
+    }
+    EXPECT_FALSE(exists(testJob().outputFile));
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+    // EPS needs no Ghostscript.
+    h_.engine().options().ghostscript = "/nonexistent/bin/gs";
+    testJob().outputFile = out_ + "/page.eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), 0);
+}
+
+TEST_F(PrintFailure, FoldersThatCannotTakeTheFile) {
+    for (uint32_t medium : {kXTMediumEPS, kXTMediumPDF}) {
+        // A folder that does not exist, a "folder" that is a file, and one
+        // nobody may write into, not even the superuser.
+        ASSERT_TRUE(writeFile(out_ + "/plain", "x"));
+        for (const std::string& path :
+             {out_ + "/missing/page.out", out_ + "/plain/page.out", std::string("/proc/page.out")}) {
+            testJob().outputFile = path;
+            EXPECT_EQ(h_.output(medium), kXTIOErr) << path;
+            std::string text = onlyError();
+            EXPECT_NE(text.find(path), std::string::npos) << text;
+            EXPECT_FALSE(exists(path));
+        }
+    }
+    EXPECT_EQ(hiddenFiles(out_).size(), 0u);
+}
+
+TEST_F(PrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
+    EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
+    EXPECT_NE(onlyError().find("no output file"), std::string::npos);
+    EXPECT_EQ(seen().jobInfo, 1);
+
+    // The print group refuses a path longer than any path can be.
+    testJob().outputFile = out_ + "/" + std::string(5000, 'n') + ".eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
+    EXPECT_NE(onlyError().find("no output file"), std::string::npos);
+    // A name too long for the file system fails as a write error.
+    testJob().outputFile = out_ + "/" + std::string(300, 'n') + ".eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), kXTIOErr);
+    onlyError();
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+}
+
+TEST_F(PrintFailure, CancelledJobWritesNothingAndShowsNoError) {
+    h_.engine().options().cancelAtJob = h_.engine().jobCount() + 2;
+    testJob().outputFile = out_ + "/first.eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), 0);
+    testJob().outputFile = out_ + "/second.eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), kXTCanceled);
+    EXPECT_EQ(seen().jobInfo, 1);
+    EXPECT_EQ(seen().comments, 0);
+    EXPECT_FALSE(exists(out_ + "/second.eps"));
+    EXPECT_TRUE(h_.host().errors().empty());
+    testJob().outputFile = out_ + "/third.eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), 0);
+    EXPECT_TRUE(exists(out_ + "/first.eps"));
+}
+
+TEST_F(PrintFailure, PrintSetupRecordCarriesTheProcessColourFlag) {
+    testJob().outputFile = out_ + "/page.eps";
+    ASSERT_EQ(h_.output(kXTMediumEPS), 0);
+    EXPECT_EQ(seen().setupResult, 0);
+    EXPECT_EQ(seen().setupFlags, 0);
+    h_.engine().options().processColors = true;
+    ASSERT_EQ(h_.output(kXTMediumEPS), 0);
+    EXPECT_EQ(seen().setupFlags & kXTPrintFlagProcessColors, kXTPrintFlagProcessColors);
+}

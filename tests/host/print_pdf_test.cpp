@@ -1,0 +1,132 @@
+// PDF output: the job's PostScript distilled by Ghostscript, with one kept
+// process and with one process per job; and the ways a job can fail.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/host/print_kit.h"
+
+using namespace plxtest;
+
+namespace {
+
+const char* const kOdd = "layout \"Odd\"\n page-size 432.5 288\n pages 3\n spreads facing\n"
+                         " box 1 page=1 x=36.25 y=40 w=200.5 h=100.75 text=\"Crop me\" fill=0.5"
+                         " selected\n box 2 page=2 x=20 y=20 w=100 h=100 fill=0.2\n";
+
+bool exists(const std::string& path) { return std::ifstream(path).good(); }
+
+class PrintPdf : public ::testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        h_.engine().options().keepGhostscript = GetParam();
+        out_ = h_.file("out");
+        ASSERT_EQ(::mkdir(out_.c_str(), 0755), 0);
+        h_.open(kOdd);
+    }
+    std::string info(const std::string& pdf) {
+        RunResult check = run("qpdf --check '" + pdf + "'");
+        EXPECT_EQ(check.status, 0) << check.output;
+        RunResult r = run("pdfinfo -box '" + pdf + "'");
+        EXPECT_EQ(r.status, 0) << r.output;
+        return r.output;
+    }
+    PrintHost h_;
+    std::string out_;
+};
+
+} // namespace
+
+TEST_P(PrintPdf, PageSizeIsTheOutputAreaAndFontsAreEmbedded) {
+    testJob().outputFile = out_ + "/page.pdf";
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+    std::string text = info(testJob().outputFile);
+    EXPECT_NE(text.find("Pages:           1\n"), std::string::npos) << text;
+    // Neither A4 nor Letter: the page's own size.
+    EXPECT_EQ(numbersAfter(text, "MediaBox:"), (std::vector<double>{0, 0, 432.5, 288}));
+    RunResult fonts = run("pdffonts '" + testJob().outputFile + "'");
+    EXPECT_NE(fonts.output.find("Helvetica"), std::string::npos) << fonts.output;
+    // Every font listed is embedded: the "emb" column of each row says yes.
+    std::vector<std::string> rows;
+    std::istringstream lines(fonts.output.substr(fonts.output.find("\n---") + 1));
+    std::string row;
+    std::getline(lines, row);
+    while (std::getline(lines, row))
+        if (!row.empty()) rows.push_back(row);
+    ASSERT_FALSE(rows.empty()) << fonts.output;
+    for (const std::string& r : rows) EXPECT_EQ(r.substr(r.find("WinAnsi") + 17, 3), "yes") << r;
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+
+    // The next job of the run: a spread, two pages wide.
+    testJob().outputFile = out_ + "/spread.pdf";
+    testJob().first = 2;
+    testJob().last = 3;
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0);
+    EXPECT_EQ(numbersAfter(info(testJob().outputFile), "MediaBox:"),
+              (std::vector<double>{0, 0, 865, 288}));
+}
+
+TEST_P(PrintPdf, CropBoxProgramOfTheBoxTakesEffect) {
+    testJob().outputFile = out_ + "/box.pdf";
+    testJob().cropBoxToBox = true;
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0);
+    std::string text = info(testJob().outputFile);
+    std::vector<double> crop = numbersAfter(text, "CropBox:");
+    ASSERT_EQ(crop.size(), 4u) << text;
+    // The box in the PDF's default user space: y from the bottom of the page.
+    EXPECT_NEAR(crop[0], 36.25, 0.01);
+    EXPECT_NEAR(crop[1], 288 - 140.75, 0.01);
+    EXPECT_NEAR(crop[2], 236.75, 0.01);
+    EXPECT_NEAR(crop[3], 288 - 40, 0.01);
+    EXPECT_EQ(numbersAfter(text, "MediaBox:"), (std::vector<double>{0, 0, 432.5, 288}));
+}
+
+TEST_P(PrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
+    testJob().outputFile = out_ + "/all.pdf";
+    testJob().first = 1;
+    testJob().last = 3;
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0);
+    std::string text = info(testJob().outputFile);
+    EXPECT_NE(text.find("Pages:           2\n"), std::string::npos) << text;
+    EXPECT_EQ(seen().pageNumbers, (std::vector<int16_t>{1, 2}));
+    RunResult second = run("pdfinfo -f 2 -l 2 '" + testJob().outputFile + "'");
+    EXPECT_NE(second.output.find("Page    2 size:  865 x 288 pts"), std::string::npos)
+        << second.output;
+}
+
+TEST_P(PrintPdf, FailedDistillationLeavesNoFileAndTheNextJobWorks) {
+    std::string target = out_ + "/broken.pdf";
+    ASSERT_TRUE(writeFile(target, "the earlier file"));
+    testJob().outputFile = target;
+    testJob().pageText = "plxnosuchoperator\n";
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
+    ASSERT_EQ(h_.host().errors().size(), 1u);
+    const std::string& message = h_.host().errors()[0].text;
+    EXPECT_NE(message.find(target), std::string::npos) << message;
+    EXPECT_NE(message.find("undefined"), std::string::npos) << message;
+    EXPECT_EQ(readFile(target), "the earlier file");
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+
+    testJob().pageText.clear();
+    testJob().outputFile = out_ + "/fine.pdf";
+    EXPECT_EQ(h_.output(kXTMediumPDF), 0);
+    info(testJob().outputFile);
+}
+
+TEST_P(PrintPdf, GhostscriptThatQuitsMidJobIsAFailureAndIsStartedAgain) {
+    testJob().outputFile = out_ + "/quit.pdf";
+    testJob().pageText = "quit\n";
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
+    EXPECT_FALSE(exists(testJob().outputFile));
+    testJob().pageText.clear();
+    EXPECT_EQ(h_.output(kXTMediumPDF), 0);
+    info(testJob().outputFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ghostscript, PrintPdf, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& p) {
+                             return p.param ? "Kept" : "PerJob";
+                         });
