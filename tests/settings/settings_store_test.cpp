@@ -90,7 +90,7 @@ TEST(SettingsStore, ByteOrderMarkNulAndNoFinalLineEnd) {
     EXPECT_EQ(bom.get("G", "x"), "<missing>"); // the mark belongs to the first line
     EXPECT_EQ(bom.saved(), "\xEF\xBB\xBF[G]\nx=1\n");
 
-    Loaded nul(std::string("[G]\nx=1\n\0[G]\ny=2\n", 19));
+    Loaded nul(std::string("[G]\nx=1\n\0[G]\ny=2\n", 17));
     EXPECT_EQ(nul.get("G", "x"), "1");
     EXPECT_EQ(nul.get("G", "y"), "<missing>");
 }
