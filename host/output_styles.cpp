@@ -242,7 +242,9 @@ void StyleStore::ensureLoaded() {
     }
     size_t before = order_.size();
     addDefaults();
-    if (readResult == ENOENT || (fine && order_.size() != before)) save();
+    // A new file, one set aside, or a file without the defaults is written
+    // afresh.
+    if (!saveBlocked_ && (readResult == ENOENT || !fine || order_.size() != before)) save();
 }
 
 bool StyleStore::readStyles(const std::string& text, std::string* error) {
