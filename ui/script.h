@@ -105,8 +105,8 @@ UI_API std::string formatAction(const Action& action);
 // Whether an action addresses a top-level window. Current matches the innermost
 // modal window only.
 UI_API bool addresses(const Action& action, Handle window);
-// Performs an action at once on the window it addresses (the topmost matching
-// window), as ui/person.h does. Wait only moves the clock on. False when refused.
+// Performs an action at once on the window it addresses (the topmost visible
+// matching window; Current: the innermost modal one), as ui/person.h does. Wait only moves the clock on. False when refused.
 UI_API bool perform(const Action& action);
 
 } // namespace ui

@@ -115,15 +115,9 @@ bool setRange(Handle window, int minimum, int maximum) {
     return true;
 }
 
-int rangeMin(Handle window) {
-    Window* w = find(window);
-    return w ? w->rangeMin : 0;
-}
+int rangeMin(Handle window) { return detail::readField(window, &Window::rangeMin, 0); }
 
-int rangeMax(Handle window) {
-    Window* w = find(window);
-    return w ? w->rangeMax : 0;
-}
+int rangeMax(Handle window) { return detail::readField(window, &Window::rangeMax, 0); }
 
 bool setItems(Handle window, const std::vector<std::string>& list) {
     Window* w = find(window);
@@ -155,24 +149,17 @@ bool clearItems(Handle window) {
 }
 
 std::vector<std::string> items(Handle window) {
-    Window* w = find(window);
-    return w ? w->items : std::vector<std::string>();
+    return detail::readField(window, &Window::items, std::vector<std::string>());
 }
 
-int itemCount(Handle window) {
-    Window* w = find(window);
-    return w ? static_cast<int>(w->items.size()) : 0;
-}
+int itemCount(Handle window) { return static_cast<int>(items(window).size()); }
 
 int findItem(Handle window, const std::string& item) {
     Window* w = find(window);
     return w ? detail::findIndex(w->items, item) : -1;
 }
 
-int selection(Handle window) {
-    Window* w = find(window);
-    return w ? w->selection : -1;
-}
+int selection(Handle window) { return detail::readField(window, &Window::selection, -1); }
 
 bool setSelection(Handle window, int index) {
     Window* w = find(window);
@@ -219,31 +206,28 @@ std::string selectedText(Handle window) {
     return w->text.substr(from, to - from);
 }
 
-bool setEnabled(Handle window, bool enabled) {
-    Window* w = find(window);
-    if (!w) return false;
-    bool previous = w->enabled;
-    w->enabled = enabled;
+namespace {
+
+// Sets a state and returns the one it had (false for an invalid handle).
+bool swapState(Handle window, bool Window::*state, bool on) {
+    bool previous = detail::readField(window, state, false);
+    detail::writeField(window, state, on);
     return previous;
 }
 
-bool isEnabled(Handle window) {
-    Window* w = find(window);
-    return w && w->enabled;
+} // namespace
+
+bool setEnabled(Handle window, bool enabled) {
+    return swapState(window, &Window::enabled, enabled);
 }
+
+bool isEnabled(Handle window) { return detail::readField(window, &Window::enabled, false); }
 
 bool setVisible(Handle window, bool visible) {
-    Window* w = find(window);
-    if (!w) return false;
-    bool previous = w->visible;
-    w->visible = visible;
-    return previous;
+    return swapState(window, &Window::visible, visible);
 }
 
-bool isVisible(Handle window) {
-    Window* w = find(window);
-    return w && w->visible;
-}
+bool isVisible(Handle window) { return detail::readField(window, &Window::visible, false); }
 
 bool isUsable(Handle window) {
     Window* w = find(window);

@@ -84,7 +84,7 @@ bool perform(const Action& a) {
         target = currentModal();
     } else {
         for (Handle h : sys().zorder) {
-            if (addresses(a, h)) {
+            if (isVisible(h) && addresses(a, h)) {
                 target = h;
                 break;
             }

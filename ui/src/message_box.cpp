@@ -67,14 +67,9 @@ int messageBox(const MessageBoxOptions& options) {
     int textHeight = lineCount(options.text, textWidth / kCharWidth) * kLineHeight;
     int buttonsY = kMargin + textHeight + kMargin;
     int height = buttonsY + kButtonHeight + kMargin;
-    Size screen = screenSize();
 
-    CreateParams p;
-    p.kind = Kind::MessageBox;
-    p.owner = options.owner;
-    p.text = options.title;
-    p.rect = Rect{(screen.w - width) / 2, (screen.h - height) / 4, width, height};
-    Handle box = detail::create(p, true);
+    Handle box = detail::createCentred(Kind::MessageBox, options.title, options.owner,
+                                       Size{width, height});
     if (!box) return 0;
     setWindowProc(box, messageBoxProc);
     createControl(box, Kind::Static, kMessageTextId, Rect{kMargin, kMargin, textWidth, textHeight},

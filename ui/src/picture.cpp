@@ -30,7 +30,9 @@ constexpr int kTitleBar = 24;
 constexpr int kCharWidth = 7;
 constexpr int kLineHeight = 16;
 
-int maxChars(int width) { return (width - 8) / kCharWidth; }
+// How many characters fit a box of this width with the usual padding of 4 on
+// each side.
+int maxChars(int width, int pad = 4) { return (width - 2 * pad) / kCharWidth; }
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -48,13 +50,14 @@ void boxText(SvgCanvas& c, const Window& w, const std::string& text, std::uint32
     int anchor = (w.style & style::AlignCenter) ? 1 : (w.style & style::AlignRight) ? 2 : 0;
     int x = anchor == 1 ? w.rect.w / 2 : anchor == 2 ? w.rect.w - pad : pad;
     if (!(w.style & style::MultiLine)) {
-        c.anchoredText(x, w.rect.h / 2 + 4, detail::fitText(text, maxChars(w.rect.w)), ink, anchor);
+        c.anchoredText(x, w.rect.h / 2 + 4, detail::fitText(text, maxChars(w.rect.w, pad)), ink,
+                       anchor);
         return;
     }
     int y = 13;
     for (const std::string& line : splitLines(text)) {
         if (y > w.rect.h && y > 13) break;
-        c.anchoredText(x, y, detail::fitText(line, maxChars(w.rect.w)), ink, anchor);
+        c.anchoredText(x, y, detail::fitText(line, maxChars(w.rect.w, pad)), ink, anchor);
         y += kLineHeight;
     }
 }

@@ -127,13 +127,8 @@ Handle buildDialog(const SaveDialogOptions& options, SaveState* state) {
     bool withPanel = options.panelSize.w > 0 && options.panelSize.h > 0;
     int width = std::max(480, withPanel ? options.panelSize.w : 0);
     int height = kFilePartHeight + (withPanel ? options.panelSize.h : 0);
-    Size screen = screenSize();
-    CreateParams p;
-    p.kind = Kind::SaveDialog;
-    p.owner = options.owner;
-    p.text = options.title;
-    p.rect = Rect{(screen.w - width) / 2, (screen.h - height) / 4, width, height};
-    Handle dialog = detail::create(p, true);
+    Handle dialog = detail::createCentred(Kind::SaveDialog, options.title, options.owner,
+                                          Size{width, height});
     if (!dialog) return kNoWindow;
 
     const std::string& initial = options.initialPath;

@@ -82,6 +82,16 @@ Handle create(const CreateParams& p, bool systemKind) {
     return handle;
 }
 
+Handle createCentred(Kind kind, const std::string& title, Handle owner, Size size) {
+    Size screen = sys().screen;
+    CreateParams p;
+    p.kind = kind;
+    p.owner = owner;
+    p.text = title;
+    p.rect = Rect{(screen.w - size.w) / 2, (screen.h - size.h) / 4, size.w, size.h};
+    return create(p, true);
+}
+
 Handle topLevelOf(Handle handle) {
     Window* w = find(handle);
     while (w && w->parent != kNoWindow) w = find(w->parent);
@@ -146,102 +156,84 @@ bool destroyWindow(Handle window) {
 
 bool isWindow(Handle window) { return find(window) != nullptr; }
 
-Kind kind(Handle window) {
-    Window* w = find(window);
-    return w ? w->kind : Kind::Window;
-}
+Kind kind(Handle window) { return detail::readField(window, &Window::kind, Kind::Window); }
 
 std::string className(Handle window) {
-    Window* w = find(window);
-    return w ? w->className : std::string();
+    return detail::readField(window, &Window::className, std::string());
 }
 
-Handle parent(Handle window) {
-    Window* w = find(window);
-    return w ? w->parent : kNoWindow;
-}
+Handle parent(Handle window) { return detail::readField(window, &Window::parent, kNoWindow); }
 
-Handle owner(Handle window) {
-    Window* w = find(window);
-    return w ? w->owner : kNoWindow;
-}
+Handle owner(Handle window) { return detail::readField(window, &Window::owner, kNoWindow); }
 
 Handle topLevel(Handle window) { return detail::topLevelOf(window); }
 
 std::vector<Handle> children(Handle window) {
-    Window* w = find(window);
-    return w ? w->children : std::vector<Handle>();
+    return detail::readField(window, &Window::children, std::vector<Handle>());
 }
 
-bool isTopLevel(Handle window) {
-    Window* w = find(window);
-    return w && w->parent == kNoWindow;
-}
+bool isTopLevel(Handle window) { return isWindow(window) && parent(window) == kNoWindow; }
 
-int id(Handle window) {
-    Window* w = find(window);
-    return w ? w->id : -1;
-}
+int id(Handle window) { return detail::readField(window, &Window::id, -1); }
 
-bool setId(Handle window, int newId) {
-    Window* w = find(window);
-    if (!w) return false;
-    w->id = newId;
-    return true;
-}
+bool setId(Handle window, int newId) { return detail::writeField(window, &Window::id, newId); }
 
 std::uint32_t command(Handle window) {
-    Window* w = find(window);
-    return w ? w->command : 0;
+    return detail::readField(window, &Window::command, std::uint32_t(0));
 }
 
 bool setCommand(Handle window, std::uint32_t code) {
-    Window* w = find(window);
-    if (!w) return false;
-    w->command = code;
-    return true;
+    return detail::writeField(window, &Window::command, code);
 }
 
-Rect rect(Handle window) {
-    Window* w = find(window);
-    return w ? w->rect : Rect();
-}
+Rect rect(Handle window) { return detail::readField(window, &Window::rect, Rect()); }
 
-bool setRect(Handle window, Rect r) {
-    Window* w = find(window);
-    if (!w) return false;
-    w->rect = r;
-    return true;
-}
+bool setRect(Handle window, Rect r) { return detail::writeField(window, &Window::rect, r); }
 
 std::uint32_t styleFlags(Handle window) {
-    Window* w = find(window);
-    return w ? w->style : 0;
+    return detail::readField(window, &Window::style, std::uint32_t(0));
 }
 
 bool setStyleFlags(Handle window, std::uint32_t flags) {
-    Window* w = find(window);
-    if (!w) return false;
-    w->style = flags;
-    return true;
+    return detail::writeField(window, &Window::style, flags);
 }
 
 bool hasStyle(Handle window, std::uint32_t flag) { return (styleFlags(window) & flag) != 0; }
 
-bool setProp(Handle window, const std::string& name, std::intptr_t v) {
+namespace {
+
+// Value and string properties are two maps of one shape.
+template <typename V> using PropMap = std::map<std::string, V> Window::*;
+
+template <typename V> bool putProp(Handle window, PropMap<V> map, const std::string& name, const V& v) {
     Window* w = find(window);
     if (!w) return false;
-    w->props[name] = v;
+    (w->*map)[name] = v;
     return true;
 }
 
-bool getProp(Handle window, const std::string& name, std::intptr_t* v) {
+template <typename V> bool lookUpProp(Handle window, PropMap<V> map, const std::string& name, V* v) {
     Window* w = find(window);
     if (!w) return false;
-    auto it = w->props.find(name);
-    if (it == w->props.end()) return false;
+    auto it = (w->*map).find(name);
+    if (it == (w->*map).end()) return false;
     if (v) *v = it->second;
     return true;
+}
+
+template <typename V> bool dropProp(Handle window, PropMap<V> map, const std::string& name) {
+    Window* w = find(window);
+    return w && (w->*map).erase(name) > 0;
+}
+
+} // namespace
+
+bool setProp(Handle window, const std::string& name, std::intptr_t v) {
+    return putProp(window, &Window::props, name, v);
+}
+
+bool getProp(Handle window, const std::string& name, std::intptr_t* v) {
+    return lookUpProp(window, &Window::props, name, v);
 }
 
 std::intptr_t prop(Handle window, const std::string& name, std::intptr_t fallback) {
@@ -251,29 +243,19 @@ std::intptr_t prop(Handle window, const std::string& name, std::intptr_t fallbac
 }
 
 bool removeProp(Handle window, const std::string& name) {
-    Window* w = find(window);
-    return w && w->props.erase(name) > 0;
+    return dropProp(window, &Window::props, name);
 }
 
 bool setStringProp(Handle window, const std::string& name, const std::string& v) {
-    Window* w = find(window);
-    if (!w) return false;
-    w->stringProps[name] = v;
-    return true;
+    return putProp(window, &Window::stringProps, name, v);
 }
 
 bool getStringProp(Handle window, const std::string& name, std::string* v) {
-    Window* w = find(window);
-    if (!w) return false;
-    auto it = w->stringProps.find(name);
-    if (it == w->stringProps.end()) return false;
-    if (v) *v = it->second;
-    return true;
+    return lookUpProp(window, &Window::stringProps, name, v);
 }
 
 bool removeStringProp(Handle window, const std::string& name) {
-    Window* w = find(window);
-    return w && w->stringProps.erase(name) > 0;
+    return dropProp(window, &Window::stringProps, name);
 }
 
 std::vector<Handle> descendants(Handle root) {
