@@ -37,23 +37,10 @@ std::vector<std::string> messages(const std::string& log) {
 
 } // namespace
 
-TEST(SupportLog, SetupMakesTheFolderAndStartsEmpty) {
-    TempHome home;
-    setupDump(1, nullptr, nullptr);
-    EXPECT_EQ(std::string(getLogPath()), logPathIn(home));
-    dprintf("first %d", 1);
-    setupDump(1, "Other", "name"); // a fresh folder is made
-    dprintf("x");
-    EXPECT_EQ(readFile(home.path() + "/.local/state/Other/name.txt").size(), 16u);
-    setupDump(1, nullptr, nullptr); // the earlier run's log is gone
-    dprintf("second");
-    EXPECT_EQ(messages(readFile(logPathIn(home))), std::vector<std::string>{"second"});
-    setLogMode(0);
-}
-
 TEST(SupportLog, LongMessagesAreCutAtACharacterBoundary) {
     TempHome home;
     setupDump(1, nullptr, nullptr);
+    EXPECT_EQ(std::string(getLogPath()), logPathIn(home));
     std::string text(7997, 'a');
     dprintf("%s\xC3\xA4\xC3\xA4 tail", text.c_str()); // "ä" straddles byte 7999
     dprintf("%s", std::string(7999, 'b').c_str());
