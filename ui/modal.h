@@ -48,8 +48,8 @@ using TimerProc = void (*)(Handle window, int timerId, void* user);
 // Starts (or restarts) timer `timerId` of a window: first due `intervalMs` after
 // now (at least 1 ms), then every interval. A timer whose procedure is still
 // running is not fired again inside it (e.g. from a message box its tick opened).
-UI_API bool setTimer(Handle window, int timerId, std::uint32_t intervalMs,
-                     TimerProc proc = nullptr, void* user = nullptr);
+UI_API bool setTimer(Handle window, int timerId, std::uint32_t intervalMs, TimerProc proc = nullptr,
+                     void* user = nullptr);
 UI_API bool killTimer(Handle window, int timerId);
 UI_API bool hasTimer(Handle window, int timerId);
 

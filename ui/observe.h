@@ -19,7 +19,7 @@ struct ControlInfo {
     int id = -1;
     std::uint32_t command = 0;
     Rect rect;
-    std::string text;       // as text() gives it
+    std::string text;        // as text() gives it
     std::intptr_t value = 0; // as value() gives it
     bool enabled = false;
     bool visible = false;
@@ -53,10 +53,10 @@ UI_API const char* recordKindName(RecordKind kind);
 
 struct Record {
     RecordKind kind = RecordKind::Action;
-    std::string window; // title of the window concerned
-    std::string text;   // the action in script form, the message, or a note
+    std::string window;             // title of the window concerned
+    std::string text;               // the action in script form, the message, or a note
     std::vector<std::string> items; // MessageBox: the button titles
-    int result = 0;     // Answer, Closed
+    int result = 0;                 // Answer, Closed
 };
 
 // One line for a record, e.g. `[Export] type #3 "1-4"`,

@@ -97,8 +97,7 @@ UI_API std::vector<Action> pendingActions();
 
 // Parses the text form; on failure returns false, leaves *actions alone and puts
 // "line N: what is wrong" into *error.
-UI_API bool parseScript(const std::string& text, std::vector<Action>* actions,
-                        std::string* error);
+UI_API bool parseScript(const std::string& text, std::vector<Action>* actions, std::string* error);
 // One action in the text form (parseScript reads it back to the same action).
 UI_API std::string formatAction(const Action& action);
 
@@ -106,7 +105,8 @@ UI_API std::string formatAction(const Action& action);
 // modal window only.
 UI_API bool addresses(const Action& action, Handle window);
 // Performs an action at once on the window it addresses (the topmost visible
-// matching window; Current: the innermost modal one), as ui/person.h does. Wait only moves the clock on. False when refused.
+// matching window; Current: the innermost modal one), as ui/person.h does. Wait only moves the
+// clock on. False when refused.
 UI_API bool perform(const Action& action);
 
 } // namespace ui

@@ -47,22 +47,22 @@ inline bool operator==(const Rect& a, const Rect& b) {
 }
 
 enum class Kind : int {
-    Window,      // a top-level window made by a caller
-    MessageBox,  // a top-level window made by messageBox()
-    SaveDialog,  // a top-level window made by runSaveDialog()
-    Pane,        // a plain child container
+    Window,     // a top-level window made by a caller
+    MessageBox, // a top-level window made by messageBox()
+    SaveDialog, // a top-level window made by runSaveDialog()
+    Pane,       // a plain child container
     PushButton,
     CheckBox,
     RadioButton,
     GroupBox,
     Edit,
     Static,
-    Popup,       // drop-down list, not editable
-    ComboBox,    // editable combo box
+    Popup,    // drop-down list, not editable
+    ComboBox, // editable combo box
     ListBox,
     ProgressBar,
     TabControl,
-    Custom,      // a window of a registered class
+    Custom, // a window of a registered class
 };
 
 // Short lower-case name of a kind ("push", "check", "edit", ...), as used in
@@ -81,10 +81,10 @@ constexpr std::uint32_t Password = 1u << 4;      // edit showing bullets
 constexpr std::uint32_t ReadOnly = 1u << 5;      // edit a person cannot type into
 constexpr std::uint32_t AlignCenter = 1u << 6;
 constexpr std::uint32_t AlignRight = 1u << 7;
-constexpr std::uint32_t Border = 1u << 8;        // plain frame (static texts, panes)
-constexpr std::uint32_t Sorted = 1u << 9;        // list items kept in case-insensitive order
-constexpr std::uint32_t ToolWindow = 1u << 10;   // top-level window with a small title bar
-constexpr std::uint32_t ClientEdge = 1u << 11;   // sunken frame
+constexpr std::uint32_t Border = 1u << 8;      // plain frame (static texts, panes)
+constexpr std::uint32_t Sorted = 1u << 9;      // list items kept in case-insensitive order
+constexpr std::uint32_t ToolWindow = 1u << 10; // top-level window with a small title bar
+constexpr std::uint32_t ClientEdge = 1u << 11; // sunken frame
 } // namespace style
 
 // What a control tells its parent when a person works it.
@@ -123,10 +123,10 @@ enum class Msg : int {
 struct Message {
     Msg msg = Msg::Create;
     Handle source = kNoWindow; // Command: the control that notified (0 when synthesised)
-    int id = 0;                // Command: the control's id (or 1/2 from Return/Escape); Timer: timer id
+    int id = 0; // Command: the control's id (or 1/2 from Return/Escape); Timer: timer id
     Notify notify = Notify::None;
-    std::intptr_t value = 0;   // SetValue: the value; Key: the key
-    Canvas* canvas = nullptr;  // Paint
+    std::intptr_t value = 0;  // SetValue: the value; Key: the key
+    Canvas* canvas = nullptr; // Paint
 };
 
 // A window procedure. Returns a message-specific result; to get the standard

@@ -16,14 +16,14 @@ namespace ui {
 
 struct CreateParams {
     Kind kind = Kind::Window;
-    std::string className;  // Custom only: a class registered with registerClass
+    std::string className;     // Custom only: a class registered with registerClass
     Handle parent = kNoWindow; // required for every kind but Window
     Handle owner = kNoWindow;  // top-level windows only: the window it belongs to
     int id = -1;
     std::uint32_t command = 0; // four-character command code, 0 = none
     Rect rect;
-    std::string text;        // title or contents
-    std::uint32_t style = 0; // style:: flags
+    std::string text;               // title or contents
+    std::uint32_t style = 0;        // style:: flags
     std::vector<std::string> items; // popup, combo, list box: items; tab control: tabs
 };
 
@@ -47,15 +47,15 @@ UI_API Handle createControl(Handle parent, Kind kind, int id, Rect rect,
 UI_API bool destroyWindow(Handle window);
 
 UI_API bool isWindow(Handle window);
-UI_API Kind kind(Handle window);                 // Kind::Window when invalid
-UI_API std::string className(Handle window);     // Custom windows only, else empty
-UI_API Handle parent(Handle window);             // 0 for top-level windows
-UI_API Handle owner(Handle window);              // top-level windows only
-UI_API Handle topLevel(Handle window);           // the top-level window it lives in
+UI_API Kind kind(Handle window);                    // Kind::Window when invalid
+UI_API std::string className(Handle window);        // Custom windows only, else empty
+UI_API Handle parent(Handle window);                // 0 for top-level windows
+UI_API Handle owner(Handle window);                 // top-level windows only
+UI_API Handle topLevel(Handle window);              // the top-level window it lives in
 UI_API std::vector<Handle> children(Handle window); // in creation order
 UI_API bool isTopLevel(Handle window);
 
-UI_API int id(Handle window);                    // -1 when invalid
+UI_API int id(Handle window); // -1 when invalid
 UI_API bool setId(Handle window, int id);
 UI_API std::uint32_t command(Handle window);
 UI_API bool setCommand(Handle window, std::uint32_t code);

@@ -112,11 +112,11 @@ struct Panel {
             ++p->inits;
             createControl(e.panel, Kind::Edit, 3, Rect{10, 10, 100, 20}, "1", style::TabStop);
             createControl(e.panel, Kind::CheckBox, 7, Rect{10, 40, 100, 20}, "Layout name");
+            createControl(e.panel, Kind::PushButton, 2, Rect{120, 40, 60, 20}, "Reset");
             return false;
         case SaveEventKind::Command:
             ++p->commands;
-            if (e.id == 7)
-                saveDialogSetFileName(e.dialog, value(e.control) ? "Layout" : "Project");
+            if (e.id == 7) saveDialogSetFileName(e.dialog, value(e.control) ? "Layout" : "Project");
             return false;
         case SaveEventKind::FileOk:
             p->pathAtOk = saveDialogPath(e.dialog);
@@ -140,19 +140,23 @@ SaveDialogOptions withPanel(Panel* panel, const std::string& initial) {
     return o;
 }
 
-WindowRef saveWindow() { return WindowRef::ofKind(Kind::SaveDialog); }
+WindowRef saveWindow() {
+    return WindowRef::ofKind(Kind::SaveDialog);
+}
 
 } // namespace
 
 TEST_F(UiSaveDialog, ThePanelHookSeesInitCommandsAndOk) {
     plxtest::TempDir dir;
     Panel panel;
-    setScript({Action::click(saveWindow(), ControlRef::byId(7)),
+    // The panel's own button with id 2 is the hook's business and cancels nothing.
+    setScript({Action::click(saveWindow(), ControlRef::byText("Reset")),
+               Action::click(saveWindow(), ControlRef::byId(7)),
                Action::click(saveWindow(), ControlRef::byId(1))});
     std::string chosen;
     EXPECT_EQ(runSaveDialog(withPanel(&panel, dir.file("Catalog")), &chosen), 1);
     EXPECT_EQ(panel.inits, 1);
-    EXPECT_EQ(panel.commands, 1);
+    EXPECT_EQ(panel.commands, 2);
     EXPECT_EQ(chosen, dir.file("Layout"));
     EXPECT_EQ(panel.pathAtOk, chosen);
     EXPECT_TRUE(topLevelWindows().empty());

@@ -27,7 +27,9 @@ ExportDialog makeExport() {
     return d;
 }
 
-WindowRef exportWindow() { return WindowRef::titled("Export"); }
+WindowRef exportWindow() {
+    return WindowRef::titled("Export");
+}
 
 } // namespace
 
@@ -217,7 +219,8 @@ TEST_F(UiTimer, AScriptedWaitLetsTimersRunBeforeTheNextAction) {
     ExportDialog d = makeExport();
     Ticker t;
     setTimer(d.window, 1, 1, tick, &t);
-    setScript({Action::wait(exportWindow(), 3), Action::click(exportWindow(), ControlRef::byId(2))});
+    setScript(
+        {Action::wait(exportWindow(), 3), Action::click(exportWindow(), ControlRef::byId(2))});
     EXPECT_EQ(runModal(d.window), 2);
     EXPECT_EQ(t.ticks, 3);
 }

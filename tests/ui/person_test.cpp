@@ -45,10 +45,9 @@ TEST_F(UiPerson, NotificationsReachTheWindowInTheOrderOfTheAction) {
     EXPECT_TRUE(person::choose(list, 0));
     EXPECT_TRUE(person::check(check, true)); // already on: no click
     EXPECT_TRUE(person::check(check, false));
-    EXPECT_EQ(heard.lines, (std::vector<std::string>{
-                               "3:text-changed", "5:clicked", "9:list-opened",
-                               "9:selection-changed", "9:selection-confirmed",
-                               "11:selection-changed", "5:clicked"}));
+    EXPECT_EQ(heard.lines, (std::vector<std::string>{"3:text-changed", "5:clicked", "9:list-opened",
+                                                     "9:selection-changed", "9:selection-confirmed",
+                                                     "11:selection-changed", "5:clicked"}));
 }
 
 // Checks the check box's state at the moment its notification arrives.
@@ -156,8 +155,7 @@ TEST_F(UiKeys, ReturnPressesIdOneUnlessAMultiLineEditTakesIt) {
     setFocus(single);
     person::pressKey(w, Key::Return);
     person::pressKey(w, Key::Escape); // no control 2: the command is still sent
-    EXPECT_EQ(heard.lines,
-              (std::vector<std::string>{"3:text-changed", "1:clicked", "2:clicked"}));
+    EXPECT_EQ(heard.lines, (std::vector<std::string>{"3:text-changed", "1:clicked", "2:clicked"}));
 }
 
 TEST_F(UiKeys, ReturnOnADisabledDefaultButtonOnlyBeeps) {

@@ -53,7 +53,7 @@ TEST_F(UiPicture, TheSvgShowsTitlesTextsAndStates) {
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_TRUE(has(svg, "Preferences &amp; &lt;more&gt;"));
     EXPECT_TRUE(has(svg, ">Logging</text>"));
-    EXPECT_TRUE(has(svg, "<polyline")); // the check mark
+    EXPECT_TRUE(has(svg, "<polyline"));                       // the check mark
     EXPECT_TRUE(has(svg, "fill=\"#a0a0a0\">Spreads</text>")); // disabled text is grey
     EXPECT_FALSE(has(svg, "secret"));
     EXPECT_TRUE(has(svg, "\xE2\x80\xA2\xE2\x80\xA2\xE2\x80\xA2")); // bullets
@@ -68,7 +68,9 @@ TEST_F(UiPicture, BrokenTextsStillMakeWellFormedXml) {
     Handle w = makeWindow(std::string("bad \xC3 byte \x01 and \xED\xA0\x80 surrogate"));
     createControl(w, Kind::Static, 3, Rect{0, 0, 80, 16}, std::string(10000, 'y'));
     std::string svg = drawSvg(w);
-    EXPECT_TRUE(has(svg, "bad \xEF\xBF\xBD byte \xEF\xBF\xBD and \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD surrogate"));
+    EXPECT_TRUE(has(
+        svg,
+        "bad \xEF\xBF\xBD byte \xEF\xBF\xBD and \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD surrogate"));
     EXPECT_FALSE(has(svg, "\x01"));
     EXPECT_TRUE(has(svg, "\xE2\x80\xA6</text>")); // the long text was cut to its box
     EXPECT_LT(svg.size(), 4000u);

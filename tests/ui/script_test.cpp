@@ -24,12 +24,14 @@ TEST_F(UiScript, EveryActionReadsBackAsItWasWritten) {
         Action::wait(WindowRef::titled("Progress"), 25),
     };
     std::string text;
-    for (const Action& a : actions) text += formatAction(a) + "\n";
+    for (const Action& a : actions)
+        text += formatAction(a) + "\n";
     std::vector<Action> back;
     std::string error;
     ASSERT_TRUE(parseScript(text, &back, &error)) << error;
     ASSERT_EQ(back.size(), actions.size());
-    for (std::size_t i = 0; i < back.size(); ++i) EXPECT_EQ(formatAction(back[i]), formatAction(actions[i]));
+    for (std::size_t i = 0; i < back.size(); ++i)
+        EXPECT_EQ(formatAction(back[i]), formatAction(actions[i]));
     EXPECT_EQ(back[2].window.title, "a]b\\c");
     EXPECT_EQ(back[3].window.by, WindowRef::By::Title); // an escaped "*" is a title
     EXPECT_EQ(back[4].window.by, WindowRef::By::Title);

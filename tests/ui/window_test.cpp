@@ -136,11 +136,22 @@ TEST_F(UiWindow, SortedListsAndTabsKeepTheirSelection) {
     EXPECT_EQ(addItem(createControl(w, Kind::Edit, 3, Rect{}), "x"), -1);
 }
 
+// Progress the observer was told of, as "value/maximum".
+void progressSeen(const Event& e, void* user) {
+    if (e.kind == EventKind::ProgressChanged)
+        static_cast<std::vector<std::string>*>(user)->push_back(std::to_string(e.value) + "/" +
+                                                                std::to_string(e.maximum));
+}
+
 TEST_F(UiWindow, ProgressPositionStaysInItsRange) {
     Handle w = makeWindow("W");
     Handle bar = createControl(w, Kind::ProgressBar, 3, Rect{});
+    std::vector<std::string> seen;
+    setObserver(progressSeen, &seen);
     EXPECT_TRUE(setRange(bar, 0, 4));
     setValue(bar, 9);
+    setValue(bar, 4); // no change, nothing to tell
+    EXPECT_EQ(seen, (std::vector<std::string>{"4/4"}));
     EXPECT_EQ(value(bar), 4);
     setValue(bar, -1);
     EXPECT_EQ(value(bar), 0);
@@ -216,7 +227,8 @@ std::intptr_t countingProc(Handle self, const Message& msg, void* user) {
     if (msg.msg == Msg::Create) ++*static_cast<int*>(user);
     if (msg.msg == Msg::GetValue) {
         int on = 0;
-        for (Handle child : children(self)) on += value(child) != 0;
+        for (Handle child : children(self))
+            on += value(child) != 0;
         return on;
     }
     return defaultProc(self, msg);

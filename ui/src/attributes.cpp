@@ -115,9 +115,13 @@ bool setRange(Handle window, int minimum, int maximum) {
     return true;
 }
 
-int rangeMin(Handle window) { return detail::readField(window, &Window::rangeMin, 0); }
+int rangeMin(Handle window) {
+    return detail::readField(window, &Window::rangeMin, 0);
+}
 
-int rangeMax(Handle window) { return detail::readField(window, &Window::rangeMax, 0); }
+int rangeMax(Handle window) {
+    return detail::readField(window, &Window::rangeMax, 0);
+}
 
 bool setItems(Handle window, const std::vector<std::string>& list) {
     Window* w = find(window);
@@ -131,8 +135,8 @@ bool setItems(Handle window, const std::vector<std::string>& list) {
 int addItem(Handle window, const std::string& item) {
     Window* w = find(window);
     if (!w || !detail::hasItems(w->kind)) return -1;
-    std::size_t at = (w->style & style::Sorted) ? detail::sortedPosition(w->items, item)
-                                                : w->items.size();
+    std::size_t at =
+        (w->style & style::Sorted) ? detail::sortedPosition(w->items, item) : w->items.size();
     w->items.insert(w->items.begin() + static_cast<std::ptrdiff_t>(at), item);
     int index = static_cast<int>(at);
     if (w->selection >= index) ++w->selection;
@@ -152,14 +156,18 @@ std::vector<std::string> items(Handle window) {
     return detail::readField(window, &Window::items, std::vector<std::string>());
 }
 
-int itemCount(Handle window) { return static_cast<int>(items(window).size()); }
+int itemCount(Handle window) {
+    return static_cast<int>(items(window).size());
+}
 
 int findItem(Handle window, const std::string& item) {
     Window* w = find(window);
     return w ? detail::findIndex(w->items, item) : -1;
 }
 
-int selection(Handle window) { return detail::readField(window, &Window::selection, -1); }
+int selection(Handle window) {
+    return detail::readField(window, &Window::selection, -1);
+}
 
 bool setSelection(Handle window, int index) {
     Window* w = find(window);
@@ -221,13 +229,17 @@ bool setEnabled(Handle window, bool enabled) {
     return swapState(window, &Window::enabled, enabled);
 }
 
-bool isEnabled(Handle window) { return detail::readField(window, &Window::enabled, false); }
+bool isEnabled(Handle window) {
+    return detail::readField(window, &Window::enabled, false);
+}
 
 bool setVisible(Handle window, bool visible) {
     return swapState(window, &Window::visible, visible);
 }
 
-bool isVisible(Handle window) { return detail::readField(window, &Window::visible, false); }
+bool isVisible(Handle window) {
+    return detail::readField(window, &Window::visible, false);
+}
 
 bool isUsable(Handle window) {
     Window* w = find(window);

@@ -16,10 +16,14 @@ namespace {
 
 Handle resolveControl(Handle window, const ControlRef& c) {
     switch (c.by) {
-    case ControlRef::By::Id: return findControl(window, c.id);
-    case ControlRef::By::Command: return findControlByCommand(window, c.command);
-    case ControlRef::By::Text: return findControlByText(window, c.text);
-    case ControlRef::By::None: break;
+    case ControlRef::By::Id:
+        return findControl(window, c.id);
+    case ControlRef::By::Command:
+        return findControlByCommand(window, c.command);
+    case ControlRef::By::Text:
+        return findControlByText(window, c.text);
+    case ControlRef::By::None:
+        break;
     }
     return kNoWindow;
 }
@@ -43,21 +47,28 @@ bool performOn(const Action& a, Handle window) {
         if (!control) return refuse(window, a, "no such control");
     }
     switch (a.verb) {
-    case Verb::Type: return person::type(control, a.text);
-    case Verb::Click: return person::click(control);
+    case Verb::Type:
+        return person::type(control, a.text);
+    case Verb::Click:
+        return person::click(control);
     case Verb::Toggle:
         if (kind(control) != Kind::CheckBox) return refuse(window, a, "not a check box");
         return person::click(control);
-    case Verb::Check: return person::check(control, a.number != 0);
+    case Verb::Check:
+        return person::check(control, a.number != 0);
     case Verb::Choose:
         return a.number > 0 ? person::choose(control, a.number - 1)
                             : person::chooseText(control, a.text);
-    case Verb::Focus: return person::focusOn(control);
-    case Verb::Key: return person::pressKey(window, a.key);
-    case Verb::Path: return person::choosePath(window, a.text);
+    case Verb::Focus:
+        return person::focusOn(control);
+    case Verb::Key:
+        return person::pressKey(window, a.key);
+    case Verb::Path:
+        return person::choosePath(window, a.text);
     case Verb::Answer:
         return a.number > 0 ? person::answer(window, a.number) : answerByTitle(window, a);
-    case Verb::Close: return person::close(window);
+    case Verb::Close:
+        return person::close(window);
     case Verb::Wait:
         detail::recordAction(window, detail::formatBody(a), std::string());
         advanceTime(static_cast<std::uint64_t>(a.number < 0 ? 0 : a.number));
@@ -71,9 +82,12 @@ bool performOn(const Action& a, Handle window) {
 bool addresses(const Action& a, Handle window) {
     if (!isWindow(window) || !isTopLevel(window)) return false;
     switch (a.window.by) {
-    case WindowRef::By::Current: return window == currentModal();
-    case WindowRef::By::Title: return text(window) == a.window.title;
-    case WindowRef::By::Kind: return kind(window) == a.window.kind;
+    case WindowRef::By::Current:
+        return window == currentModal();
+    case WindowRef::By::Title:
+        return text(window) == a.window.title;
+    case WindowRef::By::Kind:
+        return kind(window) == a.window.kind;
     }
     return false;
 }

@@ -19,11 +19,15 @@ void raise(Handle top) {
     if (it != z.end()) std::rotate(z.begin(), it, it + 1);
 }
 
-bool isInside(Handle window, Handle top) { return window && detail::topLevelOf(window) == top; }
+bool isInside(Handle window, Handle top) {
+    return window && detail::topLevelOf(window) == top;
+}
 
 } // namespace
 
-Handle focus() { return detail::sys().focus; }
+Handle focus() {
+    return detail::sys().focus;
+}
 
 bool setFocus(Handle window) {
     auto& s = detail::sys();
@@ -42,7 +46,9 @@ bool setFocus(Handle window) {
     return true;
 }
 
-Handle activeWindow() { return detail::sys().active; }
+Handle activeWindow() {
+    return detail::sys().active;
+}
 
 bool setActiveWindow(Handle window) {
     auto& s = detail::sys();
@@ -65,7 +71,9 @@ Handle rememberedFocus(Handle topLevelWindow) {
     return w->lastFocus;
 }
 
-std::vector<Handle> topLevelWindows() { return detail::sys().zorder; }
+std::vector<Handle> topLevelWindows() {
+    return detail::sys().zorder;
+}
 
 std::vector<Handle> tabOrder(Handle topLevelWindow) {
     std::vector<Handle> order;

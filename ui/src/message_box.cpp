@@ -26,8 +26,8 @@ int lineCount(const std::string& text, int perLine) {
     std::size_t start = 0;
     for (;;) {
         std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos
-                                                                       : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         lines += std::max(1, (detail::codePoints(line) + perLine - 1) / perLine);
         if (end == std::string::npos) return lines;
         start = end + 1;
@@ -56,7 +56,9 @@ void beep() {
     detail::record(entry);
 }
 
-int beepCount() { return detail::sys().beeps; }
+int beepCount() {
+    return detail::sys().beeps;
+}
 
 int messageBox(const MessageBoxOptions& options) {
     std::vector<std::string> buttons = options.buttons;
@@ -68,8 +70,8 @@ int messageBox(const MessageBoxOptions& options) {
     int buttonsY = kMargin + textHeight + kMargin;
     int height = buttonsY + kButtonHeight + kMargin;
 
-    Handle box = detail::createCentred(Kind::MessageBox, options.title, options.owner,
-                                       Size{width, height});
+    Handle box =
+        detail::createCentred(Kind::MessageBox, options.title, options.owner, Size{width, height});
     if (!box) return 0;
     setWindowProc(box, messageBoxProc);
     createControl(box, Kind::Static, kMessageTextId, Rect{kMargin, kMargin, textWidth, textHeight},
@@ -78,9 +80,9 @@ int messageBox(const MessageBoxOptions& options) {
     for (int i = 0; i < count; ++i) {
         int x = width - kMargin - (i + 1) * kButtonWidth - i * kButtonGap;
         std::uint32_t flags = style::TabStop | (i == 0 ? style::DefaultButton : 0);
-        Handle button = createControl(box, Kind::PushButton, i + 1,
-                                      Rect{x, buttonsY, kButtonWidth, kButtonHeight}, buttons[i],
-                                      flags);
+        Handle button =
+            createControl(box, Kind::PushButton, i + 1,
+                          Rect{x, buttonsY, kButtonWidth, kButtonHeight}, buttons[i], flags);
         if (buttons[i].empty()) setVisible(button, false);
     }
 

@@ -17,7 +17,9 @@ bool isClassRegistered(const std::string& name) {
     return detail::sys().classes.count(name) > 0;
 }
 
-bool unregisterClass(const std::string& name) { return detail::sys().classes.erase(name) > 0; }
+bool unregisterClass(const std::string& name) {
+    return detail::sys().classes.erase(name) > 0;
+}
 
 ProcRef setWindowProc(Handle window, WindowProc proc, void* user) {
     detail::Window* w = find(window);

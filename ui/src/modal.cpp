@@ -71,7 +71,8 @@ bool turn(Handle window, const std::string& title) {
         return true;
     }
     recordModal(RecordKind::Fallback, title,
-                idleOver ? "idle limit reached; closing" : "nothing more in the script; closing", 0);
+                idleOver ? "idle limit reached; closing" : "nothing more in the script; closing",
+                0);
     Message close;
     close.msg = Msg::Close;
     sendMessage(window, close);
@@ -137,7 +138,9 @@ bool isModal(Handle window) {
     return frame && !frame->ended;
 }
 
-int modalDepth() { return static_cast<int>(sys().modal.size()); }
+int modalDepth() {
+    return static_cast<int>(sys().modal.size());
+}
 
 Handle currentModal() {
     auto& modal = sys().modal;

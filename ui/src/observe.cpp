@@ -25,7 +25,8 @@ ControlInfo observe(Handle window) {
     info.style = w->style;
     info.items = w->items;
     info.selection = w->selection;
-    for (Handle child : children(window)) info.children.push_back(observe(child));
+    for (Handle child : children(window))
+        info.children.push_back(observe(child));
     return info;
 }
 
@@ -53,7 +54,8 @@ void describeInto(const ControlInfo& c, int depth, std::string* out) {
     if (!c.visible) line += " hidden";
     if (c.focused) line += " focused";
     *out += line + "\n";
-    for (const ControlInfo& child : c.children) describeInto(child, depth + 1, out);
+    for (const ControlInfo& child : c.children)
+        describeInto(child, depth + 1, out);
 }
 
 } // namespace

@@ -57,7 +57,8 @@ std::string refusal(Handle window, std::initializer_list<Kind> kinds) {
     Window* w = find(window);
     if (!w) return "no such window";
     bool kindOk = kinds.size() == 0;
-    for (Kind k : kinds) kindOk = kindOk || w->kind == k;
+    for (Kind k : kinds)
+        kindOk = kindOk || w->kind == k;
     if (!kindOk) return std::string("a ") + kindName(w->kind) + " cannot do that";
     for (Window* a = w; a; a = find(a->parent)) {
         if (!a->visible) return "hidden";

@@ -32,7 +32,9 @@ constexpr int kLineHeight = 16;
 
 // How many characters fit a box of this width with the usual padding of 4 on
 // each side.
-int maxChars(int width, int pad = 4) { return (width - 2 * pad) / kCharWidth; }
+int maxChars(int width, int pad = 4) {
+    return (width - 2 * pad) / kCharWidth;
+}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -68,7 +70,8 @@ void drawEdit(SvgCanvas& c, const Window& w, bool enabled, bool focused) {
     std::string shown = w.text;
     if (w.style & style::Password) {
         shown.clear();
-        for (int i = detail::codePoints(w.text); i > 0; --i) shown += "\xE2\x80\xA2";
+        for (int i = detail::codePoints(w.text); i > 0; --i)
+            shown += "\xE2\x80\xA2";
     }
     if (focused && w.selEnd > w.selStart && !(w.style & style::MultiLine)) {
         int from = 4 + w.selStart * kCharWidth;
@@ -99,7 +102,10 @@ void drawList(SvgCanvas& c, const Window& w, bool enabled) {
         bool selected = static_cast<int>(i) == w.selection;
         if (selected) c.frame(Rect{1, y, w.rect.w - 2, kLineHeight}, kHighlight, kHighlight);
         c.anchoredText(4, y + 12, detail::fitText(w.items[i], maxChars(w.rect.w)),
-                       selected ? kWhite : enabled ? kInk : kGreyInk, 0);
+                       selected  ? kWhite
+                       : enabled ? kInk
+                                 : kGreyInk,
+                       0);
     }
 }
 
@@ -139,13 +145,15 @@ void drawKind(SvgCanvas& c, Handle h, const Window& w, bool enabled, bool focuse
         int y = (w.rect.h - 13) / 2;
         c.frame(Rect{0, y, 13, 13}, kEdge, enabled ? kWhite : kPaper);
         if (w.value) drawCheckMark(c, y);
-        c.anchoredText(18, w.rect.h / 2 + 4, detail::fitText(w.text, maxChars(w.rect.w - 18)), ink, 0);
+        c.anchoredText(18, w.rect.h / 2 + 4, detail::fitText(w.text, maxChars(w.rect.w - 18)), ink,
+                       0);
         break;
     }
     case Kind::RadioButton: {
         c.circle(6, w.rect.h / 2, 6, kEdge, enabled ? kWhite : kPaper);
         if (w.value) c.circle(6, w.rect.h / 2, 3, ink, ink);
-        c.anchoredText(18, w.rect.h / 2 + 4, detail::fitText(w.text, maxChars(w.rect.w - 18)), ink, 0);
+        c.anchoredText(18, w.rect.h / 2 + 4, detail::fitText(w.text, maxChars(w.rect.w - 18)), ink,
+                       0);
         break;
     }
     case Kind::GroupBox:
@@ -218,7 +226,8 @@ void drawTree(SvgCanvas& c, Handle h, int x, int y, bool enabledAbove) {
         c.setOrigin(ax, ay);
         c.dashedFrame(Rect{-2, -2, w->rect.w + 4, w->rect.h + 4}, kInk);
     }
-    for (Handle child : w->children) drawTree(c, child, ax, ay, enabled);
+    for (Handle child : w->children)
+        drawTree(c, child, ax, ay, enabled);
     c.raw("</g>\n");
 }
 
@@ -246,7 +255,8 @@ std::string drawSvg(Handle window) {
     c.anchoredText(8, 17, detail::fitText(w->text, maxChars(w->rect.w)), kWhite, 0, true);
     c.raw("<g data-kind=\"" + std::string(kindName(w->kind)) + "\" data-title=\"" +
           detail::xmlText(w->text) + "\">\n");
-    for (Handle child : w->children) drawTree(c, child, 1, kTitleBar + 1, w->enabled);
+    for (Handle child : w->children)
+        drawTree(c, child, 1, kTitleBar + 1, w->enabled);
     return out + "</g>\n</svg>\n";
 }
 

@@ -127,15 +127,14 @@ Handle buildDialog(const SaveDialogOptions& options, SaveState* state) {
     bool withPanel = options.panelSize.w > 0 && options.panelSize.h > 0;
     int width = std::max(480, withPanel ? options.panelSize.w : 0);
     int height = kFilePartHeight + (withPanel ? options.panelSize.h : 0);
-    Handle dialog = detail::createCentred(Kind::SaveDialog, options.title, options.owner,
-                                          Size{width, height});
+    Handle dialog =
+        detail::createCentred(Kind::SaveDialog, options.title, options.owner, Size{width, height});
     if (!dialog) return kNoWindow;
 
     const std::string& initial = options.initialPath;
     std::string folder = folderOf(initial);
-    std::string name = initial.substr(initial.rfind('/') == std::string::npos
-                                          ? 0
-                                          : initial.rfind('/') + 1);
+    std::string name =
+        initial.substr(initial.rfind('/') == std::string::npos ? 0 : initial.rfind('/') + 1);
     int fieldWidth = width - kFieldX - kMargin;
     createControl(dialog, Kind::Static, -1, Rect{kMargin, 14, kLabelWidth, 16}, "Folder:");
     createControl(dialog, Kind::Edit, kSaveFolderId, Rect{kFieldX, 12, fieldWidth, kRowHeight},
@@ -152,9 +151,9 @@ Handle buildDialog(const SaveDialogOptions& options, SaveState* state) {
     createControl(dialog, Kind::PushButton, kSaveCancelId,
                   Rect{cancelX, buttonsY, kButtonWidth, kButtonHeight}, "Cancel", style::TabStop);
     if (withPanel) {
-        state->panel = createControl(
-            dialog, Kind::Pane, kSavePanelId,
-            Rect{0, kFilePartHeight, options.panelSize.w, options.panelSize.h});
+        state->panel =
+            createControl(dialog, Kind::Pane, kSavePanelId,
+                          Rect{0, kFilePartHeight, options.panelSize.w, options.panelSize.h});
         setWindowProc(state->panel, panelProc, state);
     }
     setWindowProc(dialog, saveProc, state);
@@ -194,14 +193,18 @@ namespace {
 
 Handle field(Handle dialog, int fieldId) {
     return kind(dialog) == Kind::SaveDialog && isWindow(dialog) ? findControl(dialog, fieldId)
-                                                               : kNoWindow;
+                                                                : kNoWindow;
 }
 
 } // namespace
 
-std::string saveDialogFolder(Handle dialog) { return text(field(dialog, kSaveFolderId)); }
+std::string saveDialogFolder(Handle dialog) {
+    return text(field(dialog, kSaveFolderId));
+}
 
-std::string saveDialogFileName(Handle dialog) { return text(field(dialog, kSaveNameId)); }
+std::string saveDialogFileName(Handle dialog) {
+    return text(field(dialog, kSaveNameId));
+}
 
 std::string saveDialogPath(Handle dialog) {
     return joinPath(saveDialogFolder(dialog), saveDialogFileName(dialog));
@@ -215,6 +218,8 @@ bool saveDialogSetFileName(Handle dialog, const std::string& name) {
     return setText(field(dialog, kSaveNameId), name);
 }
 
-Handle saveDialogPanel(Handle dialog) { return field(dialog, kSavePanelId); }
+Handle saveDialogPanel(Handle dialog) {
+    return field(dialog, kSavePanelId);
+}
 
 } // namespace ui

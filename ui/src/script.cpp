@@ -10,7 +10,9 @@ namespace ui {
 
 using detail::sys;
 
-WindowRef WindowRef::current() { return WindowRef(); }
+WindowRef WindowRef::current() {
+    return WindowRef();
+}
 
 WindowRef WindowRef::titled(const std::string& title) {
     WindowRef r;
@@ -26,7 +28,9 @@ WindowRef WindowRef::ofKind(Kind kind) {
     return r;
 }
 
-ControlRef ControlRef::none() { return ControlRef(); }
+ControlRef ControlRef::none() {
+    return ControlRef();
+}
 
 ControlRef ControlRef::byId(int id) {
     ControlRef r;
@@ -69,8 +73,8 @@ Action withNumber(Action a, int number) {
     return a;
 }
 
-const char* const kVerbNames[] = {"type",  "click", "toggle", "check",  "choose", "focus",
-                                  "key",   "path",  "answer", "close",  "wait"};
+const char* const kVerbNames[] = {"type", "click", "toggle", "check", "choose", "focus",
+                                  "key",  "path",  "answer", "close", "wait"};
 constexpr int kVerbCount = sizeof(kVerbNames) / sizeof(kVerbNames[0]);
 
 } // namespace
@@ -78,8 +82,12 @@ constexpr int kVerbCount = sizeof(kVerbNames) / sizeof(kVerbNames[0]);
 Action Action::type(WindowRef w, ControlRef c, const std::string& text) {
     return withText(make(Verb::Type, w, c), text);
 }
-Action Action::click(WindowRef w, ControlRef c) { return make(Verb::Click, w, c); }
-Action Action::toggle(WindowRef w, ControlRef c) { return make(Verb::Toggle, w, c); }
+Action Action::click(WindowRef w, ControlRef c) {
+    return make(Verb::Click, w, c);
+}
+Action Action::toggle(WindowRef w, ControlRef c) {
+    return make(Verb::Toggle, w, c);
+}
 Action Action::check(WindowRef w, ControlRef c, bool on) {
     return withNumber(make(Verb::Check, w, c), on ? 1 : 0);
 }
@@ -89,21 +97,29 @@ Action Action::choose(WindowRef w, ControlRef c, int index1) {
 Action Action::chooseText(WindowRef w, ControlRef c, const std::string& item) {
     return withText(make(Verb::Choose, w, c), item);
 }
-Action Action::focus(WindowRef w, ControlRef c) { return make(Verb::Focus, w, c); }
+Action Action::focus(WindowRef w, ControlRef c) {
+    return make(Verb::Focus, w, c);
+}
 Action Action::press(WindowRef w, Key k) {
     Action a = make(Verb::Key, w);
     a.key = k;
     return a;
 }
-Action Action::path(WindowRef w, const std::string& p) { return withText(make(Verb::Path, w), p); }
+Action Action::path(WindowRef w, const std::string& p) {
+    return withText(make(Verb::Path, w), p);
+}
 Action Action::answer(WindowRef w, int button1) {
     return withNumber(make(Verb::Answer, w), button1);
 }
 Action Action::answerText(WindowRef w, const std::string& title) {
     return withText(make(Verb::Answer, w), title);
 }
-Action Action::close(WindowRef w) { return make(Verb::Close, w); }
-Action Action::wait(WindowRef w, int ms) { return withNumber(make(Verb::Wait, w), ms); }
+Action Action::close(WindowRef w) {
+    return make(Verb::Close, w);
+}
+Action Action::wait(WindowRef w, int ms) {
+    return withNumber(make(Verb::Wait, w), ms);
+}
 
 const char* verbName(Verb verb) {
     int index = static_cast<int>(verb);
@@ -118,9 +134,13 @@ void appendScript(const std::vector<Action>& actions) {
     sys().script.insert(sys().script.end(), actions.begin(), actions.end());
 }
 
-void clearScript() { sys().script.clear(); }
+void clearScript() {
+    sys().script.clear();
+}
 
-std::size_t scriptRemaining() { return sys().script.size(); }
+std::size_t scriptRemaining() {
+    return sys().script.size();
+}
 
 std::vector<Action> pendingActions() {
     return std::vector<Action>(sys().script.begin(), sys().script.end());
@@ -145,10 +165,14 @@ bool needsControl(Verb verb) {
 
 std::string formatControl(const ControlRef& c) {
     switch (c.by) {
-    case ControlRef::By::Id: return "#" + std::to_string(c.id);
-    case ControlRef::By::Command: return "'" + fourCCText(c.command) + "'";
-    case ControlRef::By::Text: return quoted(c.text);
-    case ControlRef::By::None: break;
+    case ControlRef::By::Id:
+        return "#" + std::to_string(c.id);
+    case ControlRef::By::Command:
+        return "'" + fourCCText(c.command) + "'";
+    case ControlRef::By::Text:
+        return quoted(c.text);
+    case ControlRef::By::None:
+        break;
     }
     return std::string();
 }
@@ -186,8 +210,12 @@ std::string formatBody(const Action& a) {
 std::string formatAction(const Action& a) {
     std::string address;
     switch (a.window.by) {
-    case WindowRef::By::Current: address = "*"; break;
-    case WindowRef::By::Kind: address = std::string("@") + kindName(a.window.kind); break;
+    case WindowRef::By::Current:
+        address = "*";
+        break;
+    case WindowRef::By::Kind:
+        address = std::string("@") + kindName(a.window.kind);
+        break;
     case WindowRef::By::Title:
         for (std::size_t i = 0; i < a.window.title.size(); ++i) {
             char c = a.window.title[i];

@@ -16,7 +16,8 @@ class LineReader {
     std::string error;
 
     void skipBlanks() {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t')) ++pos_;
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
     }
     bool atEnd() {
         skipBlanks();

@@ -17,7 +17,11 @@ namespace {
 std::size_t sequenceLength(const std::string& text, std::size_t i) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     unsigned char c = byte(i);
-    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    std::size_t n = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
     if (n == 0 || i + n > text.size()) return 0;
     std::uint32_t cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
     for (std::size_t k = 1; k < n; ++k) {
@@ -45,14 +49,26 @@ std::string xmlText(const std::string& text) {
         char c = text[i];
         if (n == 1) {
             switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
             case '\t':
             case '\n':
-            case '\r': out += ' '; break;
+            case '\r':
+                out += ' ';
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20)
                     out += kReplacement;
@@ -85,17 +101,20 @@ std::string fillOf(long fill) {
     return fill < 0 ? std::string("none") : colour(static_cast<std::uint32_t>(fill));
 }
 
-std::string num(int v) { return std::to_string(v); }
+std::string num(int v) {
+    return std::to_string(v);
+}
 
 } // namespace
 
 void SvgCanvas::line(int x1, int y1, int x2, int y2, std::uint32_t rgb) {
     *out_ += "<line x1=\"" + num(ox_ + x1) + "\" y1=\"" + num(oy_ + y1) + "\" x2=\"" +
-             num(ox_ + x2) + "\" y2=\"" + num(oy_ + y2) + "\" stroke=\"" + colour(rgb) +
-             "\"/>\n";
+             num(ox_ + x2) + "\" y2=\"" + num(oy_ + y2) + "\" stroke=\"" + colour(rgb) + "\"/>\n";
 }
 
-void SvgCanvas::frame(Rect r, std::uint32_t rgb, long fill) { roundFrame(r, rgb, fill, 1); }
+void SvgCanvas::frame(Rect r, std::uint32_t rgb, long fill) {
+    roundFrame(r, rgb, fill, 1);
+}
 
 void SvgCanvas::roundFrame(Rect r, std::uint32_t rgb, long fill, int strokeWidth) {
     *out_ += "<rect x=\"" + num(ox_ + r.x) + "\" y=\"" + num(oy_ + r.y) + "\" width=\"" +

@@ -32,7 +32,9 @@ bool hasItems(Kind kind) {
            kind == Kind::TabControl;
 }
 
-bool hasEditText(Kind kind) { return kind == Kind::Edit || kind == Kind::ComboBox; }
+bool hasEditText(Kind kind) {
+    return kind == Kind::Edit || kind == Kind::ComboBox;
+}
 
 int codePoints(const std::string& text) {
     int count = 0;
@@ -63,10 +65,10 @@ struct KindName {
 };
 
 const KindName kKindNames[] = {
-    {Kind::Window, "window"},     {Kind::MessageBox, "message"}, {Kind::SaveDialog, "save"},
-    {Kind::Pane, "pane"},         {Kind::PushButton, "push"},    {Kind::CheckBox, "check"},
-    {Kind::RadioButton, "radio"}, {Kind::GroupBox, "group"},     {Kind::Edit, "edit"},
-    {Kind::Static, "static"},     {Kind::Popup, "popup"},        {Kind::ComboBox, "combo"},
+    {Kind::Window, "window"},     {Kind::MessageBox, "message"},   {Kind::SaveDialog, "save"},
+    {Kind::Pane, "pane"},         {Kind::PushButton, "push"},      {Kind::CheckBox, "check"},
+    {Kind::RadioButton, "radio"}, {Kind::GroupBox, "group"},       {Kind::Edit, "edit"},
+    {Kind::Static, "static"},     {Kind::Popup, "popup"},          {Kind::ComboBox, "combo"},
     {Kind::ListBox, "list"},      {Kind::ProgressBar, "progress"}, {Kind::TabControl, "tabs"},
     {Kind::Custom, "custom"},
 };
@@ -93,12 +95,18 @@ bool kindFromName(const std::string& name, Kind* kind) {
 
 const char* notifyName(Notify notify) {
     switch (notify) {
-    case Notify::None: return "none";
-    case Notify::Clicked: return "clicked";
-    case Notify::TextChanged: return "text-changed";
-    case Notify::ListOpened: return "list-opened";
-    case Notify::SelectionChanged: return "selection-changed";
-    case Notify::SelectionConfirmed: return "selection-confirmed";
+    case Notify::None:
+        return "none";
+    case Notify::Clicked:
+        return "clicked";
+    case Notify::TextChanged:
+        return "text-changed";
+    case Notify::ListOpened:
+        return "list-opened";
+    case Notify::SelectionChanged:
+        return "selection-changed";
+    case Notify::SelectionConfirmed:
+        return "selection-confirmed";
     }
     return "?";
 }
@@ -132,7 +140,9 @@ std::string fourCCText(std::uint32_t code) {
     return std::string(bytes, 4);
 }
 
-Size screenSize() { return detail::sys().screen; }
+Size screenSize() {
+    return detail::sys().screen;
+}
 
 void setScreenSize(Size size) {
     if (size.w > 0 && size.h > 0) detail::sys().screen = size;
@@ -141,10 +151,12 @@ void setScreenSize(Size size) {
 bool reset() {
     auto& s = detail::sys();
     if (!s.modal.empty()) return false;
-    while (!s.zorder.empty()) destroyWindow(s.zorder.front());
+    while (!s.zorder.empty())
+        destroyWindow(s.zorder.front());
     // Windows that are not top-level cannot outlive their top-level window, but a
     // procedure may have made new ones while being destroyed.
-    while (!s.windows.empty()) destroyWindow(s.windows.begin()->first);
+    while (!s.windows.empty())
+        destroyWindow(s.windows.begin()->first);
     // Handles stay unique for the life of the process, across resets too.
     Handle next = s.nextHandle;
     s = detail::System();

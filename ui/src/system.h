@@ -90,14 +90,14 @@ Window* find(Handle handle);
 
 // Kinds.
 bool isTopLevelKind(Kind kind);
-bool hasItems(Kind kind); // popup, combo, list box, tab control
+bool hasItems(Kind kind);    // popup, combo, list box, tab control
 bool hasEditText(Kind kind); // edit, combo box: text selection and typing
 
 // Transcript and observer.
 void record(Record entry);
 // Writes an action of a person: done, or refused for the reason given.
 bool recordAction(Handle window, const std::string& line, const std::string& refusal);
-std::string titleOf(Handle window); // title of the window's top-level window
+std::string titleOf(Handle window);          // title of the window's top-level window
 std::string quoted(const std::string& text); // "text" with \" \\ \n \t escaped
 void notifyProgress(Handle control);
 

@@ -119,7 +119,9 @@ bool hasTimer(Handle window, int timerId) {
     return false;
 }
 
-std::uint64_t now() { return sys().clock; }
+std::uint64_t now() {
+    return sys().clock;
+}
 
 void advanceTime(std::uint64_t ms) {
     auto& s = sys();
@@ -132,8 +134,12 @@ void advanceTime(std::uint64_t ms) {
     if (s.clock < target) s.clock = target;
 }
 
-void setIdleLimit(std::uint64_t ms) { sys().idleLimit = ms; }
+void setIdleLimit(std::uint64_t ms) {
+    sys().idleLimit = ms;
+}
 
-std::uint64_t idleLimit() { return sys().idleLimit; }
+std::uint64_t idleLimit() {
+    return sys().idleLimit;
+}
 
 } // namespace ui

@@ -41,12 +41,23 @@ std::string quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     return out + "\"";
@@ -69,14 +80,22 @@ void notifyProgress(Handle control) {
 
 const char* recordKindName(RecordKind kind) {
     switch (kind) {
-    case RecordKind::Action: return "action";
-    case RecordKind::Refused: return "refused";
-    case RecordKind::MessageBox: return "message-box";
-    case RecordKind::Answer: return "answer";
-    case RecordKind::Opened: return "opened";
-    case RecordKind::Closed: return "closed";
-    case RecordKind::Fallback: return "fallback";
-    case RecordKind::Beep: return "beep";
+    case RecordKind::Action:
+        return "action";
+    case RecordKind::Refused:
+        return "refused";
+    case RecordKind::MessageBox:
+        return "message-box";
+    case RecordKind::Answer:
+        return "answer";
+    case RecordKind::Opened:
+        return "opened";
+    case RecordKind::Closed:
+        return "closed";
+    case RecordKind::Fallback:
+        return "fallback";
+    case RecordKind::Beep:
+        return "beep";
     }
     return "?";
 }
@@ -86,7 +105,8 @@ std::string formatRecord(const Record& r) {
     switch (r.kind) {
     case RecordKind::MessageBox: {
         std::string buttons;
-        for (const auto& b : r.items) buttons += (buttons.empty() ? "" : " | ") + b;
+        for (const auto& b : r.items)
+            buttons += (buttons.empty() ? "" : " | ") + b;
         return "message box " + window + detail::quoted(r.text) + " (" + buttons + ")";
     }
     case RecordKind::Answer:
@@ -100,11 +120,14 @@ std::string formatRecord(const Record& r) {
     }
 }
 
-std::vector<Record> transcript() { return sys().transcript; }
+std::vector<Record> transcript() {
+    return sys().transcript;
+}
 
 std::string transcriptText() {
     std::string out;
-    for (const Record& r : sys().transcript) out += formatRecord(r) + "\n";
+    for (const Record& r : sys().transcript)
+        out += formatRecord(r) + "\n";
     return out;
 }
 
@@ -113,7 +136,9 @@ void clearTranscript() {
     sys().refused = 0;
 }
 
-int refusedCount() { return sys().refused; }
+int refusedCount() {
+    return sys().refused;
+}
 
 void setObserver(Observer observer, void* user) {
     sys().observer = observer;

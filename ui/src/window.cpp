@@ -94,7 +94,8 @@ Handle createCentred(Kind kind, const std::string& title, Handle owner, Size siz
 
 Handle topLevelOf(Handle handle) {
     Window* w = find(handle);
-    while (w && w->parent != kNoWindow) w = find(w->parent);
+    while (w && w->parent != kNoWindow)
+        w = find(w->parent);
     return w ? w->handle : kNoWindow;
 }
 
@@ -108,7 +109,9 @@ int findIndex(const std::vector<std::string>& items, const std::string& item) {
 using detail::find;
 using detail::Window;
 
-Handle createWindow(const CreateParams& params) { return detail::create(params, false); }
+Handle createWindow(const CreateParams& params) {
+    return detail::create(params, false);
+}
 
 Handle createControl(Handle parentWindow, Kind kind, int controlId, Rect r,
                      const std::string& title, std::uint32_t flags) {
@@ -138,7 +141,8 @@ bool destroyWindow(Handle window) {
             if (c && !c->destroying) pending.push_back(child);
         }
         if (pending.empty()) break;
-        for (Handle child : pending) destroyWindow(child);
+        for (Handle child : pending)
+            destroyWindow(child);
     }
     detail::removeTimers(window);
     detail::windowDestroyed(window);
@@ -154,29 +158,45 @@ bool destroyWindow(Handle window) {
     return true;
 }
 
-bool isWindow(Handle window) { return find(window) != nullptr; }
+bool isWindow(Handle window) {
+    return find(window) != nullptr;
+}
 
-Kind kind(Handle window) { return detail::readField(window, &Window::kind, Kind::Window); }
+Kind kind(Handle window) {
+    return detail::readField(window, &Window::kind, Kind::Window);
+}
 
 std::string className(Handle window) {
     return detail::readField(window, &Window::className, std::string());
 }
 
-Handle parent(Handle window) { return detail::readField(window, &Window::parent, kNoWindow); }
+Handle parent(Handle window) {
+    return detail::readField(window, &Window::parent, kNoWindow);
+}
 
-Handle owner(Handle window) { return detail::readField(window, &Window::owner, kNoWindow); }
+Handle owner(Handle window) {
+    return detail::readField(window, &Window::owner, kNoWindow);
+}
 
-Handle topLevel(Handle window) { return detail::topLevelOf(window); }
+Handle topLevel(Handle window) {
+    return detail::topLevelOf(window);
+}
 
 std::vector<Handle> children(Handle window) {
     return detail::readField(window, &Window::children, std::vector<Handle>());
 }
 
-bool isTopLevel(Handle window) { return isWindow(window) && parent(window) == kNoWindow; }
+bool isTopLevel(Handle window) {
+    return isWindow(window) && parent(window) == kNoWindow;
+}
 
-int id(Handle window) { return detail::readField(window, &Window::id, -1); }
+int id(Handle window) {
+    return detail::readField(window, &Window::id, -1);
+}
 
-bool setId(Handle window, int newId) { return detail::writeField(window, &Window::id, newId); }
+bool setId(Handle window, int newId) {
+    return detail::writeField(window, &Window::id, newId);
+}
 
 std::uint32_t command(Handle window) {
     return detail::readField(window, &Window::command, std::uint32_t(0));
@@ -186,9 +206,13 @@ bool setCommand(Handle window, std::uint32_t code) {
     return detail::writeField(window, &Window::command, code);
 }
 
-Rect rect(Handle window) { return detail::readField(window, &Window::rect, Rect()); }
+Rect rect(Handle window) {
+    return detail::readField(window, &Window::rect, Rect());
+}
 
-bool setRect(Handle window, Rect r) { return detail::writeField(window, &Window::rect, r); }
+bool setRect(Handle window, Rect r) {
+    return detail::writeField(window, &Window::rect, r);
+}
 
 std::uint32_t styleFlags(Handle window) {
     return detail::readField(window, &Window::style, std::uint32_t(0));
@@ -198,21 +222,25 @@ bool setStyleFlags(Handle window, std::uint32_t flags) {
     return detail::writeField(window, &Window::style, flags);
 }
 
-bool hasStyle(Handle window, std::uint32_t flag) { return (styleFlags(window) & flag) != 0; }
+bool hasStyle(Handle window, std::uint32_t flag) {
+    return (styleFlags(window) & flag) != 0;
+}
 
 namespace {
 
 // Value and string properties are two maps of one shape.
 template <typename V> using PropMap = std::map<std::string, V> Window::*;
 
-template <typename V> bool putProp(Handle window, PropMap<V> map, const std::string& name, const V& v) {
+template <typename V>
+bool putProp(Handle window, PropMap<V> map, const std::string& name, const V& v) {
     Window* w = find(window);
     if (!w) return false;
     (w->*map)[name] = v;
     return true;
 }
 
-template <typename V> bool lookUpProp(Handle window, PropMap<V> map, const std::string& name, V* v) {
+template <typename V>
+bool lookUpProp(Handle window, PropMap<V> map, const std::string& name, V* v) {
     Window* w = find(window);
     if (!w) return false;
     auto it = (w->*map).find(name);
