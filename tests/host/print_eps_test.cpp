@@ -40,7 +40,7 @@ void expectBox(const std::vector<double>& box, double x1, double y1, double x2, 
     EXPECT_NEAR(box[3] - 10, y2, 0.05);
 }
 
-class PrintEps : public ::testing::Test {
+class HostPrintEps : public ::testing::Test {
   protected:
     void SetUp() override {
         out_ = h_.file("out");
@@ -52,7 +52,7 @@ class PrintEps : public ::testing::Test {
 
 } // namespace
 
-TEST_F(PrintEps, PageIsDscEpsWithTheCallbacksInPlaceAndGhostscriptMeasuresThePage) {
+TEST_F(HostPrintEps, PageIsDscEpsWithTheCallbacksInPlaceAndGhostscriptMeasuresThePage) {
     h_.open(kFlyer);
     testJob().outputFile = out_ + "/flyer.eps";
     testJob().commentText = "%%PlugInComment: yes\n";
@@ -89,7 +89,7 @@ TEST_F(PrintEps, PageIsDscEpsWithTheCallbacksInPlaceAndGhostscriptMeasuresThePag
     EXPECT_TRUE(hiddenFiles(out_).empty());
 }
 
-TEST_F(PrintEps, PlugInBoundsDescribeThePageSoItsFrameLiesJustOutside) {
+TEST_F(HostPrintEps, PlugInBoundsDescribeThePageSoItsFrameLiesJustOutside) {
     h_.open(kFlyer);
     testJob().outputFile = out_ + "/framed.eps";
     testJob().pageFrame = true;
@@ -101,7 +101,7 @@ TEST_F(PrintEps, PlugInBoundsDescribeThePageSoItsFrameLiesJustOutside) {
     expectBox(measuredBox(testJob().outputFile), -0.25, -0.25, 612.25, 792.25);
 }
 
-TEST_F(PrintEps, BoxExportTakesTheBoxAsOutputArea) {
+TEST_F(HostPrintEps, BoxExportTakesTheBoxAsOutputArea) {
     h_.open(kFacing);
     testJob().outputFile = out_ + "/box.eps";
     testJob().first = testJob().last = 3;
@@ -117,7 +117,7 @@ TEST_F(PrintEps, BoxExportTakesTheBoxAsOutputArea) {
     expectBox(measuredBox(testJob().outputFile), 0, 0, 100, 50);
 }
 
-TEST_F(PrintEps, SpreadJobDrawsItsPagesSideBySide) {
+TEST_F(HostPrintEps, SpreadJobDrawsItsPagesSideBySide) {
     h_.open(kFacing);
     testJob().outputFile = out_ + "/spread.eps";
     testJob().first = 2;
@@ -130,7 +130,7 @@ TEST_F(PrintEps, SpreadJobDrawsItsPagesSideBySide) {
     expectBox(measuredBox(testJob().outputFile), 10, 340, 410, 390);
 }
 
-TEST_F(PrintEps, RangeAndAreaAreChecked) {
+TEST_F(HostPrintEps, RangeAndAreaAreChecked) {
     h_.open(kFacing);
     // A range over two spreads cannot be one EPS page.
     testJob().outputFile = out_ + "/two.eps";

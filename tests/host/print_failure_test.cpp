@@ -3,9 +3,11 @@
 
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 
+#include "host/host_objects.h"
 #include "tests/host/print_kit.h"
 
 using namespace plxtest;
@@ -17,7 +19,7 @@ const char* const kTwoPages = "layout \"Two\"\n page-size 200 100\n pages 2\n"
 
 bool exists(const std::string& path) { return std::ifstream(path).good(); }
 
-class PrintFailure : public ::testing::Test {
+class HostPrintFailure : public ::testing::Test {
   protected:
     void SetUp() override {
         out_ = h_.file("out");
@@ -56,7 +58,7 @@ class PathVariable {
 
 } // namespace
 
-TEST_F(PrintFailure, MissingGhostscriptIsReportedBeforeAnythingIsWritten) {
+TEST_F(HostPrintFailure, MissingGhostscriptIsReportedBeforeAnythingIsWritten) {
     testJob().outputFile = out_ + "/page.pdf";
     h_.engine().options().ghostscript = "/nonexistent/bin/gs";
     EXPECT_EQ(h_.output(kXTMediumPDF), kXTFileNotFoundErr);
@@ -79,7 +81,7 @@ TEST_F(PrintFailure, MissingGhostscriptIsReportedBeforeAnythingIsWritten) {
     EXPECT_EQ(h_.output(kXTMediumEPS), 0);
 }
 
-TEST_F(PrintFailure, FoldersThatCannotTakeTheFile) {
+TEST_F(HostPrintFailure, FoldersThatCannotTakeTheFile) {
     for (uint32_t medium : {kXTMediumEPS, kXTMediumPDF}) {
         // A folder that does not exist, a "folder" that is a file, and one
         // nobody may write into, not even the superuser.
@@ -96,7 +98,7 @@ TEST_F(PrintFailure, FoldersThatCannotTakeTheFile) {
     EXPECT_EQ(hiddenFiles(out_).size(), 0u);
 }
 
-TEST_F(PrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
+TEST_F(HostPrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
     EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
     EXPECT_NE(onlyError().find("no output file"), std::string::npos);
     EXPECT_EQ(seen().jobInfo, 1);
@@ -112,7 +114,7 @@ TEST_F(PrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
     EXPECT_TRUE(hiddenFiles(out_).empty());
 }
 
-TEST_F(PrintFailure, CancelledJobWritesNothingAndShowsNoError) {
+TEST_F(HostPrintFailure, CancelledJobWritesNothingAndShowsNoError) {
     h_.engine().options().cancelAtJob = h_.engine().jobCount() + 2;
     testJob().outputFile = out_ + "/first.eps";
     EXPECT_EQ(h_.output(kXTMediumEPS), 0);
@@ -127,7 +129,7 @@ TEST_F(PrintFailure, CancelledJobWritesNothingAndShowsNoError) {
     EXPECT_TRUE(exists(out_ + "/first.eps"));
 }
 
-TEST_F(PrintFailure, PrintSetupRecordCarriesTheProcessColourFlag) {
+TEST_F(HostPrintFailure, PrintSetupRecordCarriesTheProcessColourFlag) {
     testJob().outputFile = out_ + "/page.eps";
     ASSERT_EQ(h_.output(kXTMediumEPS), 0);
     EXPECT_EQ(seen().setupResult, 0);
@@ -135,4 +137,48 @@ TEST_F(PrintFailure, PrintSetupRecordCarriesTheProcessColourFlag) {
     h_.engine().options().processColors = true;
     ASSERT_EQ(h_.output(kXTMediumEPS), 0);
     EXPECT_EQ(seen().setupFlags & kXTPrintFlagProcessColors, kXTPrintFlagProcessColors);
+    EXPECT_FALSE(seen().setupOverrun);
+    // A part of the record is filled up to its size, a size beyond the
+    // record is refused, and nothing past what was asked is touched.
+    testJob().setupSize = 1;
+    ASSERT_EQ(h_.output(kXTMediumEPS), 0);
+    EXPECT_EQ(seen().setupResult, 0);
+    EXPECT_EQ(seen().setupFlags, kXTPrintFlagProcessColors);
+    EXPECT_FALSE(seen().setupOverrun);
+    for (int32_t size : {469, -1}) {
+        testJob().setupSize = size;
+        ASSERT_EQ(h_.output(kXTMediumEPS), 0);
+        EXPECT_EQ(seen().setupResult, kXTParamErr);
+        EXPECT_FALSE(seen().setupOverrun);
+    }
+}
+
+TEST_F(HostPrintFailure, GeometryGroupsMeasureInFixedAndKeepShapesCounted) {
+    const PrintKit& k = h_.kit();
+    Fixed w = 0, hgt = 0;
+    EXPECT_EQ(k.measure->getPageWidth(-1, &w), 0);
+    EXPECT_EQ(k.measure->getPageHeight(-1, &hgt), 0);
+    EXPECT_EQ(w, 200 * kFixedOne);
+    EXPECT_EQ(hgt, 100 * kFixedOne);
+    EXPECT_EQ(k.measure->getPageWidth(9999, &w), kXTParamErr);
+
+    fixedrect r{kFixedOne, 2 * kFixedOne, 3 * kFixedOne, 4 * kFixedOne};
+    k.fixedRect->offsetRect(&r, kFixedOne, -kFixedOne);
+    EXPECT_EQ(r.left, 3 * kFixedOne);
+    EXPECT_EQ(r.top, 0);
+    // Coordinates stop at the end of the range rather than wrapping round.
+    fixedrect far{0, 0, 0, INT32_MAX - 5};
+    k.fixedRect->offsetRect(&far, 100, 0);
+    EXPECT_EQ(far.right, INT32_MAX);
+
+    int64_t shapes = plxhost::liveObjects().shapes;
+    XTShapeRef shape = nullptr;
+    ASSERT_EQ(k.shape->shapeFromRect(&r, &shape), 0);
+    EXPECT_EQ(plxhost::liveObjects().shapes, shapes + 1);
+    k.shape->disposeShape(shape);
+    k.shape->disposeShape(shape); // known no more: ignored
+    EXPECT_EQ(plxhost::liveObjects().shapes, shapes);
+    fixedrect inverted{10, 10, 0, 0};
+    EXPECT_EQ(k.shape->shapeFromRect(&inverted, &shape), kXTParamErr);
+    EXPECT_EQ(shape, nullptr);
 }

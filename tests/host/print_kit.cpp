@@ -63,10 +63,13 @@ int32_t onJobInfo(void*) {
 int32_t onComments(void* record) {
     ++gSeen.comments;
     gSeen.selectors.push_back(static_cast<XTPSCommentsRec*>(record)->selector);
-    XTPrintSetupRec setup;
-    std::memset(&setup, 0xAB, sizeof setup);
-    gSeen.setupResult = gKit->print->getPrintSetup(&setup, sizeof setup);
-    gSeen.setupFlags = setup.flags;
+    unsigned char bytes[2 * sizeof(XTPrintSetupRec)];
+    std::memset(bytes, 0xAB, sizeof bytes);
+    gSeen.setupResult =
+        gKit->print->getPrintSetup(reinterpret_cast<XTPrintSetupRec*>(bytes), gJob.setupSize);
+    gSeen.setupFlags = bytes[0];
+    size_t asked = gJob.setupSize > 0 ? static_cast<size_t>(gJob.setupSize) : 0;
+    for (size_t i = asked; i < sizeof bytes; ++i) gSeen.setupOverrun |= bytes[i] != 0xAB;
     send(gJob.commentText);
     return 0;
 }

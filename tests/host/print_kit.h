@@ -26,6 +26,7 @@ struct TestJob {
     std::string styleName;       // applied during job info when not empty
     std::string commentText;     // written during 145
     std::string pageText;        // written during 155
+    int32_t setupSize = sizeof(XTPrintSetupRec); // asked of getPrintSetup in 145
 };
 
 struct SeenCalls {
@@ -34,6 +35,7 @@ struct SeenCalls {
     std::vector<int16_t> pageNumbers;
     uint8_t setupFlags = 0;
     int32_t setupResult = -1;
+    bool setupOverrun = false; // bytes past the size asked for were changed
     int32_t writeDuringJobInfo = 0; // psWrite's result inside 681
 };
 

@@ -19,7 +19,7 @@ const char* const kOdd = "layout \"Odd\"\n page-size 432.5 288\n pages 3\n sprea
 
 bool exists(const std::string& path) { return std::ifstream(path).good(); }
 
-class PrintPdf : public ::testing::TestWithParam<bool> {
+class HostPrintPdf : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
         h_.engine().options().keepGhostscript = GetParam();
@@ -40,7 +40,7 @@ class PrintPdf : public ::testing::TestWithParam<bool> {
 
 } // namespace
 
-TEST_P(PrintPdf, PageSizeIsTheOutputAreaAndFontsAreEmbedded) {
+TEST_P(HostPrintPdf, PageSizeIsTheOutputAreaAndFontsAreEmbedded) {
     testJob().outputFile = out_ + "/page.pdf";
     ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
     std::string text = info(testJob().outputFile);
@@ -69,7 +69,7 @@ TEST_P(PrintPdf, PageSizeIsTheOutputAreaAndFontsAreEmbedded) {
               (std::vector<double>{0, 0, 865, 288}));
 }
 
-TEST_P(PrintPdf, CropBoxProgramOfTheBoxTakesEffect) {
+TEST_P(HostPrintPdf, CropBoxProgramOfTheBoxTakesEffect) {
     testJob().outputFile = out_ + "/box.pdf";
     testJob().cropBoxToBox = true;
     ASSERT_EQ(h_.output(kXTMediumPDF), 0);
@@ -84,7 +84,7 @@ TEST_P(PrintPdf, CropBoxProgramOfTheBoxTakesEffect) {
     EXPECT_EQ(numbersAfter(text, "MediaBox:"), (std::vector<double>{0, 0, 432.5, 288}));
 }
 
-TEST_P(PrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
+TEST_P(HostPrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
     testJob().outputFile = out_ + "/all.pdf";
     testJob().first = 1;
     testJob().last = 3;
@@ -97,7 +97,7 @@ TEST_P(PrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
         << second.output;
 }
 
-TEST_P(PrintPdf, FailedDistillationLeavesNoFileAndTheNextJobWorks) {
+TEST_P(HostPrintPdf, FailedDistillationLeavesNoFileAndTheNextJobWorks) {
     std::string target = out_ + "/broken.pdf";
     ASSERT_TRUE(writeFile(target, "the earlier file"));
     testJob().outputFile = target;
@@ -116,7 +116,7 @@ TEST_P(PrintPdf, FailedDistillationLeavesNoFileAndTheNextJobWorks) {
     info(testJob().outputFile);
 }
 
-TEST_P(PrintPdf, GhostscriptThatQuitsMidJobIsAFailureAndIsStartedAgain) {
+TEST_P(HostPrintPdf, GhostscriptThatQuitsMidJobIsAFailureAndIsStartedAgain) {
     testJob().outputFile = out_ + "/quit.pdf";
     testJob().pageText = "quit\n";
     EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
@@ -126,7 +126,18 @@ TEST_P(PrintPdf, GhostscriptThatQuitsMidJobIsAFailureAndIsStartedAgain) {
     info(testJob().outputFile);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ghostscript, PrintPdf, ::testing::Values(true, false),
+TEST_P(HostPrintPdf, GhostscriptThatNeverEndsIsStoppedAfterTheTimeAllowed) {
+    h_.engine().options().ghostscriptTimeout = 1;
+    testJob().outputFile = out_ + "/endless.pdf";
+    testJob().pageText = "{ } loop\n";
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
+    EXPECT_FALSE(exists(testJob().outputFile));
+    ASSERT_EQ(h_.host().errors().size(), 1u);
+    EXPECT_NE(h_.host().errors()[0].text.find("Ghostscript"), std::string::npos);
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ghostscript, HostPrintPdf, ::testing::Values(true, false),
                          [](const ::testing::TestParamInfo<bool>& p) {
                              return p.param ? "Kept" : "PerJob";
                          });
