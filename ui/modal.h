@@ -69,7 +69,8 @@ UI_API void setScreenSize(Size size);
 
 // Puts the whole window system back to its starting state: destroys every window,
 // forgets classes, timers, the script, the transcript, the observer and the beep
-// count, and sets the clock to 0. Refused (false) while a modal loop runs.
+// count, and sets the clock to 0. Refused (false) while a modal loop runs or a
+// window is being destroyed.
 UI_API bool reset();
 
 } // namespace ui

@@ -69,11 +69,12 @@ TEST_F(UiWindow, DestroyedHandlesStayInvalidAndHarmless) {
     EXPECT_GT(makeWindow("V"), edit);
 }
 
-// A window whose Destroy makes a new child, and one that destroys itself again.
-std::intptr_t stubbornProc(Handle self, const Message& msg, void*) {
+// A window whose Destroy destroys it again, makes a new child and tries a reset.
+std::intptr_t stubbornProc(Handle self, const Message& msg, void* user) {
     if (msg.msg == Msg::Destroy) {
         destroyWindow(self);
         createControl(self, Kind::Static, 9, Rect{});
+        *static_cast<bool*>(user) = reset();
     }
     return defaultProc(self, msg);
 }
@@ -81,8 +82,10 @@ std::intptr_t stubbornProc(Handle self, const Message& msg, void*) {
 TEST_F(UiWindow, DestroyCopesWithProceduresThatMeddle) {
     Handle w = makeWindow("W");
     Handle pane = createControl(w, Kind::Pane, 0, Rect{});
-    setWindowProc(pane, stubbornProc);
+    bool resetWorked = true;
+    setWindowProc(pane, stubbornProc, &resetWorked);
     EXPECT_TRUE(destroyWindow(w));
+    EXPECT_FALSE(resetWorked);
     EXPECT_TRUE(topLevelWindows().empty());
     EXPECT_TRUE(reset());
 }

@@ -150,7 +150,9 @@ void setScreenSize(Size size) {
 
 bool reset() {
     auto& s = detail::sys();
-    if (!s.modal.empty()) return false;
+    // Not from inside a modal loop or a window's destruction: both would be left
+    // holding windows that vanished under them.
+    if (!s.modal.empty() || s.destroying > 0) return false;
     while (!s.zorder.empty())
         destroyWindow(s.zorder.front());
     // Windows that are not top-level cannot outlive their top-level window, but a

@@ -68,6 +68,7 @@ struct System {
     std::map<Handle, std::unique_ptr<Window>> windows;
     std::vector<Handle> zorder; // top-level windows, topmost first
     Handle nextHandle = 1;
+    int destroying = 0; // destroyWindow calls under way
     Handle focus = kNoWindow;
     Handle active = kNoWindow;
     std::map<std::string, ProcRef> classes;

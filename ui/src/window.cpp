@@ -129,6 +129,8 @@ bool destroyWindow(Handle window) {
     Window* w = find(window);
     if (!w || w->destroying) return false;
     w->destroying = true;
+    auto& s = detail::sys();
+    ++s.destroying;
     Message destroy;
     destroy.msg = Msg::Destroy;
     sendMessage(window, destroy);
@@ -147,7 +149,6 @@ bool destroyWindow(Handle window) {
     detail::removeTimers(window);
     detail::windowDestroyed(window);
     detail::forgetFocus(window);
-    auto& s = detail::sys();
     Handle parentHandle = find(window)->parent;
     if (Window* p = find(parentHandle)) {
         auto& kids = p->children;
@@ -155,6 +156,7 @@ bool destroyWindow(Handle window) {
     }
     s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), window), s.zorder.end());
     s.windows.erase(window);
+    --s.destroying;
     return true;
 }
 
