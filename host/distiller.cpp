@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/postscript_writer.h"
 #include "host/process.h"
 #include "host/safe_file.h"
 #include "xt/xttypes.h"
@@ -79,23 +80,6 @@ std::string lastLines(const std::string& output) {
 }
 
 } // namespace
-
-std::string psBytesLiteral(const std::string& bytes) {
-    std::string out = "(";
-    for (unsigned char c : bytes) {
-        if (c == '(' || c == ')' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char octal[5];
-            std::snprintf(octal, sizeof octal, "\\%03o", c);
-            out += octal;
-        }
-    }
-    return out + ")";
-}
 
 Distiller::Distiller(std::string program, bool keep, int timeoutSeconds)
     : program_(std::move(program)), keep_(keep), timeout_(timeoutSeconds) {}

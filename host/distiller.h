@@ -63,8 +63,4 @@ class Distiller {
     int jobNumber_ = 0;
 };
 
-// A PostScript string literal "(…)" of the bytes (non-printable bytes in
-// octal).
-std::string psBytesLiteral(const std::string& bytes);
-
 } // namespace plxhost

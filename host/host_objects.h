@@ -61,5 +61,7 @@ void countLiveShape(int delta);
 // UTF-8 <-> UTF-16 for the host's own use.
 std::u16string utf8ToUtf16(const std::string& s);
 std::string utf16ToUtf8(const std::u16string& s);
+// Appends one Unicode scalar value as UTF-8.
+void appendUtf8(std::string& out, uint32_t codePoint);
 
 } // namespace plxhost

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "host/host_objects.h"
+
 namespace plxhost {
 
 namespace {
@@ -17,27 +19,13 @@ constexpr double kLeading = 12;
 constexpr double kTextInset = 4;
 constexpr size_t kMaxTextLine = 2000;
 
-// Decodes UTF-8 (invalid bytes count as one unknown character).
-std::vector<uint32_t> codePoints(const std::string& s) {
-    std::vector<uint32_t> out;
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        uint32_t cp = n == 1 ? c : c & (0x7F >> n);
-        bool ok = true;
-        for (size_t k = 1; k < n; ++k) {
-            unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            ok = ok && (cc & 0xC0) == 0x80;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        out.push_back(ok ? cp : 0xFFFD);
-        i += ok ? n : 1;
+// The text's characters as Latin-1 bytes, "?" for any other character
+// (a character beyond the 16-bit range counts once).
+std::string latin1(const std::string& utf8) {
+    std::string out;
+    for (char16_t unit : utf8ToUtf16(utf8)) {
+        if (unit >= 0xDC00 && unit < 0xE000) continue;
+        out += unit <= 0xFF ? static_cast<char>(unit) : '?';
     }
     return out;
 }
@@ -59,10 +47,9 @@ double areaHeight(const fixedrect& area) {
     return fixedPoints(area.bottom) - fixedPoints(area.top);
 }
 
-std::string psString(const std::string& utf8) {
+std::string psBytesLiteral(const std::string& bytes) {
     std::string out = "(";
-    for (uint32_t cp : codePoints(utf8)) {
-        unsigned c = cp <= 0xFF ? cp : '?';
+    for (unsigned char c : bytes) {
         if (c == '(' || c == ')' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
@@ -77,11 +64,13 @@ std::string psString(const std::string& utf8) {
     return out + ")";
 }
 
+std::string psString(const std::string& utf8) { return psBytesLiteral(latin1(utf8)); }
+
 std::string dscText(const std::string& utf8, size_t limit) {
     std::string out;
-    for (uint32_t cp : codePoints(utf8)) {
+    for (char c : latin1(utf8)) {
         if (out.size() >= limit) break;
-        out += cp >= 0x20 && cp < 0x7F ? static_cast<char>(cp) : '?';
+        out += c >= 0x20 && c < 0x7F ? c : '?';
     }
     return out;
 }

@@ -50,6 +50,9 @@ class PostScriptWriter {
 double areaWidth(const fixedrect& area);
 double areaHeight(const fixedrect& area);
 
+// A PostScript string literal "(…)" of the bytes (non-printable bytes in
+// octal).
+std::string psBytesLiteral(const std::string& bytes);
 // Text as a PostScript string literal "(…)" in Latin-1: characters outside
 // it become "?", and everything not printable ASCII is written in octal.
 std::string psString(const std::string& utf8);

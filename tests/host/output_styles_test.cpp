@@ -123,6 +123,8 @@ TEST(HostOutputStyles, UnreadableFileIsKeptAsideAndReported) {
         "<OutputStyles version=\"1\"><Style name=\"A\" medium=\"XEPS\"/>"
         "<Style name=\"A\" medium=\"XPDF\"/></OutputStyles>",
         "<OutputStyles version=\"2\"/>",
+        "<OutputStyles version=\"1\"><Style name=\"" + std::string(256, 'n') +
+            "\" medium=\"XEPS\"/></OutputStyles>",
         "<OutputStyles version=\"1\"><Style name=\"A\" medium=\"XEPS\"><Data key=\"ABCD\"/>"
         "</Style></OutputStyles>",
     };
@@ -194,6 +196,8 @@ TEST(HostStyleGroups, StyleDataTreesThroughTheGroups) {
     EXPECT_EQ(k.styles->findStyleByName(context, HostText("Default PDF"), &found), 0);
     EXPECT_EQ(found, pdf);
     EXPECT_EQ(k.styles->findStyleByName(context, HostText("default pdf"), &found), kXTNotFoundErr);
+    EXPECT_EQ(k.styles->findStyleByName(context, HostText(std::string(100000, 'D')), &found),
+              kXTNotFoundErr);
     EXPECT_EQ(found, nullptr);
     OutputStyleRef byMedium = nullptr;
     EXPECT_EQ(k.styles->getDefaultStyle(kXTMediumEPS, &byMedium), 0);
