@@ -27,9 +27,9 @@ namespace ui {
 
 // Runs a modal loop for a top-level window: shows and activates it, focuses its
 // first tab stop unless a control in it already has the focus, loops as above,
-// then activates the window that was active before (with its focus). The window
-// is not destroyed and its owner is not touched: disabling the owner while the loop
-// runs is the caller's choice (setEnabled). Loops nest. Returns the result given to
+// then hides it and activates the window that was active before (with its
+// focus). The window is not destroyed and its owner is not touched: disabling the
+// owner while the loop runs is the caller's choice (setEnabled). Loops nest. Returns the result given to
 // endModal, 2 when the window was destroyed during the loop, 0 when the window is
 // invalid, not top-level or already in a loop.
 UI_API int runModal(Handle window);
