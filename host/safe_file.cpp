@@ -10,6 +10,10 @@
 
 namespace plxhost {
 
+namespace {
+constexpr size_t kTempNameStem = 200;
+} // namespace
+
 int readWholeFile(const std::string& path, std::string* out, std::string* error) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
@@ -70,7 +74,8 @@ bool PendingFile::open(const std::string& target, std::string* error) {
         return false;
     }
     std::string folder = folderOf(target);
-    std::string pattern = folder + "/." + name + ".XXXXXX";
+    // The temporary name must fit where the real one fits (255 bytes).
+    std::string pattern = folder + "/." + name.substr(0, kTempNameStem) + ".XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     int fd = ::mkstemp(buffer.data());

@@ -107,7 +107,11 @@ TEST_F(HostPrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
     testJob().outputFile = out_ + "/" + std::string(5000, 'n') + ".eps";
     EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
     EXPECT_NE(onlyError().find("no output file"), std::string::npos);
-    // A name too long for the file system fails as a write error.
+    // The longest name a file can have works; a longer one fails as a
+    // write error.
+    testJob().outputFile = out_ + "/" + std::string(251, 'n') + ".eps";
+    EXPECT_EQ(h_.output(kXTMediumEPS), 0);
+    EXPECT_TRUE(exists(testJob().outputFile));
     testJob().outputFile = out_ + "/" + std::string(300, 'n') + ".eps";
     EXPECT_EQ(h_.output(kXTMediumEPS), kXTIOErr);
     onlyError();
