@@ -31,6 +31,8 @@ PrintEngine::~PrintEngine() { stopGhostscript(); }
 
 void PrintEngine::stopGhostscript() { distiller_.reset(); }
 
+long PrintEngine::ghostscriptProcess() const { return distiller_ ? distiller_->serverPid() : 0; }
+
 int32_t PrintEngine::fail(int16_t code, const std::string& text) {
     host().reportError(code, text);
     return code;

@@ -65,6 +65,8 @@ class PrintEngine {
     const PrintJob& lastJob() const { return job_; }
     // Ends the kept Ghostscript process, if any.
     void stopGhostscript();
+    // The kept Ghostscript process, or 0 when none runs.
+    long ghostscriptProcess() const;
 
     // Entry points of the print and utility groups.
     int32_t setPageRange(int first, int last);

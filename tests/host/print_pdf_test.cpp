@@ -60,11 +60,15 @@ TEST_P(HostPrintPdf, PageSizeIsTheOutputAreaAndFontsAreEmbedded) {
     for (const std::string& r : rows) EXPECT_EQ(r.substr(r.find("WinAnsi") + 17, 3), "yes") << r;
     EXPECT_TRUE(hiddenFiles(out_).empty());
 
-    // The next job of the run: a spread, two pages wide.
+    // The next job of the run, a spread two pages wide, goes to the same
+    // Ghostscript process when one is kept.
+    long process = h_.engine().ghostscriptProcess();
+    EXPECT_EQ(process != 0, GetParam());
     testJob().outputFile = out_ + "/spread.pdf";
     testJob().first = 2;
     testJob().last = 3;
     ASSERT_EQ(h_.output(kXTMediumPDF), 0);
+    EXPECT_EQ(h_.engine().ghostscriptProcess(), process);
     EXPECT_EQ(numbersAfter(info(testJob().outputFile), "MediaBox:"),
               (std::vector<double>{0, 0, 865, 288}));
 }
