@@ -3,9 +3,11 @@
 #include "plugin/core/pdf_module.h"
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
+#include "plugin/dialogs/toolkit.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/log.h"
 #include "xt/xtcallbacks.h"
+#include "xt/xtwindows.h"
 
 namespace {
 
@@ -35,8 +37,13 @@ int32_t activateCallback(XTSetupRec* setup) {
     setupDump(static_cast<int16_t>(getLogging()), nullptr, nullptr);
     dprintf(kPlxLineEnd kPlxProductName ": %s" kPlxLineEnd, kPlxVersion);
 
+    startDialogToolkit();
+
     registerCallback(kXTCBLanguage, languageCallback);
     registerCallback(kXTCBSettingsCheck, settingsCheckCallback);
     registerCallback(kXTCBQuit, quitCallback);
+    // Not one of the product's own callbacks: a debugging aid through which
+    // a host may ask for a picture of one of the plug-in's windows.
+    registerCallback(kXTCBWindowRequest, windowRequestCallback);
     return 0;
 }
