@@ -8,7 +8,7 @@ namespace plxcli {
 namespace {
 
 // Options that take a value; every other known option is a flag.
-const std::set<std::string> kValueOptions = {"--lang"};
+const std::set<std::string> kValueOptions = {"--lang", "-o"};
 const std::set<std::string> kFlagOptions = {"--help", "--version"};
 
 } // namespace
@@ -16,7 +16,9 @@ const std::set<std::string> kFlagOptions = {"--help", "--version"};
 bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
-        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+        bool isOption = (word.size() > 2 && word.compare(0, 2, "--") == 0) ||
+                        (word.size() == 2 && word[0] == '-' && word[1] != '-');
+        if (isOption) {
             std::string name = word, value;
             size_t eq = word.find('=');
             bool inlineValue = eq != std::string::npos;

@@ -15,7 +15,7 @@ enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 struct Arguments {
     std::string command;
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options; // "--lang" -> "de"; flags map to ""
+    std::map<std::string, std::string> options; // "--lang" -> "de", "-o" -> path; flags map to ""
 };
 
 // Splits argv into the command, its options ("--name value" for options
@@ -32,5 +32,6 @@ int failure(const std::string& message);
 
 void printHelp();
 int runInfo(const Arguments& args);
+int runWindow(const Arguments& args);
 
 } // namespace plxcli

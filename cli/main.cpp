@@ -15,9 +15,12 @@ void printHelp() {
         "Commands:\n"
         "  info PROJECT      open a project file and show its layouts, pages with their\n"
         "                    labels, spreads and boxes, and how the plug-in started\n"
+        "  window NAME       draw one of the plug-in's windows as SVG: Prefs, Progress,\n"
+        "                    Export, MYDIALOG, MSGBOX, 25051, 25052 or 25053\n"
         "\n"
         "Options:\n"
         "  --lang en|de      the host's language (default en)\n"
+        "  -o FILE           window: write the picture to FILE instead of standard output\n"
         "  --help            show this help\n"
         "  --version         show the version\n"
         "\n"
@@ -45,5 +48,6 @@ int main(int argc, char** argv) {
         return usageError("--lang is en or de, not " + lang->second);
     if (args.command.empty()) return usageError("no command given");
     if (args.command == "info") return runInfo(args);
+    if (args.command == "window") return runWindow(args);
     return usageError("unknown command " + args.command);
 }

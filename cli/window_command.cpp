@@ -1,0 +1,46 @@
+// plexmoor window NAME [-o FILE.svg]: the picture of one of the plug-in's
+// windows, built by the plug-in itself through the host's window request
+// (xt/xtwindows.h) and drawn by the window system.
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+#include "ui/ui.h"
+#include "xt/xtwindows.h"
+
+namespace plxcli {
+
+int runWindow(const Arguments& args) {
+    if (args.positional.size() != 1) return usageError("window needs one NAME");
+    const std::string& name = args.positional[0];
+
+    Session session(sessionOptions(args));
+    std::string error;
+    if (!session.start(&error)) return failure(error);
+
+    XTWindowRequestRec rec{};
+    // Addressed to the plug-in by the identifier it gave when it was loaded.
+    rec.xtId = session.host().plugins().back().id;
+    rec.result = kXTWindowNotAnswered;
+    rec.name = name.c_str();
+    session.host().sendCallback(kXTCBWindowRequest, &rec);
+    if (rec.result == kXTWindowNotAnswered)
+        return failure("the plug-in does not answer window requests");
+    if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
+        return failure("the plug-in has no window named " + name);
+
+    int status = kExitOk;
+    auto out = args.options.find("-o");
+    if (out == args.options.end()) {
+        std::string svg = ui::drawSvg(rec.window);
+        std::fwrite(svg.data(), 1, svg.size(), stdout);
+    } else if (!ui::writeSvg(rec.window, out->second, &error)) {
+        status = failure(error);
+    } else {
+        std::printf("%s\n", out->second.c_str());
+    }
+    ui::destroyWindow(rec.window);
+    return status;
+}
+
+} // namespace plxcli
