@@ -8,8 +8,8 @@
 
 #include "host/distiller.h"
 #include "host/host.h"
-#include "host/output_styles.h"
 #include "host/job_plan.h"
+#include "host/output_styles.h"
 #include "host/postscript_writer.h"
 #include "host/safe_file.h"
 #include "xt/xtcallbacks.h"
