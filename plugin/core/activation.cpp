@@ -4,6 +4,7 @@
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/dialogs/toolkit.h"
+#include "plugin/export/print_hooks.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/log.h"
 #include "xt/xtcallbacks.h"
@@ -42,6 +43,9 @@ int32_t activateCallback(XTSetupRec* setup) {
     registerCallback(kXTCBLanguage, languageCallback);
     registerCallback(kXTCBSettingsCheck, settingsCheckCallback);
     registerCallback(kXTCBQuit, quitCallback);
+
+    registerExportCallbacks();
+
     // Not one of the product's own callbacks: a debugging aid through which
     // a host may ask for a picture of one of the plug-in's windows.
     registerCallback(kXTCBWindowRequest, windowRequestCallback);

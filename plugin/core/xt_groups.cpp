@@ -17,6 +17,14 @@ const XTSpreadFuncs* xtspread_funchndl = nullptr;
 const XTBoxFuncs* xtbox_funchndl = nullptr;
 const XTTextBoxFuncs* xttxtbox_funchndl = nullptr;
 const XTErrorFuncs* xterror_funchndl = nullptr;
+const XTOutputStyleFuncs* xtoutputstyle_funchndl = nullptr;
+const XTXasFuncs* xtxas_funchndl = nullptr;
+const XTXMLNodeFuncs* xtxmlnode_funchndl = nullptr;
+const XTPrintFuncs* xtprint_funchndl = nullptr;
+const XTDocMeasureFuncs* xtdocmeasure_funchndl = nullptr;
+const XTShapeFuncs* xtshape_funchndl = nullptr;
+const XTFixedRectFuncs* xtfixedrect_funchndl = nullptr;
+const XTUtilityFuncs* xtutility_funchndl = nullptr;
 
 namespace {
 
@@ -39,14 +47,22 @@ const GroupBinding kNumberedGroups[] = {
 const GroupBinding kXTGroups[] = {
     {kXTGroupBox, slot(&xtbox_funchndl)},
     {kXTGroupDoc, slot(&xtdoc_funchndl)},
+    {kXTGroupDocMeasure, slot(&xtdocmeasure_funchndl)},
     {kXTGroupError, slot(&xterror_funchndl)},
     {kXTGroupFile, slot(&xtfile_funchndl)},
+    {kXTGroupFixedRect, slot(&xtfixedrect_funchndl)},
     {kXTGroupMaster, slot(&xtmaster_funchndl)},
     {kXTGroupMemory, slot(&xtmemory_funchndl)},
+    {kXTGroupOutputStyle, slot(&xtoutputstyle_funchndl)},
     {kXTGroupPage, slot(&xtpage_funchndl)},
+    {kXTGroupPrint, slot(&xtprint_funchndl)},
     {kXTGroupProject, slot(&xtproject_funchndl)},
+    {kXTGroupShape, slot(&xtshape_funchndl)},
     {kXTGroupSpread, slot(&xtspread_funchndl)},
     {kXTGroupTextBox, slot(&xttxtbox_funchndl)},
+    {kXTGroupUtility, slot(&xtutility_funchndl)},
+    {kXTGroupXas, slot(&xtxas_funchndl)},
+    {kXTGroupXMLNode, slot(&xtxmlnode_funchndl)},
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "xt/xtdoc.h"
 #include "xt/xtfile.h"
 #include "xt/xtmemory.h"
+#include "xt/xtoutput.h"
 #include "xt/xtpage.h"
 #include "xt/xtsetup.h"
 #include "xt/xtstrings.h"
@@ -25,6 +26,14 @@ extern const XTSpreadFuncs* xtspread_funchndl;
 extern const XTBoxFuncs* xtbox_funchndl;
 extern const XTTextBoxFuncs* xttxtbox_funchndl;
 extern const XTErrorFuncs* xterror_funchndl;
+extern const XTOutputStyleFuncs* xtoutputstyle_funchndl;
+extern const XTXasFuncs* xtxas_funchndl;
+extern const XTXMLNodeFuncs* xtxmlnode_funchndl;
+extern const XTPrintFuncs* xtprint_funchndl;
+extern const XTDocMeasureFuncs* xtdocmeasure_funchndl;
+extern const XTShapeFuncs* xtshape_funchndl;
+extern const XTFixedRectFuncs* xtfixedrect_funchndl;
+extern const XTUtilityFuncs* xtutility_funchndl;
 
 // The binding layer: checks the interface version, then binds every group
 // above into its handle, in order. Returns 0, kXTInterfaceMismatch, or the

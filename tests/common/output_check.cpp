@@ -1,0 +1,59 @@
+#include "tests/common/output_check.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "tests/common/temp_dir.h"
+
+namespace plxtest {
+
+std::string runCommand(const std::string& command, int* status) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) {
+        if (status) *status = -1;
+        return out;
+    }
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    int rc = pclose(pipe);
+    if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return out;
+}
+
+namespace {
+
+bool findBox(const std::string& text, const std::string& label, Box4* box) {
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        size_t at = line.find(label);
+        if (at == std::string::npos) continue;
+        std::istringstream values(line.substr(at + label.size()));
+        if (values >> box->x1 >> box->y1 >> box->x2 >> box->y2) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool measuredBoundingBox(const std::string& epsPath, Box4* box) {
+    std::string out =
+        runCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -dEPSCrop -sDEVICE=bbox '" + epsPath + "'");
+    return findBox(out, "%%HiResBoundingBox:", box);
+}
+
+bool declaredBox(const std::string& psPath, const std::string& comment, Box4* box) {
+    return findBox(readFile(psPath), comment + ":", box);
+}
+
+bool pdfBox(const std::string& pdfPath, const std::string& name, Box4* box) {
+    std::string out = runCommand("pdfinfo -box '" + pdfPath + "'");
+    std::string padded = name + ":";
+    return findBox(out, padded, box);
+}
+
+} // namespace plxtest
