@@ -8,13 +8,14 @@
 #include "plugin/dialogs/window_desc.h"
 
 // Builds the description resource `name` into `window` (a dialog being
-// set up, or a container the host hands over for a panel). False, with
-// nothing changed, when no description of that name exists.
+// set up, or a container the host hands over for a panel, which keeps its
+// place and takes the description's size). False, with nothing changed,
+// when no description of that name exists.
 bool buildWindowFromDescription(PlxWindow window, const char* name);
 
 // Builds a description already read:
-// 1. the window gets the description's size (x and y are moved to as given;
-//    a dialog is centred afterwards by its runtime) and its localized title;
+// 1. the window gets the description's size (a top-level window also its x
+//    and y, until the runtime centres a dialog) and its localized title;
 // 2. a root user pane (id 0) covering the window becomes the container;
 // 3. each control is made in the current container at its adjusted rect
 //    plus the group origin; it gets the "ccmd" value property from `cmd`,

@@ -15,7 +15,8 @@ PlxWindow createNativeControl(PlxWindow container, const DescControl& control, c
                               int32_t listHeight);
 
 // Gives a window the client size w x h (grown to the window size its
-// styles need) at x, y.
+// styles need) at x, y; a child window (a panel's container) keeps its
+// place and only takes the size.
 void setWindowFrame(PlxWindow window, const DescRect& client);
 
 // The container an end marker returns to: the parent of `container`, but

@@ -179,6 +179,16 @@ TEST_F(BuilderTest, builder_texts_areCutTo255BytesOnACharacterBoundary) {
     EXPECT_EQ(value, longTitle.substr(0, 255));
 }
 
+TEST_F(BuilderTest, builder_panel_fillsTheHostsContainerInItsPlace) {
+    ui::Handle hostWindow = ui::createWindow(ui::CreateParams{});
+    ui::Handle container =
+        ui::createControl(hostWindow, ui::Kind::Pane, 77, ui::Rect{10, 40, 500, 500});
+    EXPECT_TRUE(buildWindowFromDescription(container, "25053"));
+    EXPECT_EQ(ui::rect(container), (ui::Rect{10, 40, 273, 158}));
+    EXPECT_EQ(ui::text(getControl(container, 5)), "Always add page number");
+    EXPECT_FALSE(buildWindowFromDescription(container, "nothing"));
+}
+
 TEST_F(BuilderTest, radioGroup_keepsOneButtonOnAndSpeaksForItsButtons) {
     ui::Handle w = build(control("rgrp", 40, "0 0 200 100") + control("rdio", 41, "0 10 90 10") +
                          control("rdio", 42, "0 40 90 10") + control("####", -1, ""));

@@ -1,5 +1,10 @@
 // The message box: the window system's own, with the plug-in's rules
-// around it (beep, host window disabled, focus given back selected).
+// around it (beep, host window disabled, focus given back selected). The
+// window system lays out the box as the MSGBOX description does: the text
+// above, growing with its lines, the buttons below it with the first as
+// the default, a button without a title hidden. Using its box rather than
+// building MSGBOX keeps every box visible to scripts and transcripts as a
+// message box.
 #include "plugin/dialogs/msgbox.h"
 #include "plugin/platform/linux/dlg_linux.h"
 

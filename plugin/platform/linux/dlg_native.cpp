@@ -111,8 +111,15 @@ PlxWindow createNativeControl(PlxWindow container, const DescControl& c, const D
 }
 
 void setWindowFrame(PlxWindow window, const DescRect& client) {
-    // Windows here have no decorations: the window is its client area.
-    ui::setRect(uiHandle(window), ui::Rect{client.x, client.y, client.w, client.h});
+    // Windows here have no decorations: the window is its client area. A
+    // container a host hands over for a panel keeps the place the host gave it.
+    ui::Handle h = uiHandle(window);
+    ui::Rect r{client.x, client.y, client.w, client.h};
+    if (!ui::isTopLevel(h)) {
+        r.x = ui::rect(h).x;
+        r.y = ui::rect(h).y;
+    }
+    ui::setRect(h, r);
 }
 
 PlxWindow containerParent(PlxWindow container) {
