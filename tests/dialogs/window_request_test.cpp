@@ -51,7 +51,6 @@ TEST_F(WindowRequestTest, request_templatesCarryTheirIdsTextsAndFrames) {
     EXPECT_EQ(ui::kind(ui::findControl(w, 9)), ui::Kind::Popup);
     EXPECT_EQ(ui::text(ui::findControl(w, 10)), "Bearbeiten…");
     ui::destroyWindow(w);
-
 }
 
 TEST(WindowCommand, window_writesThePictureInTheChosenLanguage) {
