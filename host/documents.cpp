@@ -1,6 +1,7 @@
 #include "host/documents.h"
 
 #include "host/project_file.h"
+#include "host/project_writer.h"
 
 namespace plxhost {
 
@@ -126,6 +127,21 @@ bool Documents::selectBox(int32_t docRef, int boxId) {
 
 void Documents::markChanged(int32_t docRef) {
     if (Project* p = projectOfLayout(docRef)) p->changed = true;
+}
+
+} // namespace plxhost
+
+namespace plxhost {
+
+bool Documents::saveProject(int32_t projRef, std::string* error) {
+    Project* p = project(projRef);
+    if (!p) {
+        if (error) *error = "no such project";
+        return false;
+    }
+    if (!writeProjectFile(*p, front_, error)) return false;
+    p->changed = false;
+    return true;
 }
 
 } // namespace plxhost

@@ -44,6 +44,9 @@ class Documents {
     Box* currentBox() const;
     bool selectBox(int32_t docRef, int boxId); // boxId 0 deselects
     void markChanged(int32_t docRef);
+    // Writes a project back to its file and clears its changed mark. False
+    // with *error set when it has no file or the file cannot be written.
+    bool saveProject(int32_t projRef, std::string* error);
 
   private:
     std::vector<std::unique_ptr<Project>> projects_;

@@ -1,0 +1,106 @@
+#include "host/project_writer.h"
+
+#include <cstdio>
+
+#include "host/safe_file.h"
+
+namespace plxhost {
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c; break;
+        }
+    }
+    return out + "\"";
+}
+
+std::string number(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.10g", v);
+    return buffer;
+}
+
+std::string hex(const std::string& bytes) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += kDigits[c >> 4];
+        out += kDigits[c & 15];
+    }
+    return out;
+}
+
+void writeLayout(const Layout& l, std::string& out) {
+    out += "layout " + quoted(l.name) + "\n";
+    out += "  page-size " + number(l.pageWidth) + " " + number(l.pageHeight) + "\n";
+    out += "  pages " + std::to_string(l.numPages) + "\n";
+    for (const std::string& m : l.masters) out += "  master " + quoted(m) + "\n";
+    for (const Section& s : l.sections) {
+        out += "  section " + std::to_string(s.firstPage) + " start=" + std::to_string(s.start) +
+               " format=" + std::string(1, s.format);
+        if (!s.prefix.empty()) out += " prefix=" + quoted(s.prefix);
+        out += "\n";
+    }
+    for (const std::vector<int>& spread : l.spreads) {
+        out += "  spread";
+        for (int p : spread) out += " " + std::to_string(p);
+        out += "\n";
+    }
+    for (const auto& b : l.boxes) {
+        out += "  box " + std::to_string(b->id) + " page=" + std::to_string(b->page) +
+               " x=" + number(b->x) + " y=" + number(b->y) + " w=" + number(b->width) +
+               " h=" + number(b->height);
+        if (b->fill >= 0) out += " fill=" + number(b->fill);
+        if (!b->text.empty()) out += " text=" + quoted(b->text);
+        if (l.selectedBox == b.get()) out += " selected";
+        out += "\n";
+    }
+    out += "  current-page " + std::to_string(l.currentPage) + "\n";
+    for (const auto& [tag, bytes] : l.slugs.data) {
+        char name[5];
+        xtFourCharText(tag, name);
+        bool printable = true;
+        for (int i = 0; i < 4; ++i) printable = printable && name[i] > ' ' && name[i] < 127;
+        if (!printable) continue; // the file names tags by their four letters
+        out += "  data " + quoted(name) + " hex=" + hex(bytes) + "\n";
+    }
+}
+
+} // namespace
+
+std::string projectFileText(const Project& project, int32_t frontDocRef) {
+    std::string out = "# " + project.name + "\n";
+    const Layout* front = nullptr;
+    for (const auto& l : project.layouts) {
+        out += "\n";
+        writeLayout(*l, out);
+        if (l->docRef == frontDocRef) front = l.get();
+    }
+    if (front) out += "\ncurrent-layout " + quoted(front->name) + "\n";
+    return out;
+}
+
+bool writeProjectFile(const Project& project, int32_t frontDocRef, std::string* error) {
+    if (project.path.empty()) {
+        if (error) *error = "the project \"" + project.name + "\" has no file to be saved to";
+        return false;
+    }
+    std::string text = projectFileText(project, frontDocRef);
+    PendingFile file;
+    if (!file.open(project.path, error)) return false;
+    if (!file.write(text.data(), text.size())) {
+        if (error) *error = project.path + ": the project could not be written";
+        return false;
+    }
+    return file.commit(error);
+}
+
+} // namespace plxhost
