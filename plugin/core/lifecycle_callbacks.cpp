@@ -17,6 +17,8 @@ int32_t settingsCheckCallback(void*) {
 }
 
 int32_t quitCallback(void*) {
-    // The Linux build keeps no controller object; nothing is saved at quit.
+    // The Linux build keeps no controller object and nothing is saved at
+    // quit; the string table goes before the host unloads the module.
+    releaseMyStrings();
     return 0;
 }

@@ -101,6 +101,17 @@ void setControlValue(PlxWindow dialog, int32_t id, int32_t value);
 int32_t getControlValue(PlxWindow control);
 int32_t getControlValue(PlxWindow dialog, int32_t id);
 
+// Sounds the system's alert.
+void beep();
+// Enables or disables a control (a disabled control takes no input).
+void enableControl(PlxWindow control, bool enabled);
+// Gives a control the keyboard focus and selects the first selectChars
+// characters of its text (0: none).
+void focusControl(PlxWindow control, int32_t selectChars);
+// A list's items: cleared, or one appended at the end.
+void clearControlItems(PlxWindow control);
+void addControlItem(PlxWindow control, const char* text);
+
 // A progress bar's range.
 void setControlRange(PlxWindow control, int32_t minimum, int32_t maximum);
 // Gives a dialog the small title bar of a tool window.

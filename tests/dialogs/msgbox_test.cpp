@@ -97,8 +97,9 @@ TEST_F(MsgBoxTest, settings_aFailedSaveIsShownInABox) {
     std::filesystem::remove(file);
     std::filesystem::create_directories(file + "/blocker");
     EXPECT_EQ(savePrefs(), -1);
-    // The table has no text for this key: it is shown as it stands.
-    EXPECT_EQ(records(ui::RecordKind::MessageBox), std::vector<std::string>{"writePrefsErr"});
+    // The message names the file that could not be written.
+    EXPECT_EQ(records(ui::RecordKind::MessageBox),
+              std::vector<std::string>{"The settings file " + file + " could not be written!"});
 }
 
 } // namespace

@@ -1,0 +1,111 @@
+#include "plugin/export/export_run.h"
+
+#include <cstring>
+
+#include "plugin/core/pdf_module.h"
+#include "plugin/core/plexmoor.h"
+#include "plugin/core/xt_groups.h"
+#include "plugin/core/xt_wrappers.h"
+#include "plugin/dialogs/msgbox.h"
+#include "plugin/dialogs/progress.h"
+#include "plugin/export/export_data.h"
+#include "plugin/export/export_dialog.h"
+#include "plugin/export/page_selection.h"
+#include "plugin/settings/prefs.h"
+#include "plugin/support/bounded.h"
+#include "plugin/support/log.h"
+#include "plugin/support/myarray.h"
+#include "plugin/support/mystrings.h"
+#include "plugin/support/paths.h"
+#include "xt/xtoutput.h"
+
+namespace {
+
+const char kSection[] = "General";
+const char kOutputStyleKey[] = "OutputStyle";
+// The progress window's static text.
+constexpr int32_t kProgressText = 4;
+
+void collect(ExportData* data) {
+    // The last style: the settings first, else the one stored with the layout.
+    char stored[256] = {0};
+    if (getPrefs().getString(kSection, kOutputStyleKey, stored, sizeof stored) > 0)
+        copyText(data->styleName, sizeof data->styleName, stored);
+    if (!data->styleName[0]) {
+        int32_t length = sizeof data->styleName;
+        xtGetLayoutSlugData(data->docRef, kPlxId, data->styleName, &length);
+        data->styleName[sizeof data->styleName - 1] = 0;
+    }
+    data->numPages = xtNumPages(data->docRef);
+    data->box = xtGetCurBox();
+    data->curPage = xtGetCurPage(data->docRef);
+    xtGetDocPath(data->docRef, data->docPath, sizeof data->docPath);
+    xtGetLayoutName(data->docRef, data->layoutName, sizeof data->layoutName);
+    xtGetProjectName(getProjectFromDocRef(data->docRef), data->projectName,
+                     sizeof data->projectName);
+    replaceExtension(data->projectName, "");
+}
+
+// The chosen style is remembered in the settings and, when it changed, in
+// the layout (which marks the document as changed).
+void rememberStyle(const ExportData* data) {
+    getPrefs().set(kSection, kOutputStyleKey, data->styleName);
+    getPrefs().save();
+    char stored[64];
+    std::memset(stored, 0, sizeof stored);
+    int32_t length = sizeof stored;
+    xtGetLayoutSlugData(data->docRef, kPlxId, stored, &length);
+    stored[sizeof stored - 1] = 0;
+    if (std::strcmp(stored, data->styleName) != 0)
+        xt_setslugdata(nullptr, kSlugLayout, kPlxId, data->styleName, sizeof data->styleName);
+}
+
+int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) {
+    if (!item) return 1; // the window is being set up
+    auto* data = static_cast<ExportData*>(user);
+    int32_t page;
+    std::memcpy(&page, item, sizeof page);
+    data->curPage = static_cast<int16_t>(page);
+    char label[64], format[kMyStringSize];
+    xtGetPageStr(data->curPage, label, sizeof label);
+    setControlTextWithFormat(getControl(dialog, kProgressText), getString("kProgress", format),
+                             label);
+    dprintf("exportPage: %d", page);
+    int32_t result = xtprint_funchndl->outputLayout(data->docRef, data->medium, kExportOutputFlags);
+    return result == kXTCanceled ? 0 : 1;
+}
+
+} // namespace
+
+void doExport(unsigned char isBox) {
+    int32_t docRef = xtGetCurDocRef();
+    if (docRef == -1) return;
+    dprintf("doExport: %d", docRef);
+
+    ExportData* data = &sExportData;
+    xtmemory_funchndl->clearMem(data, sizeof *data);
+    data->docRef = docRef;
+    data->mode = isBox ? 1 : 0;
+    collect(data);
+    if (data->numPages > kMaxExportPages)
+        msgBox("kTooManyPages", static_cast<int>(data->numPages), kMaxExportPages);
+
+    if (!getExportPath(data)) return;
+    rememberStyle(data);
+    dprintf("doExport");
+
+    if (data->spreads == 1) foldPagesIntoSpreads(data);
+    MyArray pages(2000, sizeof(int32_t));
+    dprintf("setupPgArray");
+    buildPageList(*data, &pages);
+
+    if (gPDF == 1) {
+        gPDFFuncGrpHndl->getSetting(0, &data->pdfSetting);
+        if (data->pdfSetting == 1) gPDFFuncGrpHndl->setSetting(0, 0);
+    }
+    data->exporting = 1;
+    doProgressDialog(data->medium == kXTMediumEPS ? "saveAsEPS" : "saveAsPDF", exportStep, &pages,
+                     data);
+    data->exporting = 0;
+    if (gPDF == 1) gPDFFuncGrpHndl->setSetting(0, data->pdfSetting);
+}

@@ -1,0 +1,162 @@
+// Whole export commands through the export dialog, scripted as a person
+// would fill it, inside a real host with its print engine.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "plugin/export/export_data.h"
+#include "plugin/export/export_run.h"
+#include "plugin/settings/prefs.h"
+#include "plugin/support/log.h"
+#include "tests/common/plugin_host.h"
+#include "ui/ui.h"
+
+using plxtest::PluginHost;
+
+namespace {
+
+const char* kCatalog = R"(
+layout "Spring"
+  page-size 300 400
+  pages 12
+  spreads facing
+  box 1 page=2 x=20 y=20 w=100 h=50 text="Chair"
+  box 2 page=5 x=30 y=40 w=60 h=80
+  current-page 2
+)";
+
+class ExportFlow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::clearScript();
+        ui::clearTranscript();
+        std::filesystem::create_directories(ph.home() + "/Work");
+        proj = ph.openProjectText(kCatalog, "Work/Catalog.proj");
+        out = ph.home() + "/Work";
+    }
+    void TearDown() override { ui::clearScript(); }
+
+    // Runs the export command with a script for its dialog.
+    void run(const std::string& script, unsigned char box = 0) {
+        std::vector<ui::Action> actions;
+        std::string error;
+        ASSERT_TRUE(ui::parseScript(script, &actions, &error)) << error;
+        ui::setScript(actions);
+        doExport(box);
+    }
+    bool exists(const std::string& name) { return std::filesystem::exists(out + "/" + name); }
+    int fileCount() {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(out))
+            if (e.path().extension() != ".proj") ++n;
+        return n;
+    }
+    std::string messages() {
+        std::string text;
+        for (const ui::Record& r : ui::transcript())
+            if (r.kind == ui::RecordKind::MessageBox) text += r.text + "\n";
+        return text;
+    }
+
+    PluginHost ph;
+    int32_t proj = -1;
+    std::string out;
+};
+
+} // namespace
+
+TEST_F(ExportFlow, PagesAreWrittenAndTheStyleRemembered) {
+    run("[@save] type #3 \"2-3\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_002.eps"));
+    EXPECT_TRUE(exists("Spring_003.eps"));
+    EXPECT_EQ(fileCount(), 2);
+    char stored[256] = {0};
+    EXPECT_GT(getPrefs().getString("General", "OutputStyle", stored, sizeof stored), 0);
+    EXPECT_STREQ(stored, "Default EPS");
+    EXPECT_TRUE(ph.host().documents().project(proj)->changed) << "the layout took the style name";
+    EXPECT_EQ(sExportData.exporting, 0);
+
+    // The same style again: the layout already holds it, nothing is marked.
+    ph.host().documents().project(proj)->changed = false;
+    run("[@save] type #3 \"4\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_004.eps"));
+    EXPECT_FALSE(ph.host().documents().project(proj)->changed);
+}
+
+TEST_F(ExportFlow, InvalidRangeKeepsTheDialogOpenAndWritesNothing) {
+    run("[@save] type #3 \"0\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_NE(messages().find("Invalid page range!"), std::string::npos) << messages();
+    EXPECT_EQ(fileCount(), 0);
+    char stored[256] = {0};
+    EXPECT_EQ(getPrefs().getString("General", "OutputStyle", stored, sizeof stored), -1);
+}
+
+TEST_F(ExportFlow, AbsoluteNumbersWithOffsetAndAll) {
+    run("[@save] check #5 on\n[@save] type #6 \"100\"\n[@save] click #4\n"
+        "[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_101.eps"));
+    EXPECT_TRUE(exists("Spring_112.eps"));
+    EXPECT_EQ(fileCount(), 12);
+}
+
+TEST_F(ExportFlow, SpreadsStyleWritesOneFilePerSpread) {
+    OutputStyleRef style = nullptr;
+    std::string error;
+    ASSERT_EQ(ph.host().styles().create("Spreads PDF", kXTMediumPDF, &style, &error), 0);
+    ASSERT_EQ(ph.host().styles().setSpreads(style, true), 0);
+    run("[@save] choose #9 \"Spreads PDF\"\n[@save] type #3 \"3\"\n"
+        "[@save] path \"" + out + "/Spring.pdf\"\n");
+    EXPECT_TRUE(exists("Spring_002.pdf")) << "page 3 alone exports its spread, keyed by page 2";
+    EXPECT_EQ(fileCount(), 1);
+}
+
+TEST_F(ExportFlow, BoxExportWritesOneFileWithoutANumber) {
+    ASSERT_TRUE(ph.host().documents().selectBox(ph.host().documents().front()->docRef, 1));
+    run("[@save] choose #9 \"Default PDF\"\n[@save] path \"" + out + "/Chair.pdf\"\n", 1);
+    EXPECT_TRUE(exists("Chair.pdf"));
+    EXPECT_EQ(fileCount(), 1);
+}
+
+TEST_F(ExportFlow, CancelAfterTheFirstPageFinishesThatPage) {
+    run("[@save] type #3 \"1-5\"\n[@save] path \"" + out + "/Spring.eps\"\n"
+        "[@window] wait 1\n[@window] click #2\n");
+    EXPECT_TRUE(exists("Spring_001.eps"));
+    EXPECT_EQ(fileCount(), 1);
+    EXPECT_EQ(ph.host().pdfSetting(0), 1) << "the PDF setting is given back";
+}
+
+TEST_F(ExportFlow, HostCancellingAPageEndsTheRun) {
+    ph.host().printEngine().options().cancelAtJob = 2;
+    run("[@save] type #3 \"1-5\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_001.eps"));
+    EXPECT_EQ(fileCount(), 1);
+    EXPECT_EQ(ph.host().printEngine().jobCount(), 2);
+}
+
+TEST_F(ExportFlow, PdfSettingIsClearedForTheRunAndGivenBack) {
+    static uint8_t during = 99;
+    ph.host().setupRecord()->registerCallback(
+        kXTCBJobInfo,
+        [](void*) -> int32_t {
+            during = plxhost::Host::current()->pdfSetting(0);
+            return 0;
+        },
+        5, 300, 0);
+    run("[@save] choose #9 \"Default PDF\"\n[@save] type #3 \"1\"\n"
+        "[@save] path \"" + out + "/Spring.pdf\"\n");
+    EXPECT_EQ(during, 0);
+    EXPECT_EQ(ph.host().pdfSetting(0), 1);
+}
+
+TEST_F(ExportFlow, CancelledDialogStoresNothing) {
+    run("[@save] type #3 \"1\"\n[@save] click #2\n");
+    EXPECT_EQ(fileCount(), 0);
+    EXPECT_FALSE(ph.host().documents().project(proj)->changed);
+}
+
+TEST_F(ExportFlow, NoLayoutDoesNothing) {
+    ph.host().documents().closeAll();
+    run("[@save] click #1\n");
+    EXPECT_TRUE(ui::transcript().empty()) << ui::transcriptText();
+}
