@@ -188,6 +188,7 @@ int32_t PrintEngine::writeJob() {
     }
     if (!written)
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (" + error + ").");
+    written_.push_back(job_.outputFile);
     return 0;
 }
 

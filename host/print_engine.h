@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "xt/xtoutput.h"
 
@@ -61,6 +62,9 @@ class PrintEngine {
     int32_t outputLayout(int32_t docRef, uint32_t medium, int32_t flags);
     // Jobs started so far.
     int jobCount() const { return jobCount_; }
+    // Every file written so far, in order (a file written twice is listed
+    // twice).
+    const std::vector<std::string>& writtenFiles() const { return written_; }
     // The last job as it was written (for tests and the command line).
     const PrintJob& lastJob() const { return job_; }
     // Ends the kept Ghostscript process, if any.
@@ -86,6 +90,7 @@ class PrintEngine {
     bool settingUp_ = false; // inside the job-info callback
     bool inJob_ = false;     // between set-up and the end of writing
     int jobCount_ = 0;
+    std::vector<std::string> written_;
     PostScriptWriter* stream_ = nullptr; // the stream being written, if any
     std::unique_ptr<Distiller> distiller_;
 };
