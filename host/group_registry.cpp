@@ -28,6 +28,12 @@ const GroupEntry kGroups[] = {
     {kXTGroupShape, "xtshape", &kShapeGroup},
     {kXTGroupFixedRect, "xtfixedrect", &kFixedRectGroup},
     {kXTGroupUtility, "xtutility", &kUtilityGroup},
+    {kXTGroupMenu, "xtmenu", &kMenuGroup},
+    {kXTGroupXMenu, "xtxmenu", &kXMenuGroup},
+    {kXTGroupTabControl, "xtxdctltab", &kTabControlGroup},
+    {kXTGroupButtonControl, "xtxdctlbtn", &kButtonControlGroup},
+    {kXTGroupScreen, "xtscreen", &kScreenGroup},
+    {kXTGroupHostRequest, "xthostrequest", &kHostRequestGroup},
 };
 
 } // namespace

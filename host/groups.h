@@ -9,9 +9,13 @@
 #include "xt/xtfile.h"
 #include "xt/xtgroups.h"
 #include "xt/xtmemory.h"
+#include "xt/xtmenu.h"
 #include "xt/xtoutput.h"
 #include "xt/xtpage.h"
+#include "xt/xtpanels.h"
 #include "xt/xtpdf.h"
+#include "xt/xtrequest.h"
+#include "xt/xtscreen.h"
 #include "xt/xtsetup.h"
 #include "xt/xtstrings.h"
 
@@ -54,6 +58,12 @@ extern const XTDocMeasureFuncs kDocMeasureGroup;
 extern const XTShapeFuncs kShapeGroup;
 extern const XTFixedRectFuncs kFixedRectGroup;
 extern const XTUtilityFuncs kUtilityGroup;
+extern const XTMenuFuncs kMenuGroup;
+extern const XTXMenuFuncs kXMenuGroup;
+extern const XTTabControlFuncs kTabControlGroup;
+extern const XTButtonControlFuncs kButtonControlGroup;
+extern const XTScreenFuncs kScreenGroup;
+extern const XTHostRequestFuncs kHostRequestGroup;
 
 // The set-up record's entries.
 XTSetupRec makeSetupRecord();

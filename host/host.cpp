@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "host/groups.h"
+#include "ui/ui.h"
 #include "xt/xtcallbacks.h"
 
 namespace plxhost {
@@ -14,7 +15,8 @@ Host* gCurrentHost = nullptr;
 } // namespace
 
 Host::Host(HostOptions options)
-    : options_(std::move(options)), setup_(makeSetupRecord()), styles_(options_.stylesFile) {
+    : options_(std::move(options)), setup_(makeSetupRecord()), styles_(options_.stylesFile),
+      menus_(*this) {
     gCurrentHost = this;
 }
 
@@ -24,9 +26,21 @@ Host::~Host() {
     for (const PluginRecord& p : plugins_) anyActive = anyActive || p.active;
     if (anyActive && !quitSent_) sendQuit();
     documents_.closeAll();
+    ui::destroyWindow(mainWindow_);
     for (PluginRecord& p : plugins_)
         if (p.module) dlclose(p.module);
     if (gCurrentHost == this) gCurrentHost = nullptr;
+}
+
+ui::Handle Host::openMainWindow() {
+    if (ui::isWindow(mainWindow_)) return mainWindow_;
+    ui::CreateParams p;
+    p.text = "Plexhost";
+    ui::Size screen = ui::screenSize();
+    p.rect = ui::Rect{0, 0, screen.w, screen.h};
+    mainWindow_ = ui::createWindow(p);
+    ui::setActiveWindow(mainWindow_);
+    return mainWindow_;
 }
 
 Host* Host::current() { return gCurrentHost; }

@@ -12,8 +12,10 @@
 
 #include "host/callback_registry.h"
 #include "host/documents.h"
+#include "host/menus.h"
 #include "host/output_styles.h"
 #include "host/print_engine.h"
+#include "ui/types.h"
 #include "xt/xtsetup.h"
 
 namespace plxhost {
@@ -81,6 +83,13 @@ class Host {
     Documents& documents() { return documents_; }
     StyleStore& styles() { return styles_; }
     PrintEngine& printEngine() { return print_; }
+    Menus& menus() { return menus_; }
+
+    // The host's main window: opened on request (a host that runs without
+    // one leaves plug-in dialogs ownerless), closed with the host. The
+    // screen group hands it to plug-ins; 0 while there is none.
+    ui::Handle openMainWindow();
+    ui::Handle mainWindow() const { return mainWindow_; }
     // Whether a plug-in the host accepted gave this identifier.
     bool isPluginIdentifier(uint32_t id) const;
 
@@ -113,6 +122,8 @@ class Host {
     Documents documents_;
     StyleStore styles_;
     PrintEngine print_;
+    Menus menus_;
+    ui::Handle mainWindow_ = 0;
     std::vector<HostError> errors_;
     uint8_t pdfSettings_[4] = {1, 0, 0, 0};
 };

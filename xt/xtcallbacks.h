@@ -34,10 +34,11 @@ typedef struct XTAboutRec {
     uint8_t shown; /* byte 8 */
 } XTAboutRec;
 
-/* 6 add menus and 318 context menu: the host menu to append to. */
+/* 6 add menus and 318 context menu: the host menu to append to. The
+ * menu group turns it into an XTMenuRef (xtmenu.h: menuFromRecord). */
 typedef struct XTMenuRec {
     XTCBHeader header;
-    void* menu; /* byte 8: an XTMenuRef of the menu group */
+    void* menu; /* byte 8: the host's menu */
 } XTMenuRec;
 
 /* 618 menu command: the command number the user chose. */
@@ -46,21 +47,25 @@ typedef struct XTMenuCommandRec {
     int16_t command; /* byte 8 */
 } XTMenuCommandRec;
 
-/* 279 application preferences: the container that takes panels. */
+/* 279 application preferences: the container that takes panels
+ * (xtpanels.h), valid during the call. */
 typedef struct XTAppPrefsRec {
     XTCBHeader header;
-    void* container; /* byte 8 */
+    XTPanelContainerRef container; /* byte 8 */
 } XTAppPrefsRec;
 
-/* 728 output styles: the editor asks for panels for one style. */
+/* 728 output styles: the editor asks for panels for one style; the
+ * container (xtpanels.h) is valid during the call. */
 typedef struct XTOutputStylesRec {
     XTCBHeader header;
-    void* editor;         /* byte 8 */
-    OutputStyleRef style; /* byte 16 */
-    void* container;      /* byte 24 */
+    void* editor;                  /* byte 8: the host's editor, for telling editors apart */
+    OutputStyleRef style;          /* byte 16 */
+    XTPanelContainerRef container; /* byte 24 */
 } XTOutputStylesRec;
 
-/* 768 the output-style editor ends: value 2 means "save". */
+/* 768 the output-style editor ends: value 2 (kXTStylesEditorSaved)
+ * means the style was saved, any other value that it was left as it was. */
+enum { kXTStylesEditorSaved = 2, kXTStylesEditorDiscarded = 0 };
 typedef struct XTStylesPanelDoneRec {
     XTCBHeader header;
     void* editor;         /* byte 8 */
@@ -70,7 +75,7 @@ typedef struct XTStylesPanelDoneRec {
 } XTStylesPanelDoneRec;
 
 /* Panel messages sent to a panel handler registered under a reserved
- * callback identifier. */
+ * callback identifier; xtpanels.h tells when each comes. */
 enum {
     kXTPanelInit = 0,                   /* fill the controls */
     kXTPanelNotify = 2,                 /* a notification; see `state` */
@@ -83,14 +88,14 @@ typedef struct XTPanelMsgRec {
     int32_t message;  /* byte 8 */
     int32_t state;    /* byte 12: for kXTPanelNotify, the notification's state */
     void* param;      /* byte 16: message-specific (template request: XTPanelTemplate*) */
-    void* panel;      /* byte 24: the panel's window */
+    XTWindowRef panel; /* byte 24: the panel's container window */
     int32_t result;   /* byte 32: set to 1 when the message was handled */
     int32_t reserved; /* byte 36 */
 } XTPanelMsgRec;
 
 /* Written by a panel handler at `param` for kXTPanelTemplateRequest. */
 typedef struct XTPanelTemplate {
-    void* module;        /* module that holds the template */
+    void* module;        /* an address inside the module that holds the template */
     int32_t templateId;  /* 25052 output-style panel, 25053 preferences panel */
     int32_t reserved;
 } XTPanelTemplate;
@@ -131,6 +136,7 @@ static_assert(offsetof(XTOutputStylesRec, container) == 24, "style container at 
 static_assert(offsetof(XTStylesPanelDoneRec, value) == 28, "editor result at byte 28");
 static_assert(offsetof(XTPanelMsgRec, message) == 8, "panel message at byte 8");
 static_assert(offsetof(XTPanelMsgRec, param) == 16, "panel pointer at byte 16");
+static_assert(offsetof(XTPanelMsgRec, panel) == 24, "panel window at byte 24");
 static_assert(offsetof(XTPanelMsgRec, result) == 32, "panel result at byte 32");
 static_assert(offsetof(XTPSCommentsRec, selector) == 8, "comments selector at byte 8");
 #endif

@@ -69,6 +69,13 @@ typedef struct XTXMLTree_* XTXMLTreeRef;             /* XML tree (node container
 typedef struct XTXMLNode_* XTXMLNodeRef;             /* XML node inside a tree */
 typedef struct XTShape_* XTShapeRef;                 /* output area shape */
 typedef struct XTOutputStyleContext_* XTOutputStyleContextRef;
+typedef struct XTMenu_* XTMenuRef;                   /* menu of the menu groups (xtmenu.h) */
+typedef struct XTPanelContainer_* XTPanelContainerRef; /* where panels go (xtpanels.h) */
+
+/* A window of the platform's window system, by its handle number; 0 is no
+ * window. Never dereferenced: the value is the window system's own handle,
+ * valid for as long as that window lives there. */
+typedef uintptr_t XTWindowRef;
 
 /* Result codes shared by both sides. */
 enum {

@@ -25,6 +25,12 @@ const XTDocMeasureFuncs* xtdocmeasure_funchndl = nullptr;
 const XTShapeFuncs* xtshape_funchndl = nullptr;
 const XTFixedRectFuncs* xtfixedrect_funchndl = nullptr;
 const XTUtilityFuncs* xtutility_funchndl = nullptr;
+const XTMenuFuncs* xtmenu_funchndl = nullptr;
+const XTXMenuFuncs* xtxmenu_funchndl = nullptr;
+const XTTabControlFuncs* xtxdctltab_funchndl = nullptr;
+const XTButtonControlFuncs* xtxdctlbtn_funchndl = nullptr;
+const XTScreenFuncs* xtscreen_funchndl = nullptr;
+const XTHostRequestFuncs* xthostrequest_funchndl = nullptr;
 
 namespace {
 
@@ -51,17 +57,23 @@ const GroupBinding kXTGroups[] = {
     {kXTGroupError, slot(&xterror_funchndl)},
     {kXTGroupFile, slot(&xtfile_funchndl)},
     {kXTGroupFixedRect, slot(&xtfixedrect_funchndl)},
+    {kXTGroupHostRequest, slot(&xthostrequest_funchndl)},
     {kXTGroupMaster, slot(&xtmaster_funchndl)},
     {kXTGroupMemory, slot(&xtmemory_funchndl)},
+    {kXTGroupMenu, slot(&xtmenu_funchndl)},
     {kXTGroupOutputStyle, slot(&xtoutputstyle_funchndl)},
     {kXTGroupPage, slot(&xtpage_funchndl)},
     {kXTGroupPrint, slot(&xtprint_funchndl)},
     {kXTGroupProject, slot(&xtproject_funchndl)},
+    {kXTGroupScreen, slot(&xtscreen_funchndl)},
     {kXTGroupShape, slot(&xtshape_funchndl)},
     {kXTGroupSpread, slot(&xtspread_funchndl)},
     {kXTGroupTextBox, slot(&xttxtbox_funchndl)},
     {kXTGroupUtility, slot(&xtutility_funchndl)},
     {kXTGroupXas, slot(&xtxas_funchndl)},
+    {kXTGroupButtonControl, slot(&xtxdctlbtn_funchndl)},
+    {kXTGroupTabControl, slot(&xtxdctltab_funchndl)},
+    {kXTGroupXMenu, slot(&xtxmenu_funchndl)},
     {kXTGroupXMLNode, slot(&xtxmlnode_funchndl)},
 };
 

@@ -7,8 +7,12 @@
 #include "xt/xtdoc.h"
 #include "xt/xtfile.h"
 #include "xt/xtmemory.h"
+#include "xt/xtmenu.h"
 #include "xt/xtoutput.h"
 #include "xt/xtpage.h"
+#include "xt/xtpanels.h"
+#include "xt/xtrequest.h"
+#include "xt/xtscreen.h"
 #include "xt/xtsetup.h"
 #include "xt/xtstrings.h"
 
@@ -34,6 +38,12 @@ extern const XTDocMeasureFuncs* xtdocmeasure_funchndl;
 extern const XTShapeFuncs* xtshape_funchndl;
 extern const XTFixedRectFuncs* xtfixedrect_funchndl;
 extern const XTUtilityFuncs* xtutility_funchndl;
+extern const XTMenuFuncs* xtmenu_funchndl;
+extern const XTXMenuFuncs* xtxmenu_funchndl;
+extern const XTTabControlFuncs* xtxdctltab_funchndl;
+extern const XTButtonControlFuncs* xtxdctlbtn_funchndl;
+extern const XTScreenFuncs* xtscreen_funchndl;
+extern const XTHostRequestFuncs* xthostrequest_funchndl;
 
 // The binding layer: checks the interface version, then binds every group
 // above into its handle, in order. Returns 0, kXTInterfaceMismatch, or the

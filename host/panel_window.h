@@ -1,0 +1,111 @@
+// A host window that carries plug-in panels: the preferences window and
+// the output-style editor. Tabs across the top (the host's own page first,
+// then one tab per plug-in panel), the selected tab's page beneath them,
+// and the confirming button (id 1) and Cancel (id 2) at the bottom.
+//
+// The host talks to each panel as xt/xtpanels.h describes: it hands the
+// plug-in an empty container window, the plug-in names its template and
+// builds it there, and the host places it as a page. The host never looks
+// into a plug-in's template.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/types.h"
+#include "xt/xtcallbacks.h"
+#include "xt/xtpanels.h"
+
+namespace plxhost {
+class PanelWindow;
+}
+
+// The container a 279 or 728 record carries: the window being filled.
+struct XTPanelContainer_ {
+    plxhost::PanelWindow* window = nullptr;
+};
+
+namespace plxhost {
+
+class Host;
+
+struct DeclaredControl {
+    int32_t id = 0;
+    int32_t kind = 0; // kXTControl…
+};
+
+struct PanelPage {
+    std::string title;
+    ui::Handle pane = ui::kNoWindow;
+    uint32_t callbackId = 0; // 0 for the host's own page
+    int32_t value = 0;       // the value given with addPanel
+    XTPanelTemplate answer{};
+    std::vector<DeclaredControl> declared;
+};
+
+class PanelWindow {
+  public:
+    // Ids of the host's own controls; plug-in panels use small ids, so the
+    // host's own (apart from 1 and 2) stay clear of them.
+    static constexpr int kTabsId = 100;
+    static constexpr int kHostPageId = 101;
+    static constexpr int kFirstHostControlId = 110;
+
+    // The window, owned by the host's main window when there is one. The
+    // host's page is tab `hostTab`; the confirming button is titled `okTitle`.
+    PanelWindow(Host& host, const std::string& title, const std::string& hostTab,
+                const std::string& okTitle);
+    ~PanelWindow();
+    PanelWindow(const PanelWindow&) = delete;
+    PanelWindow& operator=(const PanelWindow&) = delete;
+
+    ui::Handle window() const { return window_; }
+    // The pane the host's own controls go into, and its size.
+    ui::Handle hostPage() const { return pages_.front().pane; }
+    void setHostPageSize(int width, int height);
+    XTPanelContainerRef container() { return &container_; }
+
+    // Lets plug-ins add panels while `ask` sends the callback that carries
+    // container(), then builds every panel added (template, controls,
+    // opening, init), lays out the window and selects the first tab, or
+    // the panel that asked to be shown first.
+    void collectPanels(const std::function<void()>& ask);
+
+    // Runs the window modally, the host's main window disabled meanwhile.
+    // 1 when the user confirmed it, else 2.
+    int run();
+    // Sends kXTPanelSave to every panel.
+    void savePanels();
+
+    const std::vector<PanelPage>& pages() const { return pages_; }
+    // The selected tab's index.
+    int selectedPage() const;
+
+    // For the tab-control and button-control groups.
+    static PanelWindow* fromContainer(XTPanelContainerRef container);
+    int32_t addPanel(uint32_t callbackId, int32_t value);
+    static int32_t declareControl(XTWindowRef panel, int32_t id, int32_t kind);
+
+  private:
+    int32_t send(PanelPage& page, int32_t message, int32_t state, void* param);
+    bool buildPanel(size_t index);
+    void layout();
+    void showPage(int index);
+    void controlWorked(ui::Handle control);
+    static std::intptr_t windowProc(ui::Handle self, const ui::Message& msg, void* user);
+
+    Host& host_;
+    XTPanelContainer_ container_;
+    bool accepting_ = false; // plug-ins may add panels now
+    int declaring_ = -1;     // the page whose controls are being declared
+    ui::Handle window_ = ui::kNoWindow;
+    ui::Handle tabs_ = ui::kNoWindow;
+    ui::Handle ok_ = ui::kNoWindow;
+    ui::Handle cancel_ = ui::kNoWindow;
+    std::vector<PanelPage> pages_;
+    std::vector<PanelPage> requested_; // added by plug-ins, not yet built
+};
+
+} // namespace plxhost
