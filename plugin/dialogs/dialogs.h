@@ -67,6 +67,9 @@ void setWindowTitle(PlxWindow window, const char* text);
 // Buttons, check boxes, radio buttons, group boxes, tab controls: the
 // title. List boxes: nothing.
 void setControlText(PlxWindow control, const char* text);
+// The same without the string table, for texts that are the user's own
+// (a separator, a suffix, a name): they are shown exactly as stored.
+void setControlLiteralText(PlxWindow control, const char* text);
 // Formats into a buffer of kControlFormatSize bytes (a longer result is cut
 // at a character boundary) and sets the text as setControlText does.
 void setControlTextWithFormat(PlxWindow control, const char* format, ...)

@@ -53,15 +53,9 @@ void setWindowTitle(PlxWindow window, const char* text) {
     ui::setText(uiHandle(window), text ? text : "");
 }
 
-void setControlText(PlxWindow control, const char* text) {
-    ui::Handle h = uiHandle(control);
-    if (!ui::isWindow(h)) return;
-    std::string shown;
-    try {
-        shown = localizeString(text);
-    } catch (...) {
-        return;
-    }
+namespace {
+
+void showText(ui::Handle h, const std::string& shown) {
     switch (ui::kind(h)) {
     case ui::Kind::ListBox:
         return;
@@ -71,6 +65,29 @@ void setControlText(PlxWindow control, const char* text) {
     default:
         ui::setText(h, shown);
         return;
+    }
+}
+
+} // namespace
+
+void setControlText(PlxWindow control, const char* text) {
+    ui::Handle h = uiHandle(control);
+    if (!ui::isWindow(h)) return;
+    std::string shown;
+    try {
+        shown = localizeString(text);
+    } catch (...) {
+        return;
+    }
+    showText(h, shown);
+}
+
+void setControlLiteralText(PlxWindow control, const char* text) {
+    ui::Handle h = uiHandle(control);
+    if (!ui::isWindow(h)) return;
+    try {
+        showText(h, text ? text : "");
+    } catch (...) {
     }
 }
 
