@@ -1,7 +1,10 @@
+#include "plugin/core/xt_groups.h"
 #include "plugin/dialogs/dialogs.h"
 #include "plugin/export/export_dialog.h"
+#include "xt/xtrequest.h"
 
-// The host's output-style editor is opened through the host's request
-// service; a host that offers none gets the alert sound, as a person
-// pressing a button that can do nothing would hear.
-void openOutputStyleEditor() { beep(); }
+// The host opens its output-style editor modally; when it cannot (its
+// editor is open already), the person hears the alert sound.
+void openOutputStyleEditor() {
+    if (xthostrequest_funchndl->sendHostRequest(kXTRequestEditOutputStyles, nullptr) != 0) beep();
+}

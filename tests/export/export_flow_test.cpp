@@ -160,3 +160,12 @@ TEST_F(ExportFlow, NoLayoutDoesNothing) {
     run("[@save] click #1\n");
     EXPECT_TRUE(ui::transcript().empty()) << ui::transcriptText();
 }
+
+TEST_F(ExportFlow, EditOpensTheHostsStyleEditorAndTheDialogGoesOn) {
+    run("[@save] click #10\n[@save] type #3 \"2\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    int opened = 0;
+    for (const ui::Record& r : ui::transcript())
+        if (r.kind == ui::RecordKind::Opened) ++opened;
+    EXPECT_GE(opened, 3) << "save dialog, style editor, progress window\n" << ui::transcriptText();
+    EXPECT_TRUE(exists("Spring_002.eps")) << ui::transcriptText();
+}
