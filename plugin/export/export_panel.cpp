@@ -92,7 +92,7 @@ void allPressed(PlxWindow panel, const ExportData* data) {
     char text[600];
     allPagesText(*data, getControlValue(panel, kExpAbsolute) != 0, text, sizeof text);
     PlxWindow pages = getControl(panel, kExpPages);
-    setControlText(pages, text);
+    setControlLiteralText(pages, text);
     focusControl(pages, kSelectChars);
 }
 
@@ -109,7 +109,7 @@ bool getExportPath(ExportData* data) {
 void exportPanelOpened(PlxWindow, PlxWindow panel, ExportData* data) {
     char text[64];
     initialPageText(*data, text, sizeof text);
-    setControlText(getControl(panel, kExpPages), text);
+    setControlLiteralText(getControl(panel, kExpPages), text);
     setControlValue(panel, kExpAbsolute, data->absolute == 1 ? 1 : 0);
     setControlText(getControl(panel, kExpOffset), "0");
     enableControl(getControl(panel, kExpOffset), data->absolute == 1);
@@ -123,7 +123,7 @@ void exportPanelOpened(PlxWindow, PlxWindow panel, ExportData* data) {
     fillStyleList(list);
     // A stored style that is no longer listed selects the first entry.
     setControlValue(list, 1);
-    if (data->styleName[0]) setControlText(list, data->styleName);
+    if (data->styleName[0]) setControlLiteralText(list, data->styleName);
     styleSelected(panel, data);
 
     if (getAllPages() == 1 && data->mode != 1) allPressed(panel, data);
