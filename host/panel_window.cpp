@@ -15,7 +15,6 @@ constexpr int kPageTop = kMargin + kTabsHeight + kMargin;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 24;
 constexpr int kMinimumWidth = 320;
-constexpr int kFirstPaneId = PanelWindow::kHostPageId + 1;
 
 // The windows that take panels now: a container or panel window a plug-in
 // hands back is checked against them before it is used.
@@ -65,11 +64,11 @@ PanelWindow::PanelWindow(Host& host, const std::string& title, const std::string
     p.rect = ui::Rect{0, 0, kMinimumWidth, 200};
     window_ = ui::createWindow(p);
     ui::setWindowProc(window_, windowProc, this);
-    // The buttons come first, so that id 1 and 2 name them and not the
-    // like-numbered buttons a plug-in's panel may carry.
-    ok_ = ui::createControl(window_, ui::Kind::PushButton, 1, ui::Rect{}, okTitle,
+    // The buttons come first, so that their titles name them and not the
+    // like-titled buttons a plug-in's panel may carry.
+    ok_ = ui::createControl(window_, ui::Kind::PushButton, kOkId, ui::Rect{}, okTitle,
                             ui::style::DefaultButton | ui::style::TabStop);
-    cancel_ = ui::createControl(window_, ui::Kind::PushButton, 2, ui::Rect{}, "Cancel",
+    cancel_ = ui::createControl(window_, ui::Kind::PushButton, kCancelId, ui::Rect{}, "Cancel",
                                 ui::style::TabStop);
     tabs_ = ui::createControl(window_, ui::Kind::TabControl, kTabsId, ui::Rect{}, std::string(),
                               ui::style::TabStop);
@@ -117,7 +116,8 @@ void PanelWindow::collectPanels(const std::function<void()>& ask) {
 
 bool PanelWindow::buildPanel(size_t index) {
     PanelPage& page = pages_[index];
-    page.pane = ui::createControl(window_, ui::Kind::Pane, kFirstPaneId + static_cast<int>(index) - 1,
+    page.pane = ui::createControl(window_, ui::Kind::Pane,
+                                  kFirstPanelId + static_cast<int>(index) - 1,
                                   ui::Rect{kMargin, kPageTop, 0, 0});
     ui::setVisible(page.pane, false);
     bool built = send(page, kXTPanelTemplateRequest, 0, &page.answer) == 1 &&
@@ -198,29 +198,47 @@ void PanelWindow::savePanels() {
     for (size_t i = 1; i < pages_.size(); ++i) send(pages_[i], kXTPanelSave, 0, nullptr);
 }
 
-void PanelWindow::controlWorked(ui::Handle control) {
-    for (size_t i = 1; i < pages_.size(); ++i) {
-        PanelPage& page = pages_[i];
-        bool inPage = false;
-        for (ui::Handle h = control; h && !inPage; h = ui::parent(h)) inPage = h == page.pane;
-        if (!inPage) continue;
-        int32_t id = ui::id(control);
-        for (const DeclaredControl& d : page.declared) {
-            if (d.id != id) continue;
-            send(page, kXTPanelNotify, kXTPanelStateControlHit, &id);
-            return;
-        }
+PanelPage* PanelWindow::pageOf(ui::Handle control) {
+    for (size_t i = 1; i < pages_.size(); ++i)
+        for (ui::Handle h = control; h; h = ui::parent(h))
+            if (h == pages_[i].pane) return &pages_[i];
+    return nullptr;
+}
+
+void PanelWindow::controlWorked(PanelPage& page, ui::Handle control, ui::Notify notify) {
+    if (!settles(notify)) return;
+    int32_t id = ui::id(control);
+    for (const DeclaredControl& d : page.declared) {
+        if (d.id != id) continue;
+        send(page, kXTPanelNotify, kXTPanelStateControlHit, &id);
         return;
     }
 }
 
 std::intptr_t PanelWindow::windowProc(ui::Handle self, const ui::Message& msg, void* user) {
     auto* w = static_cast<PanelWindow*>(user);
+    if (msg.msg == ui::Msg::Key) {
+        auto key = static_cast<ui::Key>(msg.value);
+        if (key == ui::Key::Return || key == ui::Key::Escape) {
+            ui::Handle button = key == ui::Key::Return ? w->ok_ : w->cancel_;
+            if (ui::isUsable(button)) ui::endModal(self, key == ui::Key::Return ? 1 : 2);
+            else ui::beep();
+            return 1;
+        }
+    }
     if (msg.msg == ui::Msg::Command && msg.source) {
-        if (msg.source == w->tabs_ && msg.notify == ui::Notify::SelectionChanged)
-            w->showPage(ui::selection(w->tabs_));
-        else if (msg.source != w->ok_ && msg.source != w->cancel_ && settles(msg.notify))
-            w->controlWorked(msg.source);
+        if (msg.source == w->ok_ || msg.source == w->cancel_) {
+            if (msg.notify == ui::Notify::Clicked) ui::endModal(self, msg.source == w->ok_ ? 1 : 2);
+            return 1;
+        }
+        if (msg.source == w->tabs_) {
+            if (msg.notify == ui::Notify::SelectionChanged) w->showPage(ui::selection(w->tabs_));
+            return 1;
+        }
+        if (PanelPage* page = w->pageOf(msg.source)) {
+            w->controlWorked(*page, msg.source, msg.notify);
+            return 1;
+        }
     }
     return ui::defaultProc(self, msg);
 }

@@ -1,7 +1,9 @@
 // A host window that carries plug-in panels: the preferences window and
 // the output-style editor. Tabs across the top (the host's own page first,
 // then one tab per plug-in panel), the selected tab's page beneath them,
-// and the confirming button (id 1) and Cancel (id 2) at the bottom.
+// and the confirming button and Cancel at the bottom (Return and Escape).
+// What a person does in a panel goes to that panel alone: a panel's
+// control never closes the window, whatever its id.
 //
 // The host talks to each panel as xt/xtpanels.h describes: it hands the
 // plug-in an empty container window, the plug-in names its template and
@@ -47,11 +49,16 @@ struct PanelPage {
 
 class PanelWindow {
   public:
-    // Ids of the host's own controls; plug-in panels use small ids, so the
-    // host's own (apart from 1 and 2) stay clear of them.
-    static constexpr int kTabsId = 100;
-    static constexpr int kHostPageId = 101;
+    // Ids of the host's own controls. A panel's controls are addressed by
+    // their ids like any others, so the host's stay clear of the small ids
+    // templates use, its buttons included: a script clicks them by title,
+    // and Return and Escape reach them through the window itself.
+    static constexpr int kOkId = 100;
+    static constexpr int kCancelId = 101;
+    static constexpr int kTabsId = 102;
+    static constexpr int kHostPageId = 103;
     static constexpr int kFirstHostControlId = 110;
+    static constexpr int kFirstPanelId = 200;
 
     // The window, owned by the host's main window when there is one. The
     // host's page is tab `hostTab`; the confirming button is titled `okTitle`.
@@ -93,7 +100,9 @@ class PanelWindow {
     bool buildPanel(size_t index);
     void layout();
     void showPage(int index);
-    void controlWorked(ui::Handle control);
+    // The page whose container holds the control, or null.
+    PanelPage* pageOf(ui::Handle control);
+    void controlWorked(PanelPage& page, ui::Handle control, ui::Notify notify);
     static std::intptr_t windowProc(ui::Handle self, const ui::Message& msg, void* user);
 
     Host& host_;

@@ -67,7 +67,7 @@ TEST_F(HostPanels, PreferencesPanelIsBuiltByThePluginPlacedAndSavedOnOk) {
         &events());
     script("[Preferences] toggle #3\n"
            "[Preferences] choose #6 \"b\"\n"
-           "[Preferences] click #1\n");
+           "[Preferences] click \"OK\"\n");
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
     ui::setObserver(nullptr);
     EXPECT_EQ(uiPluginSeen().addPanelResult, 0);
@@ -81,8 +81,8 @@ TEST_F(HostPanels, PreferencesPanelIsBuiltByThePluginPlacedAndSavedOnOk) {
 
 TEST_F(HostPanels, CancelSavesNothingAndAnUnansweredTemplateDropsThePanel) {
     // The window opens on the host's page: the panel's tab is chosen first.
-    script("[Preferences] choose #100 \"Tester\"\n[Preferences] toggle #3\n"
-           "[Preferences] click #2\n");
+    script("[Preferences] choose #102 \"Tester\"\n[Preferences] toggle #3\n"
+           "[Preferences] click \"Cancel\"\n");
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 2);
     EXPECT_EQ(events(), with({"279"}, with(kOpening, {"hit 3"})));
     EXPECT_EQ(uiPluginSeen().checkAtSave, -1);
@@ -97,16 +97,27 @@ TEST_F(HostPanels, CancelSavesNothingAndAnUnansweredTemplateDropsThePanel) {
                     ui::findControl(ui::currentModal(), plxhost::PanelWindow::kTabsId));
         },
         &tabs);
-    script("[Preferences] click #1\n");
+    script("[Preferences] click \"OK\"\n");
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
     ui::setObserver(nullptr);
     EXPECT_EQ(tabs, std::vector<std::string>{"General"});
     EXPECT_EQ(events(), (std::vector<std::string>{"279", "panel 0x80000000 0"}));
 }
 
+TEST_F(HostPanels, ReturnConfirmsAndEscapeCancelsWhereverTheFocusIs) {
+    uiPluginScript().panelValue = kXTPanelShowFirst;
+    script("[Preferences] focus #6\n[Preferences] key Return\n");
+    EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
+    EXPECT_EQ(events().back(), "panel 0x08000001 0");
+    events().clear();
+    script("[Preferences] focus #3\n[Preferences] key Escape\n");
+    EXPECT_EQ(plxhost::runPreferencesWindow(host_), 2);
+    EXPECT_NE(events().back(), "panel 0x08000001 0");
+}
+
 TEST_F(HostPanels, ContainerTakesPanelsOnlyDuringItsCallbackAndOnlyRegisteredOnes) {
     uiPluginScript().panelIdOverride = 0x7FFF0000;
-    script("[Preferences] click #2\n");
+    script("[Preferences] click \"Cancel\"\n");
     plxhost::runPreferencesWindow(host_);
     EXPECT_EQ(uiPluginSeen().addPanelResult, kXTParamErr);
 
@@ -132,9 +143,9 @@ TEST_F(HostPanels, StyleEditorSavesPanelsThenTheHostsOptionsOnSaveOnly) {
     ASSERT_NE(pdf, nullptr);
     bool spreadsBefore = host_.styles().spreads(pdf);
     script("[Edit Output Style] toggle #112\n"
-           "[Edit Output Style] choose #100 \"Tester\"\n"
+           "[Edit Output Style] choose #102 \"Tester\"\n"
            "[Edit Output Style] toggle #3\n"
-           "[Edit Output Style] click #2\n");
+           "[Edit Output Style] click \"Cancel\"\n");
     EXPECT_EQ(plxhost::editOutputStyle(host_, pdf), 2);
     EXPECT_EQ(events(), with({"728 Default PDF"}, with(kOpening, {"hit 3"})));
     EXPECT_EQ(uiPluginSeen().stylesPanelDoneValue, static_cast<uint32_t>(kXTStylesEditorDiscarded));
@@ -142,7 +153,7 @@ TEST_F(HostPanels, StyleEditorSavesPanelsThenTheHostsOptionsOnSaveOnly) {
 
     events().clear();
     script("[Edit Output Style] toggle #112\n"
-           "[Edit Output Style] choose #100 \"Tester\"\n"
+           "[Edit Output Style] choose #102 \"Tester\"\n"
            "[Edit Output Style] toggle #3\n"
            "[Edit Output Style] click \"Save\"\n");
     EXPECT_EQ(plxhost::editOutputStyle(host_, pdf), 1);
@@ -166,7 +177,7 @@ TEST_F(HostPanels, StyleWithoutMediumHasNoSpreadsOption) {
                     ui::findControl(ui::currentModal(), plxhost::kStyleSpreadsId) != 0;
         },
         &hasSpreads);
-    script("[Edit Output Style] click #1\n");
+    script("[Edit Output Style] click \"Save\"\n");
     EXPECT_EQ(plxhost::editOutputStyle(host_, none), 1);
     ui::setObserver(nullptr);
     EXPECT_FALSE(hasSpreads);
@@ -178,7 +189,7 @@ TEST_F(HostPanels, RequestOpensTheStyleListWhichMakesAndEditsStyles) {
            "[Output Styles] choose #104 \"EPS\"\n"
            "[Output Styles] click #102\n"
            "[Output Styles] click #101\n"
-           "[Edit Output Style] click #2\n"
+           "[Edit Output Style] click \"Cancel\"\n"
            "[Output Styles] type #103 \"Proof\"\n"
            "[Output Styles] click #102\n"
            "[@message] answer 1\n"
