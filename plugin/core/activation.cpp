@@ -1,11 +1,15 @@
 #include "plugin/core/lifecycle.h"
+#include "plugin/core/menus.h"
 #include "plugin/core/module_info.h"
 #include "plugin/core/pdf_module.h"
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
+#include "plugin/dialogs/dialogs.h"
 #include "plugin/dialogs/toolkit.h"
 #include "plugin/export/print_hooks.h"
 #include "plugin/settings/prefs.h"
+#include "plugin/settings/prefs_dialog.h"
+#include "plugin/styles/style_panel.h"
 #include "plugin/support/log.h"
 #include "xt/xtcallbacks.h"
 #include "xt/xtwindows.h"
@@ -31,6 +35,10 @@ int32_t activateCallback(XTSetupRec* setup) {
     lookUpPdfModule(setup);
 
     findModulePath();
+    // The host's main window owns the plug-in's dialogs; a host that shows
+    // none leaves them ownerless.
+    XTWindowRef mainWindow = 0;
+    if (xtscreen_funchndl->getMainWindow(&mainWindow) == 0) gHostMainWindow = mainWindow;
 
     // Settings and log problems never fail the activation: the store then
     // holds defaults and the log drops its lines.
@@ -43,6 +51,20 @@ int32_t activateCallback(XTSetupRec* setup) {
     registerCallback(kXTCBLanguage, languageCallback);
     registerCallback(kXTCBSettingsCheck, settingsCheckCallback);
     registerCallback(kXTCBQuit, quitCallback);
+
+    // Menus, then the two panels, each handler under the identifier
+    // reserved for it at entry.
+    resetMenus();
+    registerCallback(kXTCBAddMenus, addMenusCallback);
+    registerCallback(kXTCBUpdateMenus, updateMenusCallback);
+    registerCallback(kXTCBContextMenu, contextMenuCallback);
+    registerCallback(kXTCBMenuCommand, menuCommandCallback);
+    registerCallback(kXTCBAppPrefs, appPrefsCallback);
+    if (gPrefsPanelCallbackId)
+        registerCallback(static_cast<int32_t>(gPrefsPanelCallbackId), prefsPanelCallback);
+    registerCallback(kXTCBOutputStyles, outputStylesCallback);
+    if (gStylesPanelCallbackId)
+        registerCallback(static_cast<int32_t>(gStylesPanelCallbackId), stylesPanelCallback);
 
     registerExportCallbacks();
 

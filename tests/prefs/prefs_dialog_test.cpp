@@ -1,0 +1,126 @@
+// The preferences dialog (menu command "Preferences") and the preferences
+// panel in the host's preferences window: what they show, what OK stores,
+// and that Cancel leaves the settings file alone.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "host/preferences_window.h"
+#include "plugin/core/lifecycle.h"
+#include "plugin/settings/prefs.h"
+#include "plugin/settings/prefs_dialog.h"
+#include "plugin/support/log.h"
+#include "tests/common/plugin_host.h"
+#include "tests/common/ui_watch.h"
+
+using namespace plxtest;
+
+namespace {
+
+class Prefs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ui::reset());
+        ph_ = std::make_unique<PluginHost>();
+        ASSERT_EQ(ph_->activationResult(), 0);
+    }
+    void TearDown() override {
+        ui::clearScript();
+        ph_.reset();
+    }
+    std::string settingsFile() const { return ph_->home() + "/.config/Korvane/Plexmoor.ini"; }
+    std::string logFile() const { return ph_->home() + "/.local/state/Korvane/Plexmoor.txt"; }
+    // The three check boxes 3, 4, 5 of an observed window, as "010".
+    static std::string boxes(const ui::ControlInfo& window) {
+        std::string out;
+        for (int id : {3, 4, 5}) out += controlIn(window, id).value ? '1' : '0';
+        return out;
+    }
+
+    std::unique_ptr<PluginHost> ph_;
+};
+
+struct timespec modified(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mtim;
+}
+
+} // namespace
+
+TEST_F(Prefs, DialogWithoutAFileShowsTheDefaultsAndCancelWritesNothing) {
+    WindowWatch watch;
+    playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #5\n[Plexmoor] click #2\n");
+    EXPECT_EQ(doPrefsDlg(), 2);
+    EXPECT_EQ(boxes(watch.titled("Plexmoor").opened), "001");
+    EXPECT_EQ(boxes(watch.titled("Plexmoor").closed), "100");
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+    EXPECT_EQ(getUseLastFolder(nullptr), 0);
+    EXPECT_EQ(getAddAlways(), 1);
+}
+
+TEST_F(Prefs, OkStoresTheBoxesKeepsTheFolderAndSwitchesTheLogAtOnce) {
+    ASSERT_EQ(setUseLastFolder(1, "/srv/exports"), 0);
+    playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #4\n[Plexmoor] toggle #5\n"
+               "[Plexmoor] click #1\n");
+    EXPECT_EQ(doPrefsDlg(), 1);
+    std::string file = readFile(settingsFile());
+    EXPECT_NE(file.find("LastFolder=0"), std::string::npos) << file;
+    EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
+    EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
+    EXPECT_NE(file.find("FolderPath=/srv/exports"), std::string::npos) << file;
+    // The next log line is written without a restart.
+    dprintf("after the dialog");
+    EXPECT_NE(readFile(logFile()).find("after the dialog"), std::string::npos);
+
+    // On again: the kept folder is the one used.
+    playScript("[Plexmoor] check #3 on\n[Plexmoor] click #1\n");
+    EXPECT_EQ(doPrefsDlg(), 1);
+    char folder[kMyPathSize] = "";
+    EXPECT_EQ(getUseLastFolder(folder), 1);
+    EXPECT_STREQ(folder, "/srv/exports");
+}
+
+TEST_F(Prefs, CancelLeavesAnExistingFileUntouched) {
+    ASSERT_EQ(setUseLastFolder(1, "/srv/exports"), 0);
+    std::string before = readFile(settingsFile());
+    struct timespec stamp = modified(settingsFile());
+    playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #4\n[Plexmoor] key Escape\n");
+    EXPECT_EQ(doPrefsDlg(), 2);
+    struct timespec after = modified(settingsFile());
+    EXPECT_EQ(after.tv_sec, stamp.tv_sec);
+    EXPECT_EQ(after.tv_nsec, stamp.tv_nsec);
+    EXPECT_EQ(readFile(settingsFile()), before);
+    EXPECT_EQ(getLogging(), 0);
+}
+
+TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
+    // The file changes behind the plug-in's back: the panel shows it anyway.
+    std::filesystem::create_directories(ph_->home() + "/.config/Korvane");
+    ASSERT_TRUE(writeFile(settingsFile(), "[General]\nLogging=1\nAddAlways=0\n"));
+    WindowWatch watch;
+    playScript("[Preferences] toggle #3\n[Preferences] click \"OK\"\n");
+    EXPECT_EQ(plxhost::runPreferencesWindow(ph_->host()), 1);
+    const WindowWatch::Seen& window = watch.titled("Preferences");
+    ui::ControlInfo tabs = controlIn(window.opened, 102);
+    EXPECT_EQ(tabs.items, (std::vector<std::string>{"General", "Plexmoor"}));
+    EXPECT_EQ(tabs.selection, 1);
+    EXPECT_EQ(boxes(window.opened), "010");
+    std::string file = readFile(settingsFile());
+    EXPECT_NE(file.find("LastFolder=1"), std::string::npos) << file;
+    EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
+    EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
+}
+
+TEST_F(Prefs, PanelCancelStoresNothing) {
+    ASSERT_EQ(setAddAlways(1), 0);
+    ASSERT_EQ(savePrefs(), 0);
+    struct timespec stamp = modified(settingsFile());
+    playScript("[Preferences] toggle #5\n[Preferences] click \"Cancel\"\n");
+    EXPECT_EQ(plxhost::runPreferencesWindow(ph_->host()), 2);
+    EXPECT_EQ(modified(settingsFile()).tv_nsec, stamp.tv_nsec);
+    EXPECT_EQ(getAddAlways(), 1);
+}
