@@ -8,9 +8,13 @@ namespace plxhost {
 
 namespace {
 
-Menus& menus() { return Host::current()->menus(); }
+Menus& menus() {
+    return Host::current()->menus();
+}
 
-int32_t newCommandNumber(int16_t* command) { return menus().newCommandNumber(command); }
+int32_t newCommandNumber(int16_t* command) {
+    return menus().newCommandNumber(command);
+}
 
 int32_t menuFromRecord(void* recordMenu, XTMenuRef* menu) {
     if (!menu) return kXTParamErr;
@@ -50,8 +54,7 @@ int32_t attachSubmenu(XTMenuRef menu, int16_t command, XTMenuRef submenu) {
     if (!menus().isMenu(menu) || !menus().isMenu(submenu)) return kXTParamErr;
     // A submenu hangs from one item only, and never from itself or a menu
     // beneath it: the menus stay a tree.
-    if (submenu->parent || within(menu, submenu) || menus().isRootMenu(submenu))
-        return kXTParamErr;
+    if (submenu->parent || within(menu, submenu) || menus().isRootMenu(submenu)) return kXTParamErr;
     for (MenuItem& item : menu->items) {
         if (item.command != command || item.separator()) continue;
         if (item.submenu) return kXTParamErr;

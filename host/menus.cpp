@@ -18,7 +18,6 @@ void appendItem(XTMenu_* menu, const std::string& text, int16_t command) {
     menu->items.push_back(item);
 }
 
-
 } // namespace
 
 Menus::Menus(Host& host) : host_(host) {}

@@ -24,8 +24,8 @@ namespace plxhost {
 class Host;
 
 struct MenuItem {
-    std::string text;       // UTF-8; empty for a separator
-    int16_t command = 0;    // 0 for a separator
+    std::string text;    // UTF-8; empty for a separator
+    int16_t command = 0; // 0 for a separator
     bool enabled = true;
     XTMenu_* submenu = nullptr;
     bool separator() const { return command == 0; }
@@ -83,7 +83,9 @@ class Menus {
     XTMenu_* createMenu(const std::string& title);
     bool isMenu(const XTMenu_* menu) const;
     // The main menu and the context menu hang from nothing.
-    bool isRootMenu(const XTMenu_* menu) const { return menu && (menu == main_ || menu == context_); }
+    bool isRootMenu(const XTMenu_* menu) const {
+        return menu && (menu == main_ || menu == context_);
+    }
     // Sets the enabled state of every item with the command; false when
     // none has it.
     bool setEnabled(int16_t command, bool enabled);

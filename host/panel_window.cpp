@@ -109,19 +109,21 @@ void PanelWindow::collectPanels(const std::function<void()>& ask) {
             break;
         }
     }
-    for (size_t i = 1; i < pages_.size(); ++i) send(pages_[i], kXTPanelNotify, kXTPanelStateOpening, nullptr);
-    for (size_t i = 1; i < pages_.size(); ++i) send(pages_[i], kXTPanelInit, 0, nullptr);
+    for (size_t i = 1; i < pages_.size(); ++i)
+        send(pages_[i], kXTPanelNotify, kXTPanelStateOpening, nullptr);
+    for (size_t i = 1; i < pages_.size(); ++i)
+        send(pages_[i], kXTPanelInit, 0, nullptr);
     showPage(first);
 }
 
 bool PanelWindow::buildPanel(size_t index) {
     PanelPage& page = pages_[index];
-    page.pane = ui::createControl(window_, ui::Kind::Pane,
-                                  kFirstPanelId + static_cast<int>(index) - 1,
-                                  ui::Rect{kMargin, kPageTop, 0, 0});
+    page.pane =
+        ui::createControl(window_, ui::Kind::Pane, kFirstPanelId + static_cast<int>(index) - 1,
+                          ui::Rect{kMargin, kPageTop, 0, 0});
     ui::setVisible(page.pane, false);
-    bool built = send(page, kXTPanelTemplateRequest, 0, &page.answer) == 1 &&
-                 page.answer.templateId != 0;
+    bool built =
+        send(page, kXTPanelTemplateRequest, 0, &page.answer) == 1 && page.answer.templateId != 0;
     if (built) {
         declaring_ = static_cast<int>(index);
         built = send(page, kXTPanelDeclareControls, 1, &page.answer) == 1;
@@ -167,7 +169,8 @@ void PanelWindow::layout() {
     ui::setRect(cancel_, ui::Rect{windowWidth - 2 * (kMargin + kButtonWidth), buttonsTop,
                                   kButtonWidth, kButtonHeight});
     std::vector<std::string> titles;
-    for (const PanelPage& page : pages_) titles.push_back(page.title);
+    for (const PanelPage& page : pages_)
+        titles.push_back(page.title);
     int selected = ui::selection(tabs_);
     ui::setItems(tabs_, titles);
     ui::setSelection(tabs_, selected < 0 ? 0 : selected);
@@ -184,7 +187,9 @@ void PanelWindow::showPage(int index) {
         ui::setVisible(pages_[i].pane, static_cast<int>(i) == index);
 }
 
-int PanelWindow::selectedPage() const { return ui::selection(tabs_); }
+int PanelWindow::selectedPage() const {
+    return ui::selection(tabs_);
+}
 
 int PanelWindow::run() {
     ui::Handle main = host_.mainWindow();
@@ -195,7 +200,8 @@ int PanelWindow::run() {
 }
 
 void PanelWindow::savePanels() {
-    for (size_t i = 1; i < pages_.size(); ++i) send(pages_[i], kXTPanelSave, 0, nullptr);
+    for (size_t i = 1; i < pages_.size(); ++i)
+        send(pages_[i], kXTPanelSave, 0, nullptr);
 }
 
 PanelPage* PanelWindow::pageOf(ui::Handle control) {
@@ -221,8 +227,10 @@ std::intptr_t PanelWindow::windowProc(ui::Handle self, const ui::Message& msg, v
         auto key = static_cast<ui::Key>(msg.value);
         if (key == ui::Key::Return || key == ui::Key::Escape) {
             ui::Handle button = key == ui::Key::Return ? w->ok_ : w->cancel_;
-            if (ui::isUsable(button)) ui::endModal(self, key == ui::Key::Return ? 1 : 2);
-            else ui::beep();
+            if (ui::isUsable(button))
+                ui::endModal(self, key == ui::Key::Return ? 1 : 2);
+            else
+                ui::beep();
             return 1;
         }
     }
@@ -250,8 +258,7 @@ PanelWindow* PanelWindow::fromContainer(XTPanelContainerRef container) {
 }
 
 int32_t PanelWindow::addPanel(uint32_t callbackId, int32_t value) {
-    if (!accepting_ || !host_.callbacks().has(static_cast<int32_t>(callbackId)))
-        return kXTParamErr;
+    if (!accepting_ || !host_.callbacks().has(static_cast<int32_t>(callbackId))) return kXTParamErr;
     PanelPage page;
     page.callbackId = callbackId;
     page.value = value;

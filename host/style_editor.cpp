@@ -28,7 +28,8 @@ struct StylesWindow {
 
 void fillList(StylesWindow& w, const std::string& select) {
     std::vector<std::string> names;
-    for (OutputStyleRef s : w.host->styles().styles()) names.push_back(s->name);
+    for (OutputStyleRef s : w.host->styles().styles())
+        names.push_back(s->name);
     ui::setItems(w.list, names);
     int index = ui::findItem(w.list, select);
     ui::setSelection(w.list, index < 0 ? 0 : index);
@@ -95,9 +96,9 @@ int runOutputStylesWindow(Host& host) {
     ui::setWindowProc(w.window, stylesProc, &w);
     ui::createControl(w.window, ui::Kind::PushButton, 1, ui::Rect{320, 260, 90, 24}, "Done",
                       ui::style::DefaultButton | ui::style::TabStop);
-    w.list = ui::createControl(w.window, ui::Kind::ListBox, kStylesListId,
-                               ui::Rect{10, 10, 290, 200}, std::string(),
-                               ui::style::TabStop | ui::style::ClientEdge);
+    w.list =
+        ui::createControl(w.window, ui::Kind::ListBox, kStylesListId, ui::Rect{10, 10, 290, 200},
+                          std::string(), ui::style::TabStop | ui::style::ClientEdge);
     ui::createControl(w.window, ui::Kind::PushButton, kStylesEditId, ui::Rect{320, 10, 90, 24},
                       "Edit\xE2\x80\xA6", ui::style::TabStop);
     w.name = ui::createControl(w.window, ui::Kind::Edit, kStylesNameId, ui::Rect{10, 222, 190, 22},
@@ -147,8 +148,10 @@ int editOutputStyle(Host& host, OutputStyleRef style) {
     int result = window.run();
     if (result == 1) {
         window.savePanels();
-        if (hasSpreads) store.setSpreads(style, ui::value(spreads) != 0);
-        else store.save();
+        if (hasSpreads)
+            store.setSpreads(style, ui::value(spreads) != 0);
+        else
+            store.save();
     }
     XTStylesPanelDoneRec done{};
     done.editor = &window;

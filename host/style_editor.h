@@ -21,10 +21,10 @@ constexpr const char* kEditStyleTitle = "Edit Output Style";
 
 // Control ids of "Output Styles".
 enum OutputStylesControl {
-    kStylesListId = 100, // list box of the styles
-    kStylesEditId = 101, // Edit…: edits the selected style
-    kStylesNewId = 102,  // New: makes a style of the name and medium below
-    kStylesNameId = 103, // the new style's name
+    kStylesListId = 100,  // list box of the styles
+    kStylesEditId = 101,  // Edit…: edits the selected style
+    kStylesNewId = 102,   // New: makes a style of the name and medium below
+    kStylesNameId = 103,  // the new style's name
     kStylesMediumId = 104 // the new style's medium: "EPS" or "PDF"
 };
 // Control ids of the host's page of "Edit Output Style".

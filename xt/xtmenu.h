@@ -27,7 +27,7 @@ extern "C" {
 #endif
 
 enum {
-    kXTGroupMenu = XT_FOURCC('x', 'm', 'n', 'u'),  /* xtmenu_funchndl */
+    kXTGroupMenu = XT_FOURCC('x', 'm', 'n', 'u'), /* xtmenu_funchndl */
     kXTGroupXMenu = XT_FOURCC('x', 'x', 'm', 'n') /* xtxmenu_funchndl */
 };
 

@@ -31,11 +31,15 @@ int16_t newCommand() {
     return command;
 }
 
-bool boxSelected() { return xtGetCurBox() != nullptr; }
+bool boxSelected() {
+    return xtGetCurBox() != nullptr;
+}
 
 } // namespace
 
-const PlxMenuCommands& plxMenuCommands() { return sCommands; }
+const PlxMenuCommands& plxMenuCommands() {
+    return sCommands;
+}
 
 void resetMenus() {
     sCommands = PlxMenuCommands{};

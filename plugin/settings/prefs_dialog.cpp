@@ -32,4 +32,6 @@ void storeShownPrefs(PlxWindow window) {
     savePrefs();
 }
 
-int32_t doPrefsDlg() { return doModalDialog("Prefs", setupPrefs, nullptr); }
+int32_t doPrefsDlg() {
+    return doModalDialog("Prefs", setupPrefs, nullptr);
+}

@@ -29,10 +29,12 @@ void addLocalizedItem(PlxWindow list, const char* key) {
 void fillLists(PlxWindow panel) {
     PlxWindow base = getControl(panel, kStyleBase);
     clearControlItems(base);
-    for (const char* key : kBaseKeys) addLocalizedItem(base, key);
+    for (const char* key : kBaseKeys)
+        addLocalizedItem(base, key);
     PlxWindow numbering = getControl(panel, kStyleNumbering);
     clearControlItems(numbering);
-    for (const char* format : kNumberFormats) addControlItem(numbering, format);
+    for (const char* format : kNumberFormats)
+        addControlItem(numbering, format);
     addLocalizedItem(numbering, kNoNumberKey);
     setControlText(getControl(panel, kStyleLabel), "filename:");
     setControlText(getControl(panel, kStyleNumberFirst), "numberBeforeName");
@@ -44,7 +46,8 @@ void loadControls(PlxWindow panel) {
     // Stored values beyond the lists mean what the naming makes of them:
     // any base but 0 is the layout, any numbering from 4 on is none.
     setControlValue(panel, kStyleBase, data.base == 0 ? 1 : 2);
-    setControlValue(panel, kStyleNumbering, static_cast<int32_t>(std::min(data.numbering, kNoNumber)) + 1);
+    setControlValue(panel, kStyleNumbering,
+                    static_cast<int32_t>(std::min(data.numbering, kNoNumber)) + 1);
     // The user's own texts, shown as stored and never looked up.
     setControlLiteralText(getControl(panel, kStyleSeparator), data.separator);
     setControlLiteralText(getControl(panel, kStyleSuffix), data.suffix);
@@ -81,9 +84,13 @@ void saveControls(PlxWindow panel) {
 
 } // namespace
 
-void setStylesPanelStyle(OutputStyleRef style) { sStyle = style; }
+void setStylesPanelStyle(OutputStyleRef style) {
+    sStyle = style;
+}
 
-OutputStyleRef stylesPanelStyle() { return sStyle; }
+OutputStyleRef stylesPanelStyle() {
+    return sStyle;
+}
 
 int32_t stylesPanelCallback(void* cbRecord) {
     auto* rec = static_cast<XTPanelMsgRec*>(cbRecord);

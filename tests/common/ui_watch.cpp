@@ -4,9 +4,13 @@
 
 namespace plxtest {
 
-WindowWatch::WindowWatch() { ui::setObserver(observe, this); }
+WindowWatch::WindowWatch() {
+    ui::setObserver(observe, this);
+}
 
-WindowWatch::~WindowWatch() { ui::setObserver(nullptr); }
+WindowWatch::~WindowWatch() {
+    ui::setObserver(nullptr);
+}
 
 void WindowWatch::observe(const ui::Event& event, void* user) {
     auto* watch = static_cast<WindowWatch*>(user);

@@ -125,7 +125,7 @@ TEST_F(HostMenus, GroupRefusesWhatWouldBreakTheMenus) {
     // A submenu hangs from one item, never from itself or beneath itself.
     int16_t item = uiPluginSeen().commands[0];
     XTMenu_* tester = host_.menus().findCommand(utilities, item)->submenu;
-    EXPECT_EQ(group->attachSubmenu(utilities, item, tester), kXTParamErr);       // attached already
+    EXPECT_EQ(group->attachSubmenu(utilities, item, tester), kXTParamErr); // attached already
     EXPECT_EQ(group->attachSubmenu(tester, uiPluginSeen().commands[1], utilities), kXTParamErr);
     EXPECT_EQ(group->attachSubmenu(tester, uiPluginSeen().commands[1], tester), kXTParamErr);
     EXPECT_EQ(group->attachSubmenu(tester, uiPluginSeen().commands[1], host_.menus().mainMenu()),

@@ -57,7 +57,8 @@ TEST_F(HostPanels, PreferencesPanelIsBuiltByThePluginPlacedAndSavedOnOk) {
                 ui::Handle pane = ui::parent(ui::findControl(w, 3));
                 auto* out = static_cast<std::vector<std::string>*>(user);
                 out->push_back(ui::text(w));
-                for (const std::string& tab : ui::items(tabs)) out->push_back(tab);
+                for (const std::string& tab : ui::items(tabs))
+                    out->push_back(tab);
                 out->push_back(std::to_string(ui::selection(tabs)));
                 ui::Rect r = ui::rect(pane);
                 out->push_back(std::to_string(r.x) + "," + std::to_string(r.y) + " " +
@@ -71,8 +72,9 @@ TEST_F(HostPanels, PreferencesPanelIsBuiltByThePluginPlacedAndSavedOnOk) {
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
     ui::setObserver(nullptr);
     EXPECT_EQ(uiPluginSeen().addPanelResult, 0);
-    EXPECT_EQ(uiPluginSeen().declareResults,
-              (std::vector<int32_t>{0, 0, 0, kXTParamErr, kXTNotFoundErr, kXTParamErr, kXTParamErr}));
+    EXPECT_EQ(
+        uiPluginSeen().declareResults,
+        (std::vector<int32_t>{0, 0, 0, kXTParamErr, kXTNotFoundErr, kXTParamErr, kXTParamErr}));
     EXPECT_EQ(events(), with(with({"279"}, kOpening),
                              {"Preferences", "General", "Tester", "1", "10,44 250x90", "hit 3",
                               "hit 6", "panel 0x08000001 0"}));
@@ -93,8 +95,8 @@ TEST_F(HostPanels, CancelSavesNothingAndAnUnansweredTemplateDropsThePanel) {
     ui::setObserver(
         [](const ui::Event& e, void* user) {
             if (e.kind == ui::EventKind::Recorded && e.record->kind == ui::RecordKind::Opened)
-                *static_cast<std::vector<std::string>*>(user) = ui::items(
-                    ui::findControl(ui::currentModal(), plxhost::PanelWindow::kTabsId));
+                *static_cast<std::vector<std::string>*>(user) =
+                    ui::items(ui::findControl(ui::currentModal(), plxhost::PanelWindow::kTabsId));
         },
         &tabs);
     script("[Preferences] click \"OK\"\n");
@@ -126,16 +128,15 @@ TEST_F(HostPanels, ContainerTakesPanelsOnlyDuringItsCallbackAndOnlyRegisteredOne
     EXPECT_EQ(tabs.addPanel(window.container(), kXTFirstReservedCallbackId, 0), kXTParamErr);
     EXPECT_EQ(tabs.addPanel(nullptr, kXTFirstReservedCallbackId, 0), kXTParamErr);
     int32_t during = -1;
-    window.collectPanels([&]() {
-        during = tabs.addPanel(window.container(), kXTFirstReservedCallbackId, 0);
-    });
+    window.collectPanels(
+        [&]() { during = tabs.addPanel(window.container(), kXTFirstReservedCallbackId, 0); });
     EXPECT_EQ(during, 0);
     ASSERT_EQ(window.pages().size(), 2u);
     EXPECT_EQ(window.pages()[1].declared.size(), 3u);
     // Declaring is over once the panel is built.
-    EXPECT_EQ(plxhost::kButtonControlGroup.declareControl(window.pages()[1].pane, 3,
-                                                          kXTControlCheckBox),
-              kXTParamErr);
+    EXPECT_EQ(
+        plxhost::kButtonControlGroup.declareControl(window.pages()[1].pane, 3, kXTControlCheckBox),
+        kXTParamErr);
 }
 
 TEST_F(HostPanels, StyleEditorSavesPanelsThenTheHostsOptionsOnSaveOnly) {

@@ -21,7 +21,9 @@ const XTXMenuFuncs* gXMenu = nullptr;
 const XTTabControlFuncs* gTabs = nullptr;
 const XTButtonControlFuncs* gButtons = nullptr;
 
-void note(const std::string& event) { gSeen.events.push_back(event); }
+void note(const std::string& event) {
+    gSeen.events.push_back(event);
+}
 
 std::string hex(int32_t v) {
     char buf[16];
@@ -97,7 +99,8 @@ int32_t outputStyles(void* record) {
 }
 
 int32_t stylesPanelDone(void* record) {
-    gSeen.stylesPanelDoneValue = static_cast<uint32_t>(static_cast<XTStylesPanelDoneRec*>(record)->value);
+    gSeen.stylesPanelDoneValue =
+        static_cast<uint32_t>(static_cast<XTStylesPanelDoneRec*>(record)->value);
     return 0;
 }
 
@@ -114,9 +117,9 @@ void buildPanel(XTWindowRef panel) {
         gButtons->declareControl(panel, 3, kXTControlCheckBox),
         gButtons->declareControl(panel, 1, kXTControlStaticText),
         gButtons->declareControl(panel, 6, kXTControlPopup),
-        gButtons->declareControl(panel, 6, kXTControlCheckBox), // of another kind
-        gButtons->declareControl(panel, 42, kXTControlCheckBox), // no such control
-        gButtons->declareControl(panel, 3, 99),                  // no such kind
+        gButtons->declareControl(panel, 6, kXTControlCheckBox),     // of another kind
+        gButtons->declareControl(panel, 42, kXTControlCheckBox),    // no such control
+        gButtons->declareControl(panel, 3, 99),                     // no such kind
         gButtons->declareControl(panel + 1, 3, kXTControlCheckBox), // another window
     };
 }
@@ -153,7 +156,9 @@ int32_t panelHandler(void* record) {
     }
 }
 
-int32_t reserveIds(XTReserveIdsRec* rec) { return rec->reserveCallbackIds(1, &gPanelId); }
+int32_t reserveIds(XTReserveIdsRec* rec) {
+    return rec->reserveCallbackIds(1, &gPanelId);
+}
 
 template <typename T> int32_t bind(uint32_t id, const T** handle) {
     return gSetup->bindFuncGroup(id, reinterpret_cast<const void**>(handle), 0, 0);
@@ -184,8 +189,12 @@ int32_t entry(XTSetupRec* setup) {
 
 } // namespace
 
-UiPluginScript& uiPluginScript() { return gScript; }
-UiPluginSeen& uiPluginSeen() { return gSeen; }
+UiPluginScript& uiPluginScript() {
+    return gScript;
+}
+UiPluginSeen& uiPluginSeen() {
+    return gSeen;
+}
 
 int32_t attachUiPlugin(plxhost::Host& host) {
     gScript = UiPluginScript{};

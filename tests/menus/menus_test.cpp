@@ -40,7 +40,8 @@ class Menus : public ::testing::Test {
         WindowWatch watch;
         EXPECT_TRUE(host().menus().choose(command));
         std::vector<std::string> titles;
-        for (const WindowWatch::Seen& s : watch.seen()) titles.push_back(s.opened.text);
+        for (const WindowWatch::Seen& s : watch.seen())
+            titles.push_back(s.opened.text);
         return titles;
     }
 
@@ -82,7 +83,8 @@ TEST_F(Menus, GermanTextsKeepTheEllipsis) {
                          "  Rahmen als EPS/PDF\xE2\x80\xA6 (disabled)\n"
                          "  ----\n"
                          "  Voreinstellungen\xE2\x80\xA6\n"
-                         "  \xC3\x9C" "ber\xE2\x80\xA6\n");
+                         "  \xC3\x9C"
+                         "ber\xE2\x80\xA6\n");
 }
 
 TEST_F(Menus, EachCommandReachesItsDialog) {

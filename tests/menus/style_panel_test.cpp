@@ -118,7 +118,8 @@ TEST_F(StylePanel, TextsOfMoreThan31BytesAreStoredEmpty) {
 
     // Over-long by far, and multi-byte: 11 characters of 3 bytes are 33 bytes.
     std::string wide;
-    for (int i = 0; i < 11; ++i) wide += "\xE2\x80\x94";
+    for (int i = 0; i < 11; ++i)
+        wide += "\xE2\x80\x94";
     edit(s, "type #4 \"" + wide + "\"\ntype #8 \"" + std::string(600, 'y') + "\"");
     d = styleDataForStyle(s);
     EXPECT_STREQ(d.separator, "");

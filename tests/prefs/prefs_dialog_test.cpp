@@ -36,7 +36,8 @@ class Prefs : public ::testing::Test {
     // The three check boxes 3, 4, 5 of an observed window, as "010".
     static std::string boxes(const ui::ControlInfo& window) {
         std::string out;
-        for (int id : {3, 4, 5}) out += controlIn(window, id).value ? '1' : '0';
+        for (int id : {3, 4, 5})
+            out += controlIn(window, id).value ? '1' : '0';
         return out;
     }
 
