@@ -8,8 +8,18 @@ namespace plxcli {
 namespace {
 
 // Options that take a value; every other known option is a flag.
-const std::set<std::string> kValueOptions = {"--lang", "-o"};
-const std::set<std::string> kFlagOptions = {"--help", "--version"};
+const std::set<std::string> kValueOptions = {
+    "--lang",    "-o",     "--last-folder", "--logging",   "--add-always", "--medium",
+    "--spreads", "--base", "--separator",   "--numbering", "--suffix",     "--number-before-name",
+    "--frame"};
+const std::set<std::string> kFlagOptions = {"--help", "--version", "--panel", "--cancel"};
+// Options whose value may be left out: they take the next word only when
+// it is a number.
+const std::set<std::string> kNumberOptions = {"--box"};
+
+bool isNumber(const std::string& word) {
+    return !word.empty() && word.find_first_not_of("0123456789") == std::string::npos;
+}
 
 } // namespace
 
@@ -26,7 +36,13 @@ bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
                 name = word.substr(0, eq);
                 value = word.substr(eq + 1);
             }
-            if (kValueOptions.count(name)) {
+            if (kNumberOptions.count(name)) {
+                if (!inlineValue && i + 1 < argc && isNumber(argv[i + 1])) value = argv[++i];
+                if (!value.empty() && !isNumber(value)) {
+                    *error = name + " takes a number, not " + value;
+                    return false;
+                }
+            } else if (kValueOptions.count(name)) {
                 if (!inlineValue) {
                     if (i + 1 >= argc) {
                         *error = name + " needs a value";
@@ -53,6 +69,12 @@ SessionOptions sessionOptions(const Arguments& args) {
     auto lang = args.options.find("--lang");
     if (lang != args.options.end() && lang->second == "de") s.language = 3;
     return s;
+}
+
+bool parseOnOff(const std::string& word, bool* on) {
+    if (word != "on" && word != "off") return false;
+    *on = word == "on";
+    return true;
 }
 
 int usageError(const std::string& message) {

@@ -33,5 +33,12 @@ int failure(const std::string& message);
 void printHelp();
 int runInfo(const Arguments& args);
 int runWindow(const Arguments& args);
+int runMenu(const Arguments& args);
+int runAbout(const Arguments& args);
+int runPrefs(const Arguments& args);
+int runStyle(const Arguments& args);
+
+// "on" and "off" into *on; false for any other word.
+bool parseOnOff(const std::string& word, bool* on);
 
 } // namespace plxcli

@@ -17,13 +17,34 @@ void printHelp() {
         "                    labels, spreads and boxes, and how the plug-in started\n"
         "  window NAME       draw one of the plug-in's windows as SVG: Prefs, Progress,\n"
         "                    Export, MYDIALOG, MSGBOX, 25051, 25052 or 25053\n"
+        "  menu [PROJECT]    show the plug-in's menu and its context-menu entry, each\n"
+        "                    command enabled or not, with PROJECT open (else none)\n"
+        "  prefs             show the plug-in's preferences, or set them with the\n"
+        "                    options below in its preferences dialog\n"
+        "  style NAME        edit the naming options of the output style NAME in the\n"
+        "                    plug-in's panel of the host's style editor, then save\n"
+        "  about             show the plug-in's about box\n"
         "\n"
         "Options:\n"
         "  --lang en|de      the host's language (default en)\n"
         "  -o FILE           window: write the picture to FILE instead of standard output\n"
+        "  --box [ID]        menu: select box ID of the front layout first (without ID,\n"
+        "                    the layout's selected box or a box of its current page)\n"
+        "  --last-folder on|off, --logging on|off, --add-always on|off\n"
+        "                    prefs: the three preferences, confirmed with OK\n"
+        "  --panel           prefs: use the plug-in's panel in the host's preferences\n"
+        "                    window instead of the plug-in's own dialog\n"
+        "  --medium eps|pdf  style: make the style with this medium if it does not exist\n"
+        "  --spreads on|off  style: the host's own option to output spreads\n"
+        "  --base project|layout, --separator S, --numbering x|0x|00x|000x|none,\n"
+        "  --suffix S, --number-before-name on|off, --frame on|off\n"
+        "                    style: the naming options (a separator or suffix longer\n"
+        "                    than 31 bytes is stored empty); --frame is the page frame\n"
+        "  --cancel          style: close the editor without saving\n"
         "  --help            show this help\n"
         "  --version         show the version\n"
         "\n"
+        "Message boxes are printed on standard error.\n"
         "The plug-in module is read from ../lib/Plexmoor.so beside the program, or from\n"
         "the file named by the environment variable PLEXMOOR_PLUGIN.\n");
 }
@@ -49,5 +70,9 @@ int main(int argc, char** argv) {
     if (args.command.empty()) return usageError("no command given");
     if (args.command == "info") return runInfo(args);
     if (args.command == "window") return runWindow(args);
+    if (args.command == "menu") return runMenu(args);
+    if (args.command == "prefs") return runPrefs(args);
+    if (args.command == "style") return runStyle(args);
+    if (args.command == "about") return runAbout(args);
     return usageError("unknown command " + args.command);
 }

@@ -22,6 +22,9 @@ Session::Session(const SessionOptions& options)
 Session::~Session() = default;
 
 bool Session::start(std::string* error) {
+    // The host shows its window before it loads plug-ins, which take it as
+    // the owner of their dialogs.
+    host_.openMainWindow();
     std::string loadError;
     activation_ = host_.loadPlugin(pluginPath_, &loadError);
     if (activation_ == -1 && !loadError.empty()) {

@@ -1,0 +1,47 @@
+#include "cli/plugin_menu.h"
+
+#include <vector>
+
+namespace plxcli {
+
+namespace {
+
+constexpr const char* kPluginMenuTitle = "Plexmoor";
+
+std::vector<const plxhost::MenuItem*> commandsOf(const XTMenu_* menu) {
+    std::vector<const plxhost::MenuItem*> out;
+    for (const plxhost::MenuItem& item : menu->items)
+        if (!item.separator()) out.push_back(&item);
+    return out;
+}
+
+} // namespace
+
+XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error) {
+    XTMenu_* utilities = host.menus().menuTitled("Utilities");
+    if (utilities) {
+        for (const plxhost::MenuItem& item : utilities->items)
+            if (item.submenu && item.text == kPluginMenuTitle) return item.submenu;
+    }
+    if (error) *error = "the plug-in added no menu to the host";
+    return nullptr;
+}
+
+bool choosePluginCommand(plxhost::Host& host, PluginCommand which, std::string* error) {
+    XTMenu_* submenu = pluginSubmenu(host, error);
+    if (!submenu) return false;
+    std::vector<const plxhost::MenuItem*> commands = commandsOf(submenu);
+    if (static_cast<size_t>(which) >= commands.size()) {
+        if (error) *error = "the plug-in's menu lacks the command";
+        return false;
+    }
+    int16_t command = commands[static_cast<size_t>(which)]->command;
+    std::string text = commands[static_cast<size_t>(which)]->text;
+    if (!host.menus().choose(command)) {
+        if (error) *error = "\"" + text + "\" is not available now";
+        return false;
+    }
+    return true;
+}
+
+} // namespace plxcli

@@ -1,0 +1,76 @@
+// plexmoor prefs: the preferences shown and set through the plug-in's
+// dialog and through its panel in the host's preferences window.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "tests/common/plexmoor_run.h"
+#include "tests/common/plugin_host.h"
+
+using namespace plxtest;
+
+namespace {
+
+std::string settingsFile(const TempHome& home) {
+    return home.file(".config/Korvane/Plexmoor.ini");
+}
+
+const char* const kDefaults = "Use last folder             off\n"
+                              "Logfile                     off\n"
+                              "Always add page number      on\n";
+
+} // namespace
+
+TEST(PrefsCommand, WithoutAFileTheDefaultsAreShownAndNothingIsWritten) {
+    TempHome home;
+    for (const char* panel : {"", "--panel"}) {
+        std::vector<std::string> args{"prefs"};
+        if (*panel) args.push_back(panel);
+        ProgramRun run = runPlexmoor(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, kDefaults) << panel;
+    }
+    EXPECT_FALSE(std::filesystem::exists(settingsFile(home)));
+}
+
+TEST(PrefsCommand, DialogAndPanelStoreWhatIsConfirmedAndKeepTheFolder) {
+    TempHome home;
+    std::filesystem::create_directories(home.file(".config/Korvane"));
+    ASSERT_TRUE(writeFile(settingsFile(home), "[General]\nLastFolder=1\nFolderPath=/srv/out\n"));
+    ProgramRun run = runPlexmoor({"prefs", "--last-folder", "off", "--logging", "on"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Use last folder             off\n"
+                       "Logfile                     on\n"
+                       "Always add page number      on\n"
+                       "saved\n");
+    std::string file = readFile(settingsFile(home));
+    EXPECT_NE(file.find("LastFolder=0"), std::string::npos) << file;
+    EXPECT_NE(file.find("FolderPath=/srv/out"), std::string::npos) << file;
+
+    run = runPlexmoor({"prefs", "--panel", "--add-always", "off", "--lang", "de"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Seitennummer immer anf\xC3\xBCgen  off\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(readFile(settingsFile(home)).find("AddAlways=0"), std::string::npos);
+    EXPECT_EQ(runPlexmoor({"prefs", "--logging", "yes"}).status, 2);
+}
+
+TEST(PrefsCommand, LookingWithoutChangingLeavesTheFileUntouched) {
+    TempHome home;
+    ASSERT_EQ(runPlexmoor({"prefs", "--logging", "on"}).status, 0);
+    struct stat before {};
+    ASSERT_EQ(stat(settingsFile(home).c_str(), &before), 0);
+    for (const char* panel : {"", "--panel"}) {
+        std::vector<std::string> args{"prefs"};
+        if (*panel) args.push_back(panel);
+        ProgramRun run = runPlexmoor(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("Logfile                     on\n"), std::string::npos);
+        struct stat after {};
+        ASSERT_EQ(stat(settingsFile(home).c_str(), &after), 0);
+        EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec) << panel;
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << panel;
+    }
+}
