@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "host/window_watch.h"
 #include "ui/ui.h"
 
 namespace plxcli {
+
+using plxhost::controlIn;
 
 class Person {
   public:
@@ -33,16 +36,9 @@ class Person {
     // windows they address come up.
     void act();
 
-    // The windows seen, in the order they opened: the tree as it opened
-    // and as it was when its loop ended.
-    struct Seen {
-        ui::ControlInfo opened;
-        ui::ControlInfo closed;
-        int result = 0;
-    };
-    const std::vector<Seen>& seen() const { return seen_; }
+    using Seen = plxhost::WindowWatch::Seen;
     // The last window seen with that title, or null.
-    const Seen* last(const std::string& title) const;
+    const Seen* last(const std::string& title) const { return watch_.last(title); }
 
     // What could not be done: refused actions, and actions left over
     // because the window they address never came up. Empty when all went
@@ -50,15 +46,10 @@ class Person {
     std::string trouble() const;
 
   private:
-    static void observe(const ui::Event& event, void* user);
+    static void showMessageBox(const ui::Record& box, void* user);
     std::vector<ui::Action> actions_;
-    std::vector<Seen> seen_;
-    std::vector<size_t> open_;
+    plxhost::WindowWatch watch_;
 };
-
-// The control with the id in an observed tree (depth-first), or an empty
-// info (handle 0).
-ui::ControlInfo controlIn(const ui::ControlInfo& root, int id);
 
 // "on" or "off" for a check box's value.
 const char* onOff(long long value);

@@ -1,44 +1,22 @@
 // Watching the window system while the plug-in's dialogs and the host's
-// windows run modally: what each window showed when it opened and just
-// before it closed, and scripts given in their text form.
+// windows run modally (host/window_watch.h), and scripts given in their
+// text form.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "host/window_watch.h"
 #include "ui/ui.h"
 
 namespace plxtest {
 
-class WindowWatch {
-  public:
-    // Watches from now until destroyed (the window system's one observer).
-    WindowWatch();
-    ~WindowWatch();
-    WindowWatch(const WindowWatch&) = delete;
-    WindowWatch& operator=(const WindowWatch&) = delete;
+using plxhost::controlIn;
+using plxhost::WindowWatch;
 
-    // Each modal window's tree as it opened and as it was when its loop
-    // ended, in the order the windows opened.
-    struct Seen {
-        ui::ControlInfo opened;
-        ui::ControlInfo closed;
-        int result = 0;
-    };
-    const std::vector<Seen>& seen() const { return seen_; }
-    // The first window seen with that title; fails the test when none.
-    const Seen& titled(const std::string& title) const;
-    bool sawTitle(const std::string& title) const;
-
-  private:
-    static void observe(const ui::Event& event, void* user);
-    std::vector<Seen> seen_;
-    std::vector<std::pair<ui::Handle, size_t>> open_; // running loops
-};
-
-// The control with the id in an observed tree (depth-first), or an empty
-// info (handle 0).
-ui::ControlInfo controlIn(const ui::ControlInfo& root, int id);
+// The first window the watch saw with that title; fails the test (and
+// gives an empty record) when there was none.
+const WindowWatch::Seen& titled(const WindowWatch& watch, const std::string& title);
 
 // Hands the window system a script in its text form; fails the test when
 // it does not parse.

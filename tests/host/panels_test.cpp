@@ -7,6 +7,7 @@
 #include "host/panel_window.h"
 #include "host/preferences_window.h"
 #include "host/style_editor.h"
+#include "host/window_watch.h"
 #include "tests/common/plugin_host.h"
 #include "tests/host/ui_plugin.h"
 #include "ui/ui.h"
@@ -49,35 +50,25 @@ std::vector<std::string> with(std::vector<std::string> head, const std::vector<s
 
 TEST_F(HostPanels, PreferencesPanelIsBuiltByThePluginPlacedAndSavedOnOk) {
     uiPluginScript().panelValue = kXTPanelShowFirst;
-    ui::setObserver(
-        [](const ui::Event& e, void* user) {
-            if (e.kind == ui::EventKind::Recorded && e.record->kind == ui::RecordKind::Opened) {
-                ui::Handle w = ui::currentModal();
-                ui::Handle tabs = ui::findControl(w, plxhost::PanelWindow::kTabsId);
-                ui::Handle pane = ui::parent(ui::findControl(w, 3));
-                auto* out = static_cast<std::vector<std::string>*>(user);
-                out->push_back(ui::text(w));
-                for (const std::string& tab : ui::items(tabs))
-                    out->push_back(tab);
-                out->push_back(std::to_string(ui::selection(tabs)));
-                ui::Rect r = ui::rect(pane);
-                out->push_back(std::to_string(r.x) + "," + std::to_string(r.y) + " " +
-                               std::to_string(r.w) + "x" + std::to_string(r.h));
-            }
-        },
-        &events());
+    plxhost::WindowWatch watch;
     script("[Preferences] toggle #3\n"
            "[Preferences] choose #6 \"b\"\n"
            "[Preferences] click \"OK\"\n");
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
-    ui::setObserver(nullptr);
+    ASSERT_EQ(watch.seen().size(), 1u);
+    const ui::ControlInfo& window = watch.seen()[0].opened;
+    EXPECT_EQ(window.text, "Preferences");
+    ui::ControlInfo tabs = plxhost::controlIn(window, plxhost::PanelWindow::kTabsId);
+    EXPECT_EQ(tabs.items, (std::vector<std::string>{"General", "Tester"}));
+    EXPECT_EQ(tabs.selection, 1);
+    // The pane keeps the size the plug-in gave it, in the host's place.
+    EXPECT_EQ(plxhost::controlIn(window, plxhost::PanelWindow::kFirstPanelId).rect,
+              (ui::Rect{10, 44, 250, 90}));
     EXPECT_EQ(uiPluginSeen().addPanelResult, 0);
     EXPECT_EQ(
         uiPluginSeen().declareResults,
         (std::vector<int32_t>{0, 0, 0, kXTParamErr, kXTNotFoundErr, kXTParamErr, kXTParamErr}));
-    EXPECT_EQ(events(), with(with({"279"}, kOpening),
-                             {"Preferences", "General", "Tester", "1", "10,44 250x90", "hit 3",
-                              "hit 6", "panel 0x08000001 0"}));
+    EXPECT_EQ(events(), with(with({"279"}, kOpening), {"hit 3", "hit 6", "panel 0x08000001 0"}));
     EXPECT_EQ(uiPluginSeen().checkAtSave, 1);
 }
 
@@ -91,18 +82,12 @@ TEST_F(HostPanels, CancelSavesNothingAndAnUnansweredTemplateDropsThePanel) {
 
     events().clear();
     uiPluginScript().answerTemplate = false;
-    std::vector<std::string> tabs;
-    ui::setObserver(
-        [](const ui::Event& e, void* user) {
-            if (e.kind == ui::EventKind::Recorded && e.record->kind == ui::RecordKind::Opened)
-                *static_cast<std::vector<std::string>*>(user) =
-                    ui::items(ui::findControl(ui::currentModal(), plxhost::PanelWindow::kTabsId));
-        },
-        &tabs);
+    plxhost::WindowWatch watch;
     script("[Preferences] click \"OK\"\n");
     EXPECT_EQ(plxhost::runPreferencesWindow(host_), 1);
-    ui::setObserver(nullptr);
-    EXPECT_EQ(tabs, std::vector<std::string>{"General"});
+    ASSERT_EQ(watch.seen().size(), 1u);
+    EXPECT_EQ(plxhost::controlIn(watch.seen()[0].opened, plxhost::PanelWindow::kTabsId).items,
+              std::vector<std::string>{"General"});
     EXPECT_EQ(events(), (std::vector<std::string>{"279", "panel 0x80000000 0"}));
 }
 
@@ -170,17 +155,11 @@ TEST_F(HostPanels, StyleEditorSavesPanelsThenTheHostsOptionsOnSaveOnly) {
 TEST_F(HostPanels, StyleWithoutMediumHasNoSpreadsOption) {
     OutputStyleRef none = nullptr;
     ASSERT_EQ(host_.styles().create("Plain", kXTMediumNone, &none, nullptr), 0);
-    bool hasSpreads = true;
-    ui::setObserver(
-        [](const ui::Event& e, void* user) {
-            if (e.kind == ui::EventKind::Recorded && e.record->kind == ui::RecordKind::Opened)
-                *static_cast<bool*>(user) =
-                    ui::findControl(ui::currentModal(), plxhost::kStyleSpreadsId) != 0;
-        },
-        &hasSpreads);
+    plxhost::WindowWatch watch;
     script("[Edit Output Style] click \"Save\"\n");
     EXPECT_EQ(plxhost::editOutputStyle(host_, none), 1);
-    ui::setObserver(nullptr);
+    ASSERT_EQ(watch.seen().size(), 1u);
+    bool hasSpreads = plxhost::controlIn(watch.seen()[0].opened, plxhost::kStyleSpreadsId).handle;
     EXPECT_FALSE(hasSpreads);
     EXPECT_EQ(plxhost::editOutputStyle(host_, reinterpret_cast<OutputStyleRef>(&hasSpreads)), 0);
 }

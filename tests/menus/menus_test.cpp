@@ -3,11 +3,8 @@
 // command reaches the part that carries it out.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "plugin/core/menus.h"
-#include "tests/common/plugin_host.h"
-#include "tests/common/ui_watch.h"
+#include "tests/common/plugin_ui_test.h"
 #include "xt/xtcallbacks.h"
 
 using namespace plxtest;
@@ -18,18 +15,8 @@ const char* const kProject = "layout \"Main\"\n"
                              "  pages 3\n"
                              "  box 7 page=1 x=10 y=10 w=50 h=50\n";
 
-class Menus : public ::testing::Test {
+class Menus : public PluginUiTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ui::reset());
-        ph_ = std::make_unique<PluginHost>();
-        ASSERT_EQ(ph_->activationResult(), 0);
-    }
-    void TearDown() override {
-        ui::clearScript();
-        ph_.reset();
-    }
-    plxhost::Host& host() { return ph_->host(); }
     // The plug-in's submenu as the user sees it when the menus open.
     std::string submenu() {
         host().menus().update();
@@ -44,8 +31,6 @@ class Menus : public ::testing::Test {
             titles.push_back(s.opened.text);
         return titles;
     }
-
-    std::unique_ptr<PluginHost> ph_;
 };
 
 } // namespace
@@ -63,7 +48,7 @@ TEST_F(Menus, WithoutADocumentOnlyPreferencesAndAboutAreEnabled) {
 }
 
 TEST_F(Menus, LayoutEnablesPagesAndABoxTheBoxCommandInBothMenus) {
-    int32_t project = ph_->openProjectText(kProject);
+    int32_t project = ph().openProjectText(kProject);
     ASSERT_NE(project, -1);
     EXPECT_NE(submenu().find("Save page(s) as EPS/PDF\xE2\x80\xA6\n"), std::string::npos);
     EXPECT_NE(submenu().find("box as EPS/PDF\xE2\x80\xA6 (disabled)"), std::string::npos);
@@ -95,7 +80,7 @@ TEST_F(Menus, EachCommandReachesItsDialog) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find("6.72"), std::string::npos) << boxes[0];
 
-    ph_->openProjectText(kProject);
+    ph().openProjectText(kProject);
     host().documents().selectBox(host().documents().front()->docRef, 7);
     // Both export commands open the export dialog; nothing more is scripted.
     for (int16_t command : {plxMenuCommands().exportPages, plxMenuCommands().exportBox}) {
@@ -106,7 +91,7 @@ TEST_F(Menus, EachCommandReachesItsDialog) {
 
 TEST_F(Menus, NumbersThatAreNoCommandOfTheMenuDoNothing) {
     // A layout is open and the submenu not built yet: no number is a command.
-    ph_->openProjectText(kProject);
+    ph().openProjectText(kProject);
     WindowWatch watch;
     XTMenuCommandRec rec{};
     for (int16_t number : {int16_t{0}, int16_t{-1}, int16_t{12345}}) {

@@ -3,29 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 
 #include "host/style_editor.h"
 #include "plugin/styles/style_data.h"
-#include "tests/common/plugin_host.h"
-#include "tests/common/ui_watch.h"
+#include "tests/common/plugin_ui_test.h"
 
 using namespace plxtest;
 
 namespace {
 
-class StylePanel : public ::testing::Test {
+class StylePanel : public PluginUiTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ui::reset());
-        ph_ = std::make_unique<PluginHost>();
-        ASSERT_EQ(ph_->activationResult(), 0);
-    }
-    void TearDown() override {
-        ui::clearScript();
-        ph_.reset();
-    }
-    plxhost::Host& host() { return ph_->host(); }
     OutputStyleRef style(const char* name, uint32_t medium) {
         OutputStyleRef s = nullptr;
         std::string error;
@@ -49,7 +37,7 @@ class StylePanel : public ::testing::Test {
         playScript(text);
         plxhost::editOutputStyle(host(), s);
         EXPECT_EQ(ui::scriptRemaining(), 0u);
-        return watch.titled("Edit Output Style").opened;
+        return titled(watch, "Edit Output Style").opened;
     }
     // The panel as "base + separator + number + suffix, first, margins".
     static std::string shown(const ui::ControlInfo& w) {
@@ -57,8 +45,6 @@ class StylePanel : public ::testing::Test {
                "+" + controlIn(w, 8).text + " " + std::to_string(controlIn(w, 9).value) +
                std::to_string(controlIn(w, 10).value);
     }
-
-    std::unique_ptr<PluginHost> ph_;
 };
 
 std::string stored(OutputStyleRef s) {
@@ -87,7 +73,7 @@ TEST_F(StylePanel, StyleOfAnotherMediumGetsNoPanel) {
     WindowWatch watch;
     playScript("[Edit Output Style] click \"Cancel\"\n");
     plxhost::editOutputStyle(host(), style("Plain", kXTMediumNone));
-    EXPECT_EQ(controlIn(watch.titled("Edit Output Style").opened, 102).items,
+    EXPECT_EQ(controlIn(titled(watch, "Edit Output Style").opened, 102).items,
               std::vector<std::string>{"Output"});
 }
 

@@ -6,33 +6,22 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <memory>
 
 #include "host/preferences_window.h"
 #include "plugin/core/lifecycle.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/settings/prefs_dialog.h"
 #include "plugin/support/log.h"
-#include "tests/common/plugin_host.h"
-#include "tests/common/ui_watch.h"
+#include "tests/common/plugin_ui_test.h"
 
 using namespace plxtest;
 
 namespace {
 
-class Prefs : public ::testing::Test {
+class Prefs : public PluginUiTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ui::reset());
-        ph_ = std::make_unique<PluginHost>();
-        ASSERT_EQ(ph_->activationResult(), 0);
-    }
-    void TearDown() override {
-        ui::clearScript();
-        ph_.reset();
-    }
-    std::string settingsFile() const { return ph_->home() + "/.config/Korvane/Plexmoor.ini"; }
-    std::string logFile() const { return ph_->home() + "/.local/state/Korvane/Plexmoor.txt"; }
+    std::string settingsFile() const { return ph().home() + "/.config/Korvane/Plexmoor.ini"; }
+    std::string logFile() const { return ph().home() + "/.local/state/Korvane/Plexmoor.txt"; }
     // The three check boxes 3, 4, 5 of an observed window, as "010".
     static std::string boxes(const ui::ControlInfo& window) {
         std::string out;
@@ -40,8 +29,6 @@ class Prefs : public ::testing::Test {
             out += controlIn(window, id).value ? '1' : '0';
         return out;
     }
-
-    std::unique_ptr<PluginHost> ph_;
 };
 
 struct timespec modified(const std::string& path) {
@@ -56,8 +43,8 @@ TEST_F(Prefs, DialogWithoutAFileShowsTheDefaultsAndCancelWritesNothing) {
     WindowWatch watch;
     playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #5\n[Plexmoor] click #2\n");
     EXPECT_EQ(doPrefsDlg(), 2);
-    EXPECT_EQ(boxes(watch.titled("Plexmoor").opened), "001");
-    EXPECT_EQ(boxes(watch.titled("Plexmoor").closed), "100");
+    EXPECT_EQ(boxes(titled(watch, "Plexmoor").opened), "001");
+    EXPECT_EQ(boxes(titled(watch, "Plexmoor").closed), "100");
     EXPECT_FALSE(std::filesystem::exists(settingsFile()));
     EXPECT_EQ(getUseLastFolder(nullptr), 0);
     EXPECT_EQ(getAddAlways(), 1);
@@ -100,12 +87,12 @@ TEST_F(Prefs, CancelLeavesAnExistingFileUntouched) {
 
 TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
     // The file changes behind the plug-in's back: the panel shows it anyway.
-    std::filesystem::create_directories(ph_->home() + "/.config/Korvane");
+    std::filesystem::create_directories(ph().home() + "/.config/Korvane");
     ASSERT_TRUE(writeFile(settingsFile(), "[General]\nLogging=1\nAddAlways=0\n"));
     WindowWatch watch;
     playScript("[Preferences] toggle #3\n[Preferences] click \"OK\"\n");
-    EXPECT_EQ(plxhost::runPreferencesWindow(ph_->host()), 1);
-    const WindowWatch::Seen& window = watch.titled("Preferences");
+    EXPECT_EQ(plxhost::runPreferencesWindow(ph().host()), 1);
+    const WindowWatch::Seen& window = titled(watch, "Preferences");
     ui::ControlInfo tabs = controlIn(window.opened, 102);
     EXPECT_EQ(tabs.items, (std::vector<std::string>{"General", "Plexmoor"}));
     EXPECT_EQ(tabs.selection, 1);
@@ -121,7 +108,7 @@ TEST_F(Prefs, PanelCancelStoresNothing) {
     ASSERT_EQ(savePrefs(), 0);
     struct timespec stamp = modified(settingsFile());
     playScript("[Preferences] toggle #5\n[Preferences] click \"Cancel\"\n");
-    EXPECT_EQ(plxhost::runPreferencesWindow(ph_->host()), 2);
+    EXPECT_EQ(plxhost::runPreferencesWindow(ph().host()), 2);
     EXPECT_EQ(modified(settingsFile()).tv_nsec, stamp.tv_nsec);
     EXPECT_EQ(getAddAlways(), 1);
 }

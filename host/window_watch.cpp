@@ -1,0 +1,63 @@
+#include "host/window_watch.h"
+
+#include "ui/modal.h"
+
+namespace plxhost {
+
+WindowWatch::WindowWatch(MessageBoxProc onMessageBox, void* user)
+    : onMessageBox_(onMessageBox), user_(user) {
+    ui::setObserver(observe, this);
+}
+
+WindowWatch::~WindowWatch() {
+    ui::setObserver(nullptr);
+}
+
+void WindowWatch::observe(const ui::Event& event, void* user) {
+    auto* watch = static_cast<WindowWatch*>(user);
+    if (event.kind != ui::EventKind::Recorded || !event.record) return;
+    const ui::Record& record = *event.record;
+    switch (record.kind) {
+    case ui::RecordKind::MessageBox:
+        if (watch->onMessageBox_) watch->onMessageBox_(record, watch->user_);
+        break;
+    case ui::RecordKind::Opened:
+        watch->open_.push_back(watch->seen_.size());
+        watch->seen_.push_back(Seen{ui::observe(ui::currentModal()), ui::ControlInfo{}, 0});
+        break;
+    case ui::RecordKind::Closed:
+        // The loop that ends is the innermost; its window is still there.
+        if (!watch->open_.empty()) {
+            Seen& seen = watch->seen_[watch->open_.back()];
+            watch->open_.pop_back();
+            seen.closed = ui::observe(seen.opened.handle);
+            seen.result = record.result;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+const WindowWatch::Seen* WindowWatch::first(const std::string& title) const {
+    for (const Seen& s : seen_)
+        if (s.opened.text == title) return &s;
+    return nullptr;
+}
+
+const WindowWatch::Seen* WindowWatch::last(const std::string& title) const {
+    for (auto it = seen_.rbegin(); it != seen_.rend(); ++it)
+        if (it->opened.text == title) return &*it;
+    return nullptr;
+}
+
+ui::ControlInfo controlIn(const ui::ControlInfo& root, int id) {
+    for (const ui::ControlInfo& child : root.children) {
+        if (child.id == id) return child;
+        ui::ControlInfo inner = controlIn(child, id);
+        if (inner.handle) return inner;
+    }
+    return ui::ControlInfo{};
+}
+
+} // namespace plxhost
