@@ -12,7 +12,8 @@ Person::~Person() {
     ui::clearScript();
 }
 
-void Person::showMessageBox(const ui::Record& box, void*) {
+void Person::showMessageBox(const ui::Record& box, void* user) {
+    ++static_cast<Person*>(user)->messageBoxes_;
     // A box's text may run over several lines; each goes under the title.
     std::string text;
     for (char c : box.text) {

@@ -40,6 +40,9 @@ class Person {
     // The last window seen with that title, or null.
     const Seen* last(const std::string& title) const { return watch_.last(title); }
 
+    // How many message boxes were shown.
+    int messageBoxes() const { return messageBoxes_; }
+
     // What could not be done: refused actions, and actions left over
     // because the window they address never came up. Empty when all went
     // as scripted.
@@ -48,6 +51,7 @@ class Person {
   private:
     static void showMessageBox(const ui::Record& box, void* user);
     std::vector<ui::Action> actions_;
+    int messageBoxes_ = 0;
     plxhost::WindowWatch watch_;
 };
 

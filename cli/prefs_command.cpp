@@ -68,7 +68,11 @@ int runPrefs(const Arguments& args) {
         ui::ControlInfo box = controlIn(seen->closed, option.checkBox);
         std::printf("%s%s\n", padded(box.text, 28).c_str(), onOff(box.value));
     }
-    if (changing && seen->result == 1) std::printf("saved\n");
+    if (!changing || seen->result != 1) return kExitOk;
+    // The plug-in tells in a box when the settings file cannot be written;
+    // the values then live only as long as this run.
+    if (person.messageBoxes() > 0) return failure("the preferences could not be saved");
+    std::printf("saved\n");
     return kExitOk;
 }
 

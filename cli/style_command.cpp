@@ -206,6 +206,11 @@ int runStyle(const Arguments& args) {
     if (!trouble.empty() || !style) return failure("the style could not be edited:\n" + trouble);
     const Person::Seen* edited = person.last(kEditStyleTitle);
     bool saved = edited && edited->result == 1;
+    // The host tells when its styles file cannot be written.
+    for (const plxhost::HostError& shown : host.errors())
+        std::fprintf(stderr, "Plexhost: %s\n", shown.text.c_str());
+    if (!host.errors().empty())
+        return failure("the host could not keep its output styles as they were edited");
 
     const Person::Seen* shown = lookAgain(host, person, e);
     if (!shown) return failure("the output-style editor did not open again");

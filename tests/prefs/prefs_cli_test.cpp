@@ -74,3 +74,14 @@ TEST(PrefsCommand, LookingWithoutChangingLeavesTheFileUntouched) {
         EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << panel;
     }
 }
+
+TEST(PrefsCommand, AFileThatCannotBeWrittenIsAFailureNotASave) {
+    TempHome home;
+    // A file where the settings folder should be: nothing can be saved there.
+    std::filesystem::create_directories(home.file(".config"));
+    ASSERT_TRUE(writeFile(home.file(".config/Korvane"), ""));
+    ProgramRun run = runPlexmoor({"prefs", "--add-always", "off"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.find("saved"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("could not be written"), std::string::npos) << run.err;
+}
