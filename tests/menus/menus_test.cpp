@@ -1,5 +1,5 @@
 // The plug-in's submenu and context-menu entry in the host's menus: when
-// the commands are enabled, their texts in both languages, and that each
+// the commands are enabled, their texts, and that each
 // command reaches the part that carries it out.
 #include <gtest/gtest.h>
 
@@ -59,17 +59,6 @@ TEST_F(Menus, LayoutEnablesPagesAndABoxTheBoxCommandInBothMenus) {
     EXPECT_EQ(submenu().find("(disabled)"), std::string::npos);
     EXPECT_EQ(plxhost::describeMenu(host().menus().contextMenu()),
               "Deselect\n----\nSave current box as EPS/PDF\xE2\x80\xA6\n");
-}
-
-TEST_F(Menus, GermanTextsKeepTheEllipsis) {
-    host().sendLanguage(3);
-    EXPECT_EQ(submenu(), "Plexmoor\n"
-                         "  Seiten als EPS/PDF\xE2\x80\xA6 (disabled)\n"
-                         "  Rahmen als EPS/PDF\xE2\x80\xA6 (disabled)\n"
-                         "  ----\n"
-                         "  Voreinstellungen\xE2\x80\xA6\n"
-                         "  \xC3\x9C"
-                         "ber\xE2\x80\xA6\n");
 }
 
 TEST_F(Menus, EachCommandReachesItsDialog) {

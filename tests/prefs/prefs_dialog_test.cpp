@@ -102,13 +102,3 @@ TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
     EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
     EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
 }
-
-TEST_F(Prefs, PanelCancelStoresNothing) {
-    ASSERT_EQ(setAddAlways(1), 0);
-    ASSERT_EQ(savePrefs(), 0);
-    struct timespec stamp = modified(settingsFile());
-    playScript("[Preferences] toggle #5\n[Preferences] click \"Cancel\"\n");
-    EXPECT_EQ(plxhost::runPreferencesWindow(ph().host()), 2);
-    EXPECT_EQ(modified(settingsFile()).tv_nsec, stamp.tv_nsec);
-    EXPECT_EQ(getAddAlways(), 1);
-}
