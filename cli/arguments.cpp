@@ -11,8 +11,21 @@ namespace {
 const std::set<std::string> kValueOptions = {
     "--lang",    "-o",     "--last-folder", "--logging",   "--add-always", "--medium",
     "--spreads", "--base", "--separator",   "--numbering", "--suffix",     "--number-before-name",
-    "--frame"};
-const std::set<std::string> kFlagOptions = {"--help", "--version", "--panel", "--cancel"};
+    "--layout",  "--page", "--pages",       "--offset",    "--style",      "--to"};
+const std::set<std::string> kFlagOptions = {"--help",     "--version", "--panel", "--cancel",
+                                            "--all",      "--absolute", "--no-frame",
+                                            "--save"};
+
+// "--frame" says on or off for a style, and stands alone for an export.
+bool takesValue(const std::string& name, const std::string& command) {
+    if (name == "--frame") return command == "style";
+    return kValueOptions.count(name) > 0;
+}
+
+bool isFlag(const std::string& name, const std::string& command) {
+    if (name == "--frame") return command != "style";
+    return kFlagOptions.count(name) > 0;
+}
 // Options whose value may be left out: they take the next word only when
 // it is a number.
 const std::set<std::string> kNumberOptions = {"--box"};
@@ -42,7 +55,7 @@ bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
                     *error = name + " takes a number, not " + value;
                     return false;
                 }
-            } else if (kValueOptions.count(name)) {
+            } else if (takesValue(name, out->command)) {
                 if (!inlineValue) {
                     if (i + 1 >= argc) {
                         *error = name + " needs a value";
@@ -50,7 +63,7 @@ bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
                     }
                     value = argv[++i];
                 }
-            } else if (!kFlagOptions.count(name) || inlineValue) {
+            } else if (!isFlag(name, out->command) || inlineValue) {
                 *error = "unknown option " + word;
                 return false;
             }

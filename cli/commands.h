@@ -40,5 +40,7 @@ int runStyle(const Arguments& args);
 
 // "on" and "off" into *on; false for any other word.
 bool parseOnOff(const std::string& word, bool* on);
+int runExport(const Arguments& args);
+int runStyles(const Arguments& args);
 
 } // namespace plxcli

@@ -7,3 +7,5 @@ scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target bench_export
 build/bin/bench_export "${1:-1000}"
+cmake --build --preset default --target plexmoor Plexmoor
+bench/cli_bench.sh build

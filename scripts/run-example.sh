@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds Plexmoor and runs its main job on the bundled example project.
+# Builds Plexmoor and runs its main job: an export of pages of the bundled
+# example project, through the plug-in's menu command and export dialog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
+mkdir -p out
 build/bin/plexmoor info examples/Catalog.proj
+build/bin/plexmoor export examples/Catalog.proj --pages i-2 --to out/Spring.eps
