@@ -66,8 +66,15 @@ bool dialogScript(const Arguments& args, std::string* script, std::string* error
     }
     if (has(args, "--all")) s += "[@save] click #4\n";
     if (has(args, "--pages")) s += "[@save] type #3 " + quoted(value(args, "--pages")) + "\n";
-    if (has(args, "--to")) s += "[@save] path " + quoted(value(args, "--to")) + "\n";
-    else s += "[@save] click #1\n";
+    std::string to = value(args, "--to");
+    if (!to.empty() && to.back() == '/') {
+        // A folder alone: the name the dialog proposes stays.
+        s += "[@save] type #1001 " + quoted(to) + "\n[@save] click #1\n";
+    } else if (!to.empty()) {
+        s += "[@save] path " + quoted(to) + "\n";
+    } else {
+        s += "[@save] click #1\n";
+    }
     return true;
 }
 

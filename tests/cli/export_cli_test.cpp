@@ -104,3 +104,21 @@ TEST_F(ExportCli, TheRememberedStyleIsProposedNextTime) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, out + "/B_002.pdf\n") << "page labelled 2, named by the remembered PDF style";
 }
+
+TEST_F(ExportCli, NamingOptionsSetInTheStylePanelNameTheFiles) {
+    // The style of the worked example: page number first, "-", plain numbers.
+    plxtest::CliResult r = runPlexmoor("style \"Catalog EPS\" --medium eps --separator - "
+                                       "--numbering x --number-before-name on --base layout");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = exportWith("--style \"Catalog EPS\" --absolute --pages 2 --to " + shellQuoted(out + "/"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The name field shows the project's name until the base-name box is
+    // clicked; the style's choice of the layout name is for that box.
+    EXPECT_EQ(r.out, out + "/2-Catalog.eps\n");
+
+    r = runPlexmoor("style \"Catalog EPS\" --numbering none --number-before-name off");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = exportWith("--style \"Catalog EPS\" --absolute --pages 3 " + to("Spring.eps"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, out + "/Spring-.eps\n") << "no number, the separator stays";
+}
