@@ -123,7 +123,7 @@ void foldPagesIntoSpreads(ExportData* data) {
             for (int k = 0; k < count; ++k) {
                 int p = pageAt(pages, k);
                 if (k == 0) setPageBit(data, p);
-                else clearPageBit(data, p == 0 ? -1 : p);
+                else if (p >= 1) clearPageBit(data, p); // 0 would clear the whole set
             }
         }
         xtmemory_funchndl->disposeHandle(pages);
