@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/plugin_menu.h"
 #include "cli/ui_reporter.h"
 #include "ui/ui.h"
 
@@ -116,26 +117,6 @@ bool prepareLayout(plxhost::Host& host, const Arguments& args, std::string* erro
     return true;
 }
 
-// The plug-in's export command: the first item of its submenu for pages,
-// the second for the box.
-const plxhost::MenuItem* exportCommand(plxhost::Host& host, bool box) {
-    plxhost::Menus& menus = host.menus();
-    const plxhost::MenuItem* found = nullptr;
-    for (const plxhost::MenuItem& item : menus.mainMenu()->items) {
-        if (!item.submenu) continue;
-        for (const plxhost::MenuItem& sub : item.submenu->items) {
-            if (sub.submenu && sub.text == "Plexmoor") {
-                int k = 0;
-                for (const plxhost::MenuItem& command : sub.submenu->items) {
-                    if (command.separator()) continue;
-                    if (k++ == (box ? 1 : 0)) found = &command;
-                }
-            }
-        }
-    }
-    return found;
-}
-
 // Whether the export dialog closed with its OK.
 bool dialogConfirmed(const std::string& title) {
     for (const ui::Record& r : ui::transcript())
@@ -158,8 +139,10 @@ int runExport(const Arguments& args) {
     int32_t proj = host.documents().openProject(args.positional[0], &error);
     if (proj == -1 || !prepareLayout(host, args, &error)) return failure(error);
 
-    const plxhost::MenuItem* command = exportCommand(host, has(args, "--box"));
-    if (!command) return failure("the plug-in's export command is not in the menu");
+    PluginCommand which = has(args, "--box") ? kExportBoxItem : kExportPagesItem;
+    const plxhost::MenuItem* command = pluginCommand(host, which, &error);
+    if (!command) return failure(error);
+    // The export dialog bears the command's name, without its ellipsis.
     std::string title = command->text;
     const std::string ellipsis = "\xE2\x80\xA6";
     if (title.size() >= ellipsis.size() &&
@@ -170,8 +153,7 @@ int runExport(const Arguments& args) {
     ui::clearTranscript();
     ui::setScript(actions);
     size_t errorsBefore = host.errors().size();
-    if (!host.menus().choose(command->command))
-        return failure("\"" + command->text + "\" is not available now");
+    if (!choosePluginCommand(host, which, &error)) return failure(error);
     ui::clearScript();
 
     if (!dialogConfirmed(title)) return failure("the export was cancelled");

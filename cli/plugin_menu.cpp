@@ -27,17 +27,24 @@ XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error) {
     return nullptr;
 }
 
-bool choosePluginCommand(plxhost::Host& host, PluginCommand which, std::string* error) {
+const plxhost::MenuItem* pluginCommand(plxhost::Host& host, PluginCommand which,
+                                       std::string* error) {
     XTMenu_* submenu = pluginSubmenu(host, error);
-    if (!submenu) return false;
+    if (!submenu) return nullptr;
     std::vector<const plxhost::MenuItem*> commands = commandsOf(submenu);
     if (static_cast<size_t>(which) >= commands.size()) {
         if (error) *error = "the plug-in's menu lacks the command";
-        return false;
+        return nullptr;
     }
-    int16_t command = commands[static_cast<size_t>(which)]->command;
-    std::string text = commands[static_cast<size_t>(which)]->text;
-    if (!host.menus().choose(command)) {
+    return commands[static_cast<size_t>(which)];
+}
+
+bool choosePluginCommand(plxhost::Host& host, PluginCommand which, std::string* error) {
+    const plxhost::MenuItem* item = pluginCommand(host, which, error);
+    if (!item) return false;
+    // Copied: choosing rebuilds the menus the item lives in.
+    std::string text = item->text;
+    if (!host.menus().choose(item->command)) {
         if (error) *error = "\"" + text + "\" is not available now";
         return false;
     }

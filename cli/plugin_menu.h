@@ -15,6 +15,10 @@ enum PluginCommand { kExportPagesItem = 0, kExportBoxItem, kPrefsItem, kAboutIte
 // The submenu, or null with *error set when the plug-in added none.
 XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error);
 
+// The submenu's command at that place, or null with *error set.
+const plxhost::MenuItem* pluginCommand(plxhost::Host& host, PluginCommand which,
+                                       std::string* error);
+
 // Chooses the submenu's command at that place as a person would (the
 // menus are updated first). False with *error set when there is no such
 // command or it is disabled.
