@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "host/style_editor.h"
+#include "host/window_watch.h"
 #include "ui/ui.h"
 
 namespace plxcli {
@@ -20,39 +21,26 @@ struct PanelView {
     bool numberBeforeName = false, frame = false;
 };
 
-PanelView* gView = nullptr;
-
-const ui::ControlInfo* findId(const ui::ControlInfo& node, int id) {
-    if (node.id == id && node.kind != ui::Kind::Pane) return &node;
-    for (const ui::ControlInfo& child : node.children)
-        if (const ui::ControlInfo* found = findId(child, id)) return found;
-    return nullptr;
-}
-
 // The plug-in's panel is the part of the editor that holds its naming
-// controls (ids 2 to 10).
-void readPanel(ui::Handle editor, PanelView* view) {
-    ui::ControlInfo tree = ui::observe(editor);
-    const ui::ControlInfo* base = findId(tree, 2);
-    const ui::ControlInfo* separator = findId(tree, 4);
-    const ui::ControlInfo* numbering = findId(tree, 6);
-    const ui::ControlInfo* suffix = findId(tree, 8);
-    const ui::ControlInfo* before = findId(tree, 9);
-    const ui::ControlInfo* frame = findId(tree, 10);
-    if (!base || !separator || !numbering || !suffix || !before || !frame) return;
-    view->seen = true;
-    view->base = base->text;
-    view->separator = separator->text;
-    view->numbering = numbering->text;
-    view->suffix = suffix->text;
-    view->numberBeforeName = before->value != 0;
-    view->frame = frame->value != 0;
-}
-
-void observe(const ui::Event& event, void*) {
-    if (event.kind != ui::EventKind::Recorded || !event.record || !gView) return;
-    if (event.record->kind == ui::RecordKind::Opened && event.record->window == plxhost::kEditStyleTitle)
-        readPanel(ui::currentModal(), gView);
+// controls (ids 2 to 10), as the editor showed them when it opened.
+PanelView readPanel(const ui::ControlInfo& editor) {
+    PanelView view;
+    ui::ControlInfo base = plxhost::controlIn(editor, 2);
+    ui::ControlInfo separator = plxhost::controlIn(editor, 4);
+    ui::ControlInfo numbering = plxhost::controlIn(editor, 6);
+    ui::ControlInfo suffix = plxhost::controlIn(editor, 8);
+    ui::ControlInfo before = plxhost::controlIn(editor, 9);
+    ui::ControlInfo frame = plxhost::controlIn(editor, 10);
+    for (const ui::ControlInfo* c : {&base, &separator, &numbering, &suffix, &before, &frame})
+        if (!c->handle) return view;
+    view.seen = true;
+    view.base = base.text;
+    view.separator = separator.text;
+    view.numbering = numbering.text;
+    view.suffix = suffix.text;
+    view.numberBeforeName = before.value != 0;
+    view.frame = frame.value != 0;
+    return view;
 }
 
 const char* mediumName(uint32_t medium) {
@@ -71,13 +59,14 @@ int runStyles(const Arguments& args) {
     plxhost::Host& host = session.host();
 
     std::vector<OutputStyleRef> styles = host.styles().styles();
-    ui::setObserver(observe, nullptr);
+    plxhost::WindowWatch watch;
     for (OutputStyleRef style : styles) {
-        PanelView view;
-        gView = &view;
         ui::clearScript(); // nothing to do in the editor: it is closed unsaved
+        size_t before = watch.seen().size();
         plxhost::editOutputStyle(host, style);
-        gView = nullptr;
+        const plxhost::WindowWatch::Seen* editor = watch.last(plxhost::kEditStyleTitle);
+        bool opened = watch.seen().size() > before && editor;
+        PanelView view = opened ? readPanel(editor->opened) : PanelView();
         std::printf("%s\n  medium: %s%s\n", style->name.c_str(), mediumName(style->medium),
                     host.styles().spreads(style) ? ", spreads" : "");
         if (!view.seen) continue;
@@ -86,7 +75,6 @@ int runStyles(const Arguments& args) {
                     view.numberBeforeName ? ", page number before the name" : "");
         std::printf("  page frame: %s\n", view.frame ? "on" : "off");
     }
-    ui::setObserver(nullptr, nullptr);
     return kExitOk;
 }
 
