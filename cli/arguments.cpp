@@ -2,6 +2,7 @@
 #include <set>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 
 namespace plxcli {
 
@@ -12,7 +13,7 @@ const std::set<std::string> kValueOptions = {
     "--lang",    "-o",     "--last-folder", "--logging",   "--add-always", "--medium",
     "--spreads", "--base", "--separator",   "--numbering", "--suffix",     "--number-before-name",
     "--layout",  "--page", "--pages",       "--offset",    "--style",      "--to"};
-const std::set<std::string> kFlagOptions = {"--help",     "--version", "--panel", "--cancel",
+const std::set<std::string> kFlagOptions = {"--help",     "-h",        "--version", "--panel", "--cancel",
                                             "--all",      "--absolute", "--no-frame",
                                             "--save"};
 
@@ -52,19 +53,19 @@ bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
             if (kNumberOptions.count(name)) {
                 if (!inlineValue && i + 1 < argc && isNumber(argv[i + 1])) value = argv[++i];
                 if (!value.empty() && !isNumber(value)) {
-                    *error = name + " takes a number, not " + value;
+                    *error = say("%1 takes a number, not %2", {name, value});
                     return false;
                 }
             } else if (takesValue(name, out->command)) {
                 if (!inlineValue) {
                     if (i + 1 >= argc) {
-                        *error = name + " needs a value";
+                        *error = say("%1 needs a value", {name});
                         return false;
                     }
                     value = argv[++i];
                 }
             } else if (!isFlag(name, out->command) || inlineValue) {
-                *error = "unknown option " + word;
+                *error = say("unknown option %1", {word});
                 return false;
             }
             out->options[name] = value;
@@ -91,7 +92,7 @@ bool parseOnOff(const std::string& word, bool* on) {
 }
 
 int usageError(const std::string& message) {
-    std::fprintf(stderr, "plexmoor: %s\nTry 'plexmoor --help'.\n", message.c_str());
+    std::fprintf(stderr, "plexmoor: %s\n%s\n", message.c_str(), say("Try 'plexmoor --help'.").c_str());
     return kExitUsage;
 }
 

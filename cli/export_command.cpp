@@ -1,20 +1,28 @@
 // plexmoor export PROJECT …: opens the project, makes the layout, page and
 // box current, chooses "Save page(s) as EPS/PDF" (or the box command) from
-// the plug-in's menu and fills the export dialog as a person would.
+// the plug-in's menu and fills the export dialog as a person would. What
+// can be known wrong before the dialog opens is refused with exit 2.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/export_target.h"
+#include "cli/export_watch.h"
+#include "cli/messages.h"
+#include "cli/person.h"
 #include "cli/plugin_menu.h"
-#include "cli/ui_reporter.h"
+#include "cli/style_names.h"
 #include "ui/ui.h"
 
 namespace plxcli {
 
 namespace {
 
-enum { kExitPageFailed = 3 };
+enum { kExitPageFailed = 3, kExitInterrupted = 130 };
+
+// The export panel's controls.
+enum { kPagesField = 3, kAllButton = 4, kAbsoluteBox = 5, kOffsetField = 6, kBaseBox = 7,
+       kFrameBox = 8, kStyleList = 9 };
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
@@ -34,47 +42,81 @@ std::string value(const Arguments& args, const char* option) {
     return it == args.options.end() ? std::string() : it->second;
 }
 
-// The dialog filled in the order a person goes through it: the style, the
-// check boxes, the offset, the pages, the path, then OK.
-bool dialogScript(const Arguments& args, std::string* script, std::string* error) {
-    std::string& s = *script;
-    if (has(args, "--style")) s += "[@save] choose #9 " + quoted(value(args, "--style")) + "\n";
-    if (has(args, "--base")) {
-        std::string base = value(args, "--base");
-        if (base != "layout" && base != "project") {
-            *error = "--base is layout or project, not " + base;
-            return false;
-        }
-        s += std::string("[@save] check #7 ") + (base == "layout" ? "on" : "off") + "\n";
+bool isWholeNumber(const std::string& text, bool sign) {
+    size_t start = sign && !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (text.size() <= start || text.size() - start > 9) return false;
+    return text.find_first_not_of("0123456789", start) == std::string::npos;
+}
+
+// The options alone, before anything is opened.
+bool checkOptions(const Arguments& args, std::string* error) {
+    if (has(args, "--base") && value(args, "--base") != "layout" &&
+        value(args, "--base") != "project") {
+        *error = say("--base is layout or project, not %1", {value(args, "--base")});
+        return false;
     }
     if (has(args, "--frame") && has(args, "--no-frame")) {
-        *error = "--frame and --no-frame exclude each other";
+        *error = say("--frame and --no-frame exclude each other");
         return false;
     }
-    if (has(args, "--frame")) s += "[@save] check #8 on\n";
-    if (has(args, "--no-frame")) s += "[@save] check #8 off\n";
-    if (has(args, "--absolute")) s += "[@save] check #5 on\n";
     if (has(args, "--offset")) {
         if (!has(args, "--absolute")) {
-            *error = "--offset needs --absolute";
+            *error = say("--offset needs --absolute");
             return false;
         }
-        s += "[@save] type #6 " + quoted(value(args, "--offset")) + "\n";
+        if (!isWholeNumber(value(args, "--offset"), true)) {
+            *error = say("--offset takes a whole number, not %1", {value(args, "--offset")});
+            return false;
+        }
     }
     if (has(args, "--all") && has(args, "--pages")) {
-        *error = "--all and --pages exclude each other";
+        *error = say("--all and --pages exclude each other");
         return false;
     }
-    if (has(args, "--all")) s += "[@save] click #4\n";
-    if (has(args, "--pages")) s += "[@save] type #3 " + quoted(value(args, "--pages")) + "\n";
-    std::string to = value(args, "--to");
-    if (!to.empty() && to.back() == '/') {
-        // A folder alone: the name the dialog proposes stays.
-        s += "[@save] type #1001 " + quoted(to) + "\n[@save] click #1\n";
-    } else if (!to.empty()) {
-        s += "[@save] path " + quoted(to) + "\n";
-    } else {
-        s += "[@save] click #1\n";
+    if (has(args, "--box")) {
+        for (const char* pageOption : {"--pages", "--all", "--absolute", "--offset"})
+            if (has(args, pageOption)) {
+                *error = say("--box exports one box: %1 is for pages", {pageOption});
+                return false;
+            }
+    }
+    if (has(args, "--page") && !isWholeNumber(value(args, "--page"), false)) {
+        *error = say("--page takes a page number, not %1", {value(args, "--page")});
+        return false;
+    }
+    return true;
+}
+
+std::string nameList(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& n : names) out += (out.empty() ? "\"" : ", \"") + n + "\"";
+    return out;
+}
+
+// --style among the styles the dialog offers, and its medium against the
+// extension of --to.
+bool checkStyle(plxhost::Host& host, const Arguments& args, const ExportTarget& target,
+                std::string* error) {
+    if (!has(args, "--style")) return true;
+    std::string wanted = value(args, "--style");
+    std::vector<std::string> names;
+    OutputStyleRef chosen = nullptr;
+    for (OutputStyleRef style : offeredStyles(host)) {
+        names.push_back(style->name);
+        if (style->name == wanted) chosen = style;
+    }
+    if (!chosen) {
+        *error = say("--style: the export dialog offers no style \"%1\"; it offers %2",
+                     {wanted, nameList(names)});
+        std::string near = closestName(wanted, names);
+        if (!near.empty()) *error += "\n" + say("Did you mean \"%1\"?", {near});
+        return false;
+    }
+    uint32_t medium = mediumOfExtension(target.name);
+    if (medium != kXTMediumNone && medium != chosen->medium) {
+        *error = say("--style \"%1\" writes %2 files, but --to names a %3 file",
+                     {wanted, mediumName(chosen->medium), mediumName(medium)});
+        return false;
     }
     return true;
 }
@@ -85,31 +127,38 @@ bool prepareLayout(plxhost::Host& host, const Arguments& args, std::string* erro
     if (has(args, "--layout")) {
         plxhost::Layout* l = docs.findLayout(value(args, "--layout"));
         if (!l) {
-            *error = "the project has no layout named \"" + value(args, "--layout") + "\"";
+            std::vector<std::string> names;
+            for (const auto& p : docs.projects())
+                for (const auto& layout : p->layouts) names.push_back(layout->name);
+            *error = say("--layout: the project has no layout \"%1\"; it has %2",
+                         {value(args, "--layout"), nameList(names)});
             return false;
         }
         docs.bringToFront(l->docRef);
     }
     plxhost::Layout* front = docs.front();
     if (!front) {
-        *error = "no layout is open";
+        *error = say("the project has no layout");
         return false;
     }
     if (has(args, "--page")) {
-        int page = std::atoi(value(args, "--page").c_str());
+        int page = std::stoi(value(args, "--page"));
         if (page < 1 || page > front->numPages) {
-            *error = "--page must be from 1 to " + std::to_string(front->numPages);
+            *error = say("--page: layout \"%1\" has the pages 1 to %2",
+                         {front->name, std::to_string(front->numPages)});
             return false;
         }
         front->currentPage = page;
     }
     if (has(args, "--box") && !value(args, "--box").empty()) {
-        if (!docs.selectBox(front->docRef, std::atoi(value(args, "--box").c_str()))) {
-            *error = "layout \"" + front->name + "\" has no box " + value(args, "--box");
+        std::string id = value(args, "--box");
+        if (id.size() > 9 || !docs.selectBox(front->docRef, std::stoi(id))) {
+            *error = say("--box: layout \"%1\" has no box %2", {front->name, id});
             return false;
         }
     } else if (has(args, "--box") && !front->selectedBox) {
-        *error = "no box is selected in layout \"" + front->name + "\"; give its id: --box ID";
+        *error = say("--box: no box is selected in layout \"%1\"; give its id: --box ID",
+                     {front->name});
         return false;
     }
     // Clicking a box shows the page it lies on.
@@ -117,27 +166,88 @@ bool prepareLayout(plxhost::Host& host, const Arguments& args, std::string* erro
     return true;
 }
 
+// The dialog filled in the order a person goes through it: the style, the
+// check boxes, the offset, the pages, the path, then OK. `style` empty:
+// the style the dialog shows stays.
+std::string dialogScript(const Arguments& args, const std::string& style,
+                         const ExportTarget& target) {
+    std::string s;
+    auto line = [&s](const std::string& action) { s += "[@save] " + action + "\n"; };
+    if (!style.empty()) line("choose #" + std::to_string(kStyleList) + " " + quoted(style));
+    if (has(args, "--base"))
+        line("check #" + std::to_string(kBaseBox) +
+             (value(args, "--base") == "layout" ? " on" : " off"));
+    if (has(args, "--frame")) line("check #" + std::to_string(kFrameBox) + " on");
+    if (has(args, "--no-frame")) line("check #" + std::to_string(kFrameBox) + " off");
+    if (has(args, "--absolute")) line("check #" + std::to_string(kAbsoluteBox) + " on");
+    if (has(args, "--offset"))
+        line("type #" + std::to_string(kOffsetField) + " " + quoted(value(args, "--offset")));
+    if (has(args, "--all")) line("click #" + std::to_string(kAllButton));
+    if (has(args, "--pages"))
+        line("type #" + std::to_string(kPagesField) + " " + quoted(value(args, "--pages")));
+    if (target.folder.empty()) {
+        line("click #1");
+    } else if (target.name.empty()) {
+        // A folder alone: the name the dialog proposes stays.
+        line("type #" + std::to_string(ui::kSaveFolderId) + " " + quoted(target.folder));
+        line("click #1");
+    } else {
+        line("path " + quoted(target.folder + (target.folder == "/" ? "" : "/") + target.name));
+    }
+    return s;
+}
+
+// The style the extension of --to asks for, when --style does not say:
+// the one the dialog shows when it is of that medium, else the host's
+// default style of the medium. Empty: leave the dialog's choice.
+std::string styleForExtension(plxhost::Host& host, const ExportTarget& target,
+                              const std::string& shown) {
+    uint32_t medium = mediumOfExtension(target.name);
+    if (medium == kXTMediumNone) return std::string();
+    OutputStyleRef style = host.styles().find(shown);
+    if (!style || style->medium != medium) style = host.styles().defaultStyle(medium);
+    return style ? style->name : std::string();
+}
+
+// The labels of a layout's pages, the first and last of each section.
+std::string pageLabelsHint(const plxhost::Layout& layout) {
+    std::string ranges;
+    for (size_t i = 0; i < layout.sections.size() || (i == 0 && layout.sections.empty()); ++i) {
+        int first = layout.sections.empty() ? 1 : layout.sections[i].firstPage;
+        int last = i + 1 < layout.sections.size() ? layout.sections[i + 1].firstPage - 1
+                                                  : layout.numPages;
+        if (first > last) continue;
+        std::string range = plxhost::pageLabel(layout, first);
+        if (last > first) range += "-" + plxhost::pageLabel(layout, last);
+        ranges += (ranges.empty() ? "" : ", ") + range;
+    }
+    return say("plexmoor: the pages of layout \"%1\" are labelled %2; with --absolute they are 1-%3",
+               {layout.name, ranges, std::to_string(layout.numPages)});
+}
+
 // Whether the export dialog closed with its OK.
-bool dialogConfirmed(const std::string& title) {
-    for (const ui::Record& r : ui::transcript())
-        if (r.kind == ui::RecordKind::Closed && r.window == title) return r.result == 1;
-    return false;
+bool dialogConfirmed(const Person& person, const std::string& title) {
+    const Person::Seen* seen = person.last(title);
+    return seen && seen->result == 1;
 }
 
 } // namespace
 
 int runExport(const Arguments& args) {
-    if (args.positional.size() != 1) return usageError("export takes one PROJECT file");
-    std::string script, error;
-    if (!dialogScript(args, &script, &error)) return usageError(error);
-    std::vector<ui::Action> actions;
-    if (!ui::parseScript(script, &actions, &error)) return usageError(error);
+    if (args.positional.size() != 1) return usageError(say("export takes one PROJECT file"));
+    std::string error;
+    if (!checkOptions(args, &error)) return usageError(error);
+    ExportTarget target;
+    if (has(args, "--to") && !resolveTarget(value(args, "--to"), &target, &error))
+        return usageError(error);
 
     Session session(sessionOptions(args));
     if (!session.start(&error)) return failure(error);
     plxhost::Host& host = session.host();
     int32_t proj = host.documents().openProject(args.positional[0], &error);
-    if (proj == -1 || !prepareLayout(host, args, &error)) return failure(error);
+    if (proj == -1) return failure(error);
+    if (!prepareLayout(host, args, &error) || !checkStyle(host, args, target, &error))
+        return usageError(error);
 
     PluginCommand which = has(args, "--box") ? kExportBoxItem : kExportPagesItem;
     const plxhost::MenuItem* command = pluginCommand(host, which, &error);
@@ -149,20 +259,53 @@ int runExport(const Arguments& args) {
         title.compare(title.size() - ellipsis.size(), ellipsis.size(), ellipsis) == 0)
         title.erase(title.size() - ellipsis.size());
 
-    UiReporter reporter;
-    ui::clearTranscript();
-    ui::setScript(actions);
-    size_t errorsBefore = host.errors().size();
+    Person person;
+    ExportWatch watch(host, person, has(args, "--absolute"));
+    std::string scriptError;
+    person.onEvent([&](const ui::Event& event) {
+        if (event.kind == ui::EventKind::ProgressChanged) {
+            watch.update();
+            return;
+        }
+        if (event.kind != ui::EventKind::Recorded || !event.record) return;
+        if (event.record->kind == ui::RecordKind::Closed) watch.update();
+        if (event.record->kind != ui::RecordKind::Opened || event.record->window != title)
+            return;
+        // The dialog is filled once it shows what it proposes.
+        const Person::Seen* seen = person.last(title);
+        std::string style = value(args, "--style");
+        if (style.empty() && seen) {
+            std::string shown = controlIn(seen->opened, kStyleList).text;
+            style = styleForExtension(host, target, shown);
+            if (!style.empty())
+                person.printLine(stderr, say("plexmoor: output style \"%1\" (for the .%2 of --to)",
+                                             {style, mediumOfExtension(target.name) == kXTMediumEPS
+                                                         ? "eps"
+                                                         : "pdf"}));
+        }
+        std::vector<ui::Action> actions;
+        if (!ui::parseScript(dialogScript(args, style, target), &actions, &scriptError)) return;
+        ui::setScript(actions);
+    });
     if (!choosePluginCommand(host, which, &error)) return failure(error);
     ui::clearScript();
+    if (!scriptError.empty()) return failure(scriptError);
 
-    if (!dialogConfirmed(title)) return failure("the export was cancelled");
-    for (const std::string& file : host.printEngine().writtenFiles()) std::printf("%s\n", file.c_str());
-    int status = kExitOk;
-    for (size_t i = errorsBefore; i < host.errors().size(); ++i) {
-        std::fprintf(stderr, "plexmoor: %s\n", host.errors()[i].text.c_str());
-        status = kExitPageFailed;
+    if (!dialogConfirmed(person, title)) {
+        // The dialog told why in its message box; nobody pressed Cancel.
+        if (person.messageBoxes() == 0) {
+            std::string trouble = person.trouble();
+            return failure(say("the export dialog did not take the options") +
+                           (trouble.empty() ? std::string() : "\n" + trouble));
+        }
+        if (has(args, "--pages") || has(args, "--all") || has(args, "--offset"))
+            person.printLine(stderr, pageLabelsHint(*host.documents().front()));
+        return kExitFailed;
     }
+    watch.finish();
+    int status = kExitOk;
+    if (watch.pagesNotWritten() > 0) status = kExitPageFailed;
+    if (watch.interrupted()) status = kExitInterrupted;
     if (has(args, "--save") && host.documents().project(proj)->changed &&
         !host.documents().saveProject(proj, &error))
         return failure(error);

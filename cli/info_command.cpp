@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "host/groups.h"
 
 namespace plxcli {
@@ -61,7 +62,7 @@ void printLayout(const plxhost::Layout& l, bool front) {
 } // namespace
 
 int runInfo(const Arguments& args) {
-    if (args.positional.size() != 1) return usageError("info takes one PROJECT file");
+    if (args.positional.size() != 1) return usageError(say("info takes one PROJECT file"));
     Session session(sessionOptions(args));
     std::string error;
     if (!session.start(&error)) return failure(error);

@@ -2,7 +2,10 @@
 // does what a person would do with it.
 #include <cstdio>
 
+#include <string>
+
 #include "cli/commands.h"
+#include "cli/messages.h"
 
 namespace plxcli {
 
@@ -19,8 +22,7 @@ void printHelp() {
         "                    export command and its dialog, filled as a person would\n"
         "  styles            list the output styles with their medium and the naming\n"
         "                    options the plug-in's panel shows for each\n"
-        "  window NAME       draw one of the plug-in's windows as SVG: Prefs, Progress,\n"
-        "                    Export, MYDIALOG, MSGBOX, 25051, 25052 or 25053\n"
+        "  window NAME       draw one of the plug-in's windows as SVG (see Windows below)\n"
         "  menu [PROJECT]    show the plug-in's menu and its context-menu entry, each\n"
         "                    command enabled or not, with PROJECT open (else none)\n"
         "  prefs             show the plug-in's preferences, or set them with the\n"
@@ -31,7 +33,7 @@ void printHelp() {
         "\n"
         "Options:\n"
         "  --lang en|de      the host's language (default en)\n"
-        "  --help            show this help\n"
+        "  -h, --help        show this help\n"
         "  --version         show the version\n"
         "  -o FILE           window: write the picture to FILE instead of standard output\n"
         "  --box [ID]        menu, export: select box ID of the front layout first (without\n"
@@ -52,19 +54,40 @@ void printHelp() {
         "  --layout NAME     bring that layout to the front first\n"
         "  --page N          make page N (absolute) the current page\n"
         "  --box [ID]        export that box instead of pages\n"
-        "  --style NAME      choose the output style\n"
+        "  --style NAME      choose the output style; NAME must be one the dialog offers\n"
+        "                    (an EPS or PDF style, see 'plexmoor styles')\n"
         "  --base layout|project   base name from the layout or the project name\n"
-        "  --frame, --no-frame     draw a hairline frame around each page, or not\n"
+        "  --frame, --no-frame     draw the page frame (a hairline round each page), or not\n"
         "  --absolute        absolute page numbers\n"
         "  --offset N        added to absolute page numbers in file names\n"
         "  --pages TEXT      pages, e.g. 1,3,5-7 (page labels unless --absolute)\n"
         "  --all             press \"All\"\n"
-        "  --to PATH         folder and file name the output files are named from (a\n"
-        "                    folder ending in / keeps the name the dialog proposes)\n"
+        "  --to PATH         folder and file name the output files are named from,\n"
+        "                    relative to the current folder; \".\", an existing folder or\n"
+        "                    a path ending in / keeps the name the dialog proposes.\n"
+        "                    Without --style, a name ending in .eps or .pdf picks a\n"
+        "                    style of that medium (the remembered one when it fits,\n"
+        "                    else the host's default); with --style it must agree\n"
         "  --save            save the project when the export stored its style in it\n"
         "\n"
-        "Exit status of export: 0 the export ran, 1 the dialog was refused or cancelled,\n"
-        "2 a usage error, 3 the host could not write a page.\n"
+        "Each file is printed on standard output as soon as it is written; a path\n"
+        "written more than once in a run is reported on standard error. Ctrl-C stops\n"
+        "the export after the page under way.\n"
+        "\n"
+        "Exit status of export: 0 every page was written, 1 the dialog refused what\n"
+        "it was given (its message and a hint follow), 2 a usage error found before\n"
+        "the dialog opened (the option is named), 3 the host could not write a page,\n"
+        "130 stopped by Ctrl-C.\n"
+        "\n"
+        "Windows (for plexmoor window NAME), as the plug-in builds them:\n"
+        "  Prefs      the plug-in's preferences dialog (menu Plexmoor > Preferences)\n"
+        "  Progress   the progress window of an export run\n"
+        "  Export     the export options as a window of their own (nothing opens it)\n"
+        "  25051      the export options panel inside the export dialog\n"
+        "  25052      the plug-in's naming panel in the host's output-style editor\n"
+        "  25053      the plug-in's panel in the host's preferences window\n"
+        "  MYDIALOG   the empty dialog every window is built into\n"
+        "  MSGBOX     the plug-in's message box\n"
         "\n"
         "Message boxes are printed on standard error.\n"
         "The plug-in module is read from ../lib/Plexmoor.so beside the program, or from\n"
@@ -77,8 +100,13 @@ int main(int argc, char** argv) {
     using namespace plxcli;
     Arguments args;
     std::string error;
+    // The language first, so that even a usage error is told in it.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--lang") setGerman(std::string(argv[i + 1]) == "de");
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--lang=de") setGerman(true);
     if (!parseArguments(argc, argv, &args, &error)) return usageError(error);
-    if (args.options.count("--help") || args.command == "help") {
+    if (args.options.count("--help") || args.options.count("-h") || args.command == "help") {
         printHelp();
         return kExitOk;
     }
@@ -88,8 +116,8 @@ int main(int argc, char** argv) {
     }
     auto lang = args.options.find("--lang");
     if (lang != args.options.end() && lang->second != "en" && lang->second != "de")
-        return usageError("--lang is en or de, not " + lang->second);
-    if (args.command.empty()) return usageError("no command given");
+        return usageError(say("--lang is en or de, not %1", {lang->second}));
+    if (args.command.empty()) return usageError(say("no command given"));
     if (args.command == "info") return runInfo(args);
     if (args.command == "window") return runWindow(args);
     if (args.command == "menu") return runMenu(args);
@@ -98,5 +126,5 @@ int main(int argc, char** argv) {
     if (args.command == "about") return runAbout(args);
     if (args.command == "export") return runExport(args);
     if (args.command == "styles") return runStyles(args);
-    return usageError("unknown command " + args.command);
+    return usageError(say("unknown command %1", {args.command}));
 }

@@ -6,6 +6,7 @@
 
 #include "cli/columns.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/person.h"
 #include "cli/plugin_menu.h"
 
@@ -21,7 +22,7 @@ void printMenu(const XTMenu_* menu) {
             continue;
         }
         std::printf("  %s%s\n", padded(item.text, kTextColumns).c_str(),
-                    item.enabled ? "enabled" : "disabled");
+                    item.enabled ? say("enabled").c_str() : say("disabled").c_str());
     }
 }
 
@@ -30,12 +31,12 @@ void printMenu(const XTMenu_* menu) {
 bool selectBox(plxhost::Host& host, const std::string& id, std::string* error) {
     plxhost::Layout* layout = host.documents().front();
     if (!layout) {
-        *error = "--box needs a PROJECT";
+        *error = say("--box needs a PROJECT");
         return false;
     }
     if (!id.empty()) {
         if (host.documents().selectBox(layout->docRef, std::stoi(id))) return true;
-        *error = "layout \"" + layout->name + "\" has no box " + id;
+        *error = say("--box: layout \"%1\" has no box %2", {layout->name, id});
         return false;
     }
     if (layout->selectedBox) return true;
@@ -44,7 +45,7 @@ bool selectBox(plxhost::Host& host, const std::string& id, std::string* error) {
         if (!chosen || (box->page == layout->currentPage && chosen->page != layout->currentPage))
             chosen = box.get();
     if (!chosen) {
-        *error = "layout \"" + layout->name + "\" has no box to select";
+        *error = say("layout \"%1\" has no box to select", {layout->name});
         return false;
     }
     return host.documents().selectBox(layout->docRef, chosen->id);
@@ -53,12 +54,12 @@ bool selectBox(plxhost::Host& host, const std::string& id, std::string* error) {
 } // namespace
 
 int runMenu(const Arguments& args) {
-    if (args.positional.size() > 1) return usageError("menu takes at most one PROJECT file");
+    if (args.positional.size() > 1) return usageError(say("menu takes at most one PROJECT file"));
     auto box = args.options.find("--box");
     if (box != args.options.end() && args.positional.empty())
-        return usageError("--box needs a PROJECT");
+        return usageError(say("--box needs a PROJECT"));
     if (box != args.options.end() && box->second.size() > 6)
-        return usageError("--box takes a box number, not " + box->second);
+        return usageError(say("--box takes a box number, not %1", {box->second}));
 
     Session session(sessionOptions(args));
     std::string error;
@@ -77,16 +78,17 @@ int runMenu(const Arguments& args) {
 
     XTMenu_* context = host.menus().contextMenu();
     if (!context) {
-        std::printf("Context menu: no layout open\n");
+        std::printf("%s\n", say("Context menu: no layout open").c_str());
         return kExitOk;
     }
-    std::printf("Context menu of layout \"%s\"\n", host.documents().front()->name.c_str());
+    std::printf("%s\n",
+                say("Context menu of layout \"%1\"", {host.documents().front()->name}).c_str());
     printMenu(context);
     return kExitOk;
 }
 
 int runAbout(const Arguments& args) {
-    if (!args.positional.empty()) return usageError("about takes no arguments");
+    if (!args.positional.empty()) return usageError(say("about takes no arguments"));
     Session session(sessionOptions(args));
     std::string error;
     if (!session.start(&error)) return failure(error);

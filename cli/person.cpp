@@ -1,26 +1,74 @@
 #include "cli/person.h"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include "cli/messages.h"
 
 namespace plxcli {
 
-Person::Person() : watch_(showMessageBox, this) {
+Person::Person() : terminal_(isatty(STDERR_FILENO) != 0), watch_(showMessageBox, this) {
     ui::clearTranscript();
+    watch_.setListener(listen, this);
 }
 
 Person::~Person() {
+    watch_.setListener(nullptr, nullptr);
     ui::clearScript();
+    clearBar();
 }
 
 void Person::showMessageBox(const ui::Record& box, void* user) {
-    ++static_cast<Person*>(user)->messageBoxes_;
+    auto* self = static_cast<Person*>(user);
+    ++self->messageBoxes_;
+    self->lastMessage_ = box.text;
     // A box's text may run over several lines; each goes under the title.
     std::string text;
     for (char c : box.text) {
         if (!text.empty() && text.back() == '\n' && c != '\n') text += "  ";
         text += c;
     }
-    std::fprintf(stderr, "%s: %s\n", box.window.c_str(), text.c_str());
+    self->printLine(stderr, box.window + ": " + text);
+}
+
+void Person::listen(const ui::Event& event, void* user) {
+    auto* self = static_cast<Person*>(user);
+    if (event.kind == ui::EventKind::ProgressChanged) {
+        self->barSpan_ = static_cast<long>(event.maximum) - event.minimum;
+        self->barDone_ = static_cast<long>(event.value) - event.minimum;
+        self->drawBar();
+    } else if (event.kind == ui::EventKind::Recorded && event.record &&
+               event.record->kind == ui::RecordKind::Closed) {
+        // A window's bar goes with the window.
+        self->clearBar();
+        self->barSpan_ = 0;
+    }
+    if (self->listener_) self->listener_(event);
+}
+
+void Person::drawBar() {
+    if (!terminal_ || barSpan_ <= 0) return;
+    const int width = 40;
+    long done = barDone_ < 0 ? 0 : barDone_ > barSpan_ ? barSpan_ : barDone_;
+    int filled = static_cast<int>(done * width / barSpan_);
+    std::fprintf(stderr, "\r[%-*.*s] %ld/%ld\033[K", width, filled,
+                 "########################################", done, barSpan_);
+    std::fflush(stderr);
+    barDrawn_ = true;
+}
+
+void Person::clearBar() {
+    if (!barDrawn_) return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    barDrawn_ = false;
+}
+
+void Person::printLine(std::FILE* stream, const std::string& line) {
+    bool redraw = barDrawn_;
+    clearBar();
+    std::fprintf(stream, "%s\n", line.c_str());
+    std::fflush(stream);
+    if (redraw) drawBar();
 }
 
 void Person::click(const std::string& window, int id) {
@@ -66,12 +114,8 @@ std::string Person::trouble() const {
     for (const ui::Record& r : ui::transcript())
         if (r.kind == ui::RecordKind::Refused) out += ui::formatRecord(r) + "\n";
     for (const ui::Action& a : ui::pendingActions())
-        out += "not done: " + ui::formatAction(a) + "\n";
+        out += say("not done: %1", {ui::formatAction(a)}) + "\n";
     return out;
-}
-
-const char* onOff(long long value) {
-    return value ? "on" : "off";
 }
 
 } // namespace plxcli

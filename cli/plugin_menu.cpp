@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "cli/messages.h"
+
 namespace plxcli {
 
 namespace {
@@ -23,7 +25,7 @@ XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error) {
         for (const plxhost::MenuItem& item : utilities->items)
             if (item.submenu && item.text == kPluginMenuTitle) return item.submenu;
     }
-    if (error) *error = "the plug-in added no menu to the host";
+    if (error) *error = say("the plug-in added no menu to the host");
     return nullptr;
 }
 
@@ -33,7 +35,7 @@ const plxhost::MenuItem* pluginCommand(plxhost::Host& host, PluginCommand which,
     if (!submenu) return nullptr;
     std::vector<const plxhost::MenuItem*> commands = commandsOf(submenu);
     if (static_cast<size_t>(which) >= commands.size()) {
-        if (error) *error = "the plug-in's menu lacks the command";
+        if (error) *error = say("the plug-in's menu lacks the command");
         return nullptr;
     }
     return commands[static_cast<size_t>(which)];
@@ -45,7 +47,7 @@ bool choosePluginCommand(plxhost::Host& host, PluginCommand which, std::string* 
     // Copied: choosing rebuilds the menus the item lives in.
     std::string text = item->text;
     if (!host.menus().choose(item->command)) {
-        if (error) *error = "\"" + text + "\" is not available now";
+        if (error) *error = say("\"%1\" is not available now", {text});
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 
 #include "cli/columns.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/person.h"
 #include "cli/plugin_menu.h"
 #include "host/menus.h"
@@ -31,7 +32,7 @@ const PrefsOption kOptions[] = {{"--last-folder", 3}, {"--logging", 4}, {"--add-
 } // namespace
 
 int runPrefs(const Arguments& args) {
-    if (!args.positional.empty()) return usageError("prefs takes no arguments");
+    if (!args.positional.empty()) return usageError(say("prefs takes no arguments"));
     bool panel = args.options.count("--panel") != 0;
     const std::string window = panel ? plxhost::kPreferencesTitle : kPrefsDialogTitle;
 
@@ -45,7 +46,7 @@ int runPrefs(const Arguments& args) {
         if (given == args.options.end()) continue;
         bool on = false;
         if (!parseOnOff(given->second, &on))
-            return usageError(std::string(option.name) + " is on or off, not " + given->second);
+            return usageError(say("%1 is on or off, not %2", {option.name, given->second}));
         person.check(window, option.checkBox, on);
         changing = true;
     }
@@ -58,21 +59,21 @@ int runPrefs(const Arguments& args) {
 
     bool chosen = panel ? session.host().menus().choose(plxhost::kCmdPreferences)
                         : choosePluginCommand(session.host(), kPrefsItem, &error);
-    if (!chosen) return failure(error.empty() ? "the preferences cannot be opened" : error);
+    if (!chosen) return failure(error.empty() ? say("the preferences cannot be opened") : error);
     std::string trouble = person.trouble();
-    if (!trouble.empty()) return failure("the preferences could not be set:\n" + trouble);
+    if (!trouble.empty()) return failure(say("the preferences could not be set:") + "\n" + trouble);
     const Person::Seen* seen = person.last(window);
-    if (!seen) return failure("the preferences window did not open");
+    if (!seen) return failure(say("the preferences window did not open"));
 
     for (const PrefsOption& option : kOptions) {
         ui::ControlInfo box = controlIn(seen->closed, option.checkBox);
-        std::printf("%s%s\n", padded(box.text, 28).c_str(), onOff(box.value));
+        std::printf("%s%s\n", padded(box.text, 28).c_str(), onOff(box.value).c_str());
     }
     if (!changing || seen->result != 1) return kExitOk;
     // The plug-in tells in a box when the settings file cannot be written;
     // the values then live only as long as this run.
-    if (person.messageBoxes() > 0) return failure("the preferences could not be saved");
-    std::printf("saved\n");
+    if (person.messageBoxes() > 0) return failure(say("the preferences could not be saved"));
+    std::printf("%s\n", say("saved").c_str());
     return kExitOk;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cli/messages.h"
+
 namespace plxcli {
 
 std::string defaultPluginPath() {
@@ -34,7 +36,7 @@ bool Session::start(std::string* error) {
     if (activation_ != 0) {
         char code[16];
         std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(activation_));
-        if (error) *error = pluginPath_ + ": the plug-in refused to start (" + code + ")";
+        if (error) *error = say("%1: the plug-in refused to start (%2)", {pluginPath_, code});
         return false;
     }
     // A host reports its language once the plug-in is active, and checks

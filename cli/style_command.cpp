@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/person.h"
 #include "host/menus.h"
 #include "host/panel_window.h"
@@ -72,7 +73,7 @@ bool readOptions(const Arguments& args, StyleEdit* e, std::string* error) {
         bool on = false;
         if (!value(name, &v)) return true;
         if (!parseOnOff(v, &on)) {
-            *error = std::string(name) + " is on or off, not " + v;
+            *error = say("%1 is on or off, not %2", {name, v});
             return false;
         }
         *out = on ? 1 : 0;
@@ -82,16 +83,16 @@ bool readOptions(const Arguments& args, StyleEdit* e, std::string* error) {
     if (value("--medium", &v)) {
         e->medium = v == "eps" ? kXTMediumEPS : v == "pdf" ? kXTMediumPDF : 0;
         if (!e->medium) {
-            *error = "--medium is eps or pdf, not " + v;
+            *error = say("--medium is eps or pdf, not %1", {v});
             return false;
         }
     }
     if (value("--base", &v) && !(e->base = placeOf(v, kBases))) {
-        *error = "--base is project or layout, not " + v;
+        *error = say("--base is project or layout, not %1", {v});
         return false;
     }
     if (value("--numbering", &v) && !(e->numbering = placeOf(v, kNumberings))) {
-        *error = "--numbering is x, 0x, 00x, 000x or none, not " + v;
+        *error = say("--numbering is x, 0x, 00x, 000x or none, not %1", {v});
         return false;
     }
     e->hasSeparator = value("--separator", &e->separator);
@@ -137,15 +138,17 @@ void scriptEdit(Person& person, const StyleEdit& e, bool panel) {
 
 void printStyle(const StyleEdit& e, const ui::ControlInfo& editor, OutputStyleRef style,
                 bool saved) {
-    const char* medium = style->medium == kXTMediumEPS   ? "EPS"
-                         : style->medium == kXTMediumPDF ? "PDF"
-                                                         : "no medium";
-    std::printf("Output style \"%s\" (%s): %s\n", e.name.c_str(), medium,
-                saved ? "saved" : "not saved");
+    std::string medium = style->medium == kXTMediumEPS   ? std::string("EPS")
+                         : style->medium == kXTMediumPDF ? std::string("PDF")
+                                                         : say("no medium");
+    std::printf("%s\n", say(saved ? "Output style \"%1\" (%2): saved"
+                                  : "Output style \"%1\" (%2): not saved",
+                             {e.name, medium})
+                             .c_str());
     ui::ControlInfo spreads = controlIn(editor, plxhost::kStyleSpreadsId);
-    if (spreads.handle) std::printf("  %s: %s\n", spreads.text.c_str(), onOff(spreads.value));
+    if (spreads.handle) std::printf("  %s: %s\n", spreads.text.c_str(), onOff(spreads.value).c_str());
     if (!controlIn(editor, kBase).handle) {
-        std::printf("  no %s panel\n", kPanelTab);
+        std::printf("  %s\n", say("no %1 panel", {kPanelTab}).c_str());
         return;
     }
     std::printf("  %s %s + \"%s\" + %s + \"%s\"\n", controlIn(editor, kLabel).text.c_str(),
@@ -154,7 +157,7 @@ void printStyle(const StyleEdit& e, const ui::ControlInfo& editor, OutputStyleRe
                 controlIn(editor, kSuffix).text.c_str());
     for (int id : {kNumberFirst, kFrame}) {
         ui::ControlInfo box = controlIn(editor, id);
-        std::printf("  %s: %s\n", box.text.c_str(), onOff(box.value));
+        std::printf("  %s: %s\n", box.text.c_str(), onOff(box.value).c_str());
     }
 }
 
@@ -172,7 +175,7 @@ const Person::Seen* lookAgain(plxhost::Host& host, Person& person, const StyleEd
 } // namespace
 
 int runStyle(const Arguments& args) {
-    if (args.positional.size() != 1) return usageError("style needs one NAME");
+    if (args.positional.size() != 1) return usageError(say("style needs one NAME"));
     StyleEdit e;
     e.name = args.positional[0];
     std::string error;
@@ -184,36 +187,36 @@ int runStyle(const Arguments& args) {
     OutputStyleRef style = host.styles().find(e.name);
     bool create = !style;
     if (create && !e.medium)
-        return failure("there is no output style \"" + e.name + "\" (--medium makes one)");
+        return failure(say("there is no output style \"%1\" (--medium makes one)", {e.name}));
     if (style && e.medium && style->medium != e.medium)
-        return failure("the output style \"" + e.name + "\" exists with another medium");
+        return failure(say("the output style \"%1\" exists with another medium", {e.name}));
     uint32_t medium = style ? style->medium : e.medium;
     bool panel = medium == kXTMediumEPS || medium == kXTMediumPDF;
     if (e.touchesPanel() && !panel)
-        return failure("the output style \"" + e.name + "\" is neither EPS nor PDF: it has no " +
-                       kPanelTab + " panel");
+        return failure(say("the output style \"%1\" is neither EPS nor PDF: it has no %2 panel",
+                           {e.name, kPanelTab}));
 
     Person person;
     // Made first, on its own: a style that could not be made must not leave
     // the list's first style to be edited in its place.
     if (create && !createStyle(host, person, e))
-        return failure("the output style \"" + e.name + "\" could not be made");
+        return failure(say("the output style \"%1\" could not be made", {e.name}));
     scriptEdit(person, e, panel);
     person.act();
     host.menus().choose(plxhost::kCmdOutputStyles);
     std::string trouble = person.trouble();
     style = host.styles().find(e.name);
-    if (!trouble.empty() || !style) return failure("the style could not be edited:\n" + trouble);
+    if (!trouble.empty() || !style) return failure(say("the style could not be edited:") + "\n" + trouble);
     const Person::Seen* edited = person.last(kEditStyleTitle);
     bool saved = edited && edited->result == 1;
     // The host tells when its styles file cannot be written.
     for (const plxhost::HostError& shown : host.errors())
         std::fprintf(stderr, "Plexhost: %s\n", shown.text.c_str());
     if (!host.errors().empty())
-        return failure("the host could not keep its output styles as they were edited");
+        return failure(say("the host could not keep its output styles as they were edited"));
 
     const Person::Seen* shown = lookAgain(host, person, e);
-    if (!shown) return failure("the output-style editor did not open again");
+    if (!shown) return failure(say("the output-style editor did not open again"));
     printStyle(e, shown->opened, style, saved);
     return kExitOk;
 }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
+#include "cli/style_names.h"
 #include "host/style_editor.h"
 #include "host/window_watch.h"
 #include "ui/ui.h"
@@ -43,16 +45,10 @@ PanelView readPanel(const ui::ControlInfo& editor) {
     return view;
 }
 
-const char* mediumName(uint32_t medium) {
-    if (medium == kXTMediumEPS) return "EPS";
-    if (medium == kXTMediumPDF) return "PDF";
-    return "none";
-}
-
 } // namespace
 
 int runStyles(const Arguments& args) {
-    if (!args.positional.empty()) return usageError("styles takes no PROJECT");
+    if (!args.positional.empty()) return usageError(say("styles takes no PROJECT"));
     Session session(sessionOptions(args));
     std::string error;
     if (!session.start(&error)) return failure(error);
@@ -67,13 +63,15 @@ int runStyles(const Arguments& args) {
         const plxhost::WindowWatch::Seen* editor = watch.last(plxhost::kEditStyleTitle);
         bool opened = watch.seen().size() > before && editor;
         PanelView view = opened ? readPanel(editor->opened) : PanelView();
-        std::printf("%s\n  medium: %s%s\n", style->name.c_str(), mediumName(style->medium),
-                    host.styles().spreads(style) ? ", spreads" : "");
+        std::string medium = style->medium == kXTMediumNone ? say("none") : mediumName(style->medium);
+        std::printf("%s\n  %s %s%s\n", style->name.c_str(), say("medium:").c_str(), medium.c_str(),
+                    host.styles().spreads(style) ? say(", spreads").c_str() : "");
         if (!view.seen) continue;
-        std::printf("  file name: [%s] + \"%s\" + [%s] + \"%s\"%s\n", view.base.c_str(),
-                    view.separator.c_str(), view.numbering.c_str(), view.suffix.c_str(),
-                    view.numberBeforeName ? ", page number before the name" : "");
-        std::printf("  page frame: %s\n", view.frame ? "on" : "off");
+        std::printf("  %s [%s] + \"%s\" + [%s] + \"%s\"%s\n", say("file name:").c_str(),
+                    view.base.c_str(), view.separator.c_str(), view.numbering.c_str(),
+                    view.suffix.c_str(),
+                    view.numberBeforeName ? say(", page number before the name").c_str() : "");
+        std::printf("  %s %s\n", say("page frame:").c_str(), onOff(view.frame).c_str());
     }
     return kExitOk;
 }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "ui/ui.h"
 #include "xt/xtwindows.h"
 
 namespace plxcli {
 
 int runWindow(const Arguments& args) {
-    if (args.positional.size() != 1) return usageError("window needs one NAME");
+    if (args.positional.size() != 1) return usageError(say("window needs one NAME (plexmoor --help lists them)"));
     const std::string& name = args.positional[0];
 
     Session session(sessionOptions(args));
@@ -25,9 +26,9 @@ int runWindow(const Arguments& args) {
     rec.name = name.c_str();
     session.host().sendCallback(kXTCBWindowRequest, &rec);
     if (rec.result == kXTWindowNotAnswered)
-        return failure("the plug-in does not answer window requests");
+        return failure(say("the plug-in does not answer window requests"));
     if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
-        return failure("the plug-in has no window named " + name);
+        return failure(say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
 
     int status = kExitOk;
     auto out = args.options.find("-o");

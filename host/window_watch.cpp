@@ -13,8 +13,19 @@ WindowWatch::~WindowWatch() {
     ui::setObserver(nullptr);
 }
 
+void WindowWatch::setListener(Listener listener, void* user) {
+    listener_ = listener;
+    listenerUser_ = user;
+}
+
 void WindowWatch::observe(const ui::Event& event, void* user) {
     auto* watch = static_cast<WindowWatch*>(user);
+    watch->note(event);
+    if (watch->listener_) watch->listener_(event, watch->listenerUser_);
+}
+
+void WindowWatch::note(const ui::Event& event) {
+    WindowWatch* watch = this;
     if (event.kind != ui::EventKind::Recorded || !event.record) return;
     const ui::Record& record = *event.record;
     switch (record.kind) {

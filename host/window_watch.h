@@ -33,10 +33,19 @@ class WindowWatch {
     const Seen* first(const std::string& title) const;
     const Seen* last(const std::string& title) const;
 
+    // `listener` (null to stop) is told of every event of the window
+    // system after the watch has taken note of it: progress, windows
+    // opening and closing, message boxes.
+    using Listener = void (*)(const ui::Event& event, void* user);
+    void setListener(Listener listener, void* user);
+
   private:
     static void observe(const ui::Event& event, void* user);
+    void note(const ui::Event& event);
     MessageBoxProc onMessageBox_;
     void* user_;
+    Listener listener_ = nullptr;
+    void* listenerUser_ = nullptr;
     std::vector<Seen> seen_;
     std::vector<size_t> open_; // running loops, innermost last
 };

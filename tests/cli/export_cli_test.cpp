@@ -82,7 +82,7 @@ TEST_F(ExportCli, UsageErrors) {
     EXPECT_EQ(exportWith("--base bogus").status, 2);
     EXPECT_EQ(runPlexmoor("export").status, 2);
     plxtest::CliResult r = exportWith("--layout Nowhere");
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Nowhere"), std::string::npos);
 }
 

@@ -17,10 +17,11 @@ std::string shellQuoted(const std::string& text) {
     return out + "'";
 }
 
-CliResult runPlexmoor(const std::string& arguments) {
+CliResult runPlexmoor(const std::string& arguments, const std::string& workingFolder) {
     TempDir capture;
     std::string outFile = capture.file("out"), errFile = capture.file("err");
-    std::string command = std::string(PLX_BINARY_DIR) + "/bin/plexmoor " + arguments + " >" +
+    std::string command = workingFolder.empty() ? "" : "cd " + shellQuoted(workingFolder) + " && ";
+    command += std::string(PLX_BINARY_DIR) + "/bin/plexmoor " + arguments + " >" +
                           shellQuoted(outFile) + " 2>" + shellQuoted(errFile);
     CliResult r;
     int rc = std::system(command.c_str());

@@ -12,8 +12,9 @@ struct CliResult {
     std::string err; // standard error
 };
 
-// Runs build/bin/plexmoor with the arguments (already quoted for the shell).
-CliResult runPlexmoor(const std::string& arguments);
+// Runs build/bin/plexmoor with the arguments (already quoted for the shell),
+// in the folder `workingFolder` when one is given.
+CliResult runPlexmoor(const std::string& arguments, const std::string& workingFolder = "");
 
 // A text quoted for the shell.
 std::string shellQuoted(const std::string& text);

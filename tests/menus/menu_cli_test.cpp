@@ -89,7 +89,7 @@ TEST(StyleCommand, NeverEditedPdfStyleAndCancelChangeNothing) {
                        "  Spreads: off\n"
                        "  File name: Project + \"_\" + 00x + \".pdf\"\n"
                        "  Page number before file name: off\n"
-                       "  Page margins: off\n");
+                       "  Page frame: off\n");
     EXPECT_FALSE(has(readFile(stylesFile(home)), "<Plx"));
 }
 
@@ -102,7 +102,7 @@ TEST(StyleCommand, NewStyleSavedWithNoNumberAndAnOverlongSeparator) {
     EXPECT_TRUE(has(run.out, "Output style \"Proof\" (EPS): saved\n  Spreads: on\n"));
     EXPECT_TRUE(
         has(run.out, "File name: Project + \"\" + None + \"" + std::string(31, 's') + "\""));
-    EXPECT_TRUE(has(run.out, "Page margins: on"));
+    EXPECT_TRUE(has(run.out, "Page frame: on"));
     std::string file = readFile(stylesFile(home));
     EXPECT_TRUE(has(file, "Sep=\"\" Numbers=\"4\"")) << file;
 

@@ -51,7 +51,7 @@ TEST(PrefsCommand, DialogAndPanelStoreWhatIsConfirmedAndKeepTheFolder) {
 
     run = runPlexmoor({"prefs", "--panel", "--add-always", "off", "--lang", "de"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("Seitennummer immer anf\xC3\xBCgen  off\n"), std::string::npos)
+    EXPECT_NE(run.out.find("Seitennummer immer anf\xC3\xBCgen  aus\n"), std::string::npos)
         << run.out;
     EXPECT_NE(readFile(settingsFile(home)).find("AddAlways=0"), std::string::npos);
     EXPECT_EQ(runPlexmoor({"prefs", "--logging", "yes"}).status, 2);
