@@ -86,7 +86,7 @@ TEST_F(ExportReport, HostMessagesAloneDoNotMakeTheRunFail) {
     CliResult r = exportWith("--pages 1-2 " + to("a.eps"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, out + "/a_001.eps\n" + out + "/a_002.eps\n");
-    EXPECT_TRUE(has(r.err, "plexmoor: ")) << r.err;
+    EXPECT_TRUE(has(r.err, "OutputStyles.xml")) << r.err;
 }
 
 TEST_F(ExportReport, WithoutGhostscriptThePagesFailOnceAndExitThree) {
@@ -158,6 +158,33 @@ TEST_F(ExportReport, CtrlCLeavesEveryWrittenFilePrinted) {
     EXPECT_EQ(WEXITSTATUS(raw), 130);
     EXPECT_LT(files, static_cast<size_t>(pages));
     EXPECT_TRUE(has(plxtest::readFile(errFile), "stopped by Ctrl-C"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExportReport, OnATerminalTheBarHasALineOfItsOwnAndIsCleared) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+    // script(1) gives the program a terminal; both streams arrive together.
+    std::string command = std::string(PLX_BINARY_DIR) + "/bin/plexmoor export " +
+                          shellQuoted(project) + " --pages 1-3 " + to("T.eps");
+    std::string capture = home.file("terminal");
+    ASSERT_EQ(std::system(("ASAN_OPTIONS=detect_leaks=0 script -qc " + shellQuoted(command) +
+                           " /dev/null >" + shellQuoted(capture))
+                              .c_str()),
+              0);
+    std::string seen = plxtest::readFile(capture);
+    const std::string clear = "\r\033[K";
+    // Each file is printed on a line the bar was taken from.
+    for (const char* name : {"/T_001.eps", "/T_002.eps", "/T_003.eps"})
+        EXPECT_TRUE(has(seen, clear + out + name)) << name;
+    // The last bar is taken away before the summary.
+    size_t lastBar = seen.rfind("] 3/3");
+    ASSERT_NE(lastBar, std::string::npos) << seen;
+    size_t summary = seen.find("files written", lastBar);
+    ASSERT_NE(summary, std::string::npos) << seen;
+    EXPECT_NE(seen.substr(lastBar, summary - lastBar).find(clear), std::string::npos);
 }
 
 } // namespace
