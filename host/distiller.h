@@ -1,10 +1,12 @@
 // Turns a job's PostScript into PDF with Ghostscript's pdfwrite device.
 //
 // Ghostscript works only inside a private work folder (it runs with
-// -dSAFER and may write nowhere else); the finished PDF is then copied
-// into the target folder under a temporary name and renamed into place.
-// The media size is always given explicitly, so the interpreter's default
-// paper never applies, and fonts are embedded (/prepress settings).
+// -dSAFER and may write nowhere else, its own temporary files included);
+// the finished PDF is then copied into the target folder under a
+// temporary name and renamed into place. The media size is always given
+// explicitly, so the interpreter's default paper never applies, and fonts
+// are embedded (/prepress settings). Work folders that runs which died
+// left behind are removed when the next distiller prepares its own.
 //
 // With `keep` set the distiller starts one Ghostscript process and feeds
 // it job after job; each job switches pdfwrite to a fresh output file, so
@@ -12,17 +14,17 @@
 // or stops answering is ended and started afresh for the next job.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "host/process.h"
 
 namespace plxhost {
 
 class Distiller {
   public:
-    Distiller(std::string program, bool keep, int timeoutSeconds);
+    Distiller(std::string program, bool keep);
     ~Distiller();
     Distiller(const Distiller&) = delete;
     Distiller& operator=(const Distiller&) = delete;
@@ -34,33 +36,34 @@ class Distiller {
     // *code (kXTFileNotFoundErr: no Ghostscript; kXTIOErr otherwise).
     bool prepare(std::string* error, int16_t* code);
     // Distils the PostScript into the PDF file at `pdfPath` (whose first
-    // page is width x height points). The file is whole or not there.
+    // page is width x height points), allowing Ghostscript `seconds`. The
+    // file is whole or not there. `durable`: synced before it is renamed
+    // into place; otherwise the caller makes it durable later.
     bool distil(const std::string& postscript, double width, double height,
-                const std::string& pdfPath, std::string* error);
+                const std::string& pdfPath, double seconds, bool durable, std::string* error);
+    // Whether the last distil() failed because Ghostscript took too long.
+    bool timedOut() const { return timedOut_; }
     // Ends the kept process.
     void stop();
     // The kept process, or 0 (for tests).
-    pid_t serverPid() const { return pid_; }
+    long serverPid() const { return server_.id(); }
+    // The work folder, once prepared (for tests).
+    const std::string& workFolder() const { return work_; }
 
   private:
     std::vector<std::string> baseArguments(double width, double height) const;
+    Environment environment() const;
     bool runOnce(const std::string& psPath, const std::string& pdfPath, double width,
-                 double height, std::string* error);
-    bool startServer(std::string* error);
+                 double height, double seconds, std::string* error);
     bool runOnServer(const std::string& psPath, const std::string& pdfPath, double width,
-                     double height, std::string* error);
-    bool sendCommand(const std::string& command);
-    bool readUntilDone(std::string* reply);
+                     double height, double seconds, std::string* error);
 
     std::string program_;
     bool keep_;
-    int timeout_;
     std::string path_;   // the program found
     std::string work_;   // private work folder
-    pid_t pid_ = 0;      // kept process
-    int toServer_ = -1;
-    int fromServer_ = -1;
-    int jobNumber_ = 0;
+    KeptProcess server_; // the kept process
+    bool timedOut_ = false;
 };
 
 } // namespace plxhost

@@ -91,6 +91,8 @@ bool Menus::carryOut(int16_t command) {
     XTMenuCommandRec rec{};
     rec.command = command;
     host_.sendCallback(kXTCBMenuCommand, &rec);
+    // Whatever the command output is on disk before it counts as done.
+    host_.printEngine().endRun();
     return true;
 }
 

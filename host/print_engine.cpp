@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "host/distiller.h"
@@ -22,16 +25,56 @@ Host& host() { return *Host::current(); }
 
 // Longest output path the host accepts, in bytes.
 constexpr size_t kMaxOutputPath = PATH_MAX - 1;
+// A day: more than any page needs, and a bound on what a setting asks.
+constexpr double kMaxGhostscriptSeconds = 86400;
+
+std::string secondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", seconds);
+    return text;
+}
 
 } // namespace
 
-PrintEngine::PrintEngine() = default;
+PrintEngine::PrintEngine() {
+    if (const char* text = std::getenv("PLEXHOST_GHOSTSCRIPT_SECONDS")) {
+        char* end = nullptr;
+        double seconds = std::strtod(text, &end);
+        if (end != text && *end == '\0' && seconds >= 1 && seconds <= kMaxGhostscriptSeconds)
+            options_.ghostscriptTimeout = seconds;
+    }
+}
 
-PrintEngine::~PrintEngine() { stopGhostscript(); }
+PrintEngine::~PrintEngine() {
+    stopGhostscript();
+    std::string error;
+    if (!unsynced_.empty()) syncFolders(unsynced_, &error);
+}
+
+bool PrintEngine::endRun() {
+    abandoned_ = false;
+    if (unsynced_.empty()) return true;
+    std::string error;
+    bool synced = syncFolders(unsynced_, &error);
+    unsynced_.clear();
+    if (!synced)
+        fail(kXTIOErr, "The files just written may not have reached the disk (" + error + ").");
+    return synced;
+}
+
+double PrintEngine::ghostscriptSeconds(size_t bytes) const {
+    double seconds = options_.ghostscriptTimeout +
+                     options_.ghostscriptSecondsPerMegabyte * static_cast<double>(bytes) / 1e6;
+    return std::min(std::max(seconds, 0.001), kMaxGhostscriptSeconds);
+}
 
 void PrintEngine::stopGhostscript() { distiller_.reset(); }
 
 long PrintEngine::ghostscriptProcess() const { return distiller_ ? distiller_->serverPid() : 0; }
+
+std::string PrintEngine::ghostscriptFolder() const {
+    return distiller_ ? distiller_->workFolder() : std::string();
+}
 
 int32_t PrintEngine::fail(int16_t code, const std::string& text) {
     host().reportError(code, text);
@@ -40,6 +83,9 @@ int32_t PrintEngine::fail(int16_t code, const std::string& text) {
 
 int32_t PrintEngine::outputLayout(int32_t docRef, uint32_t medium, int32_t flags) {
     if (inJob_) return fail(kXTParamErr, "A job cannot be output while another is being output.");
+    // The message about the hang said that the rest of the run is not
+    // output; saying it again for every page would only repeat it.
+    if (abandoned_) return kXTCanceled;
     Documents& docs = host().documents();
     Layout* layout = docRef == -1 ? docs.front() : docs.layout(docRef);
     if (!layout) return fail(kXTParamErr, "There is no layout to output.");
@@ -148,8 +194,7 @@ int32_t PrintEngine::writeJob() {
                            distiller_->keeps() != options_.keepGhostscript))
             distiller_.reset();
         if (!distiller_)
-            distiller_ = std::make_unique<Distiller>(options_.ghostscript, options_.keepGhostscript,
-                                                     options_.ghostscriptTimeout);
+            distiller_ = std::make_unique<Distiller>(options_.ghostscript, options_.keepGhostscript);
         int16_t code = kXTIOErr;
         if (!distiller_->prepare(&error, &code)) return fail(code, error);
     }
@@ -178,16 +223,28 @@ int32_t PrintEngine::writeJob() {
     if (eps) {
         PendingFile file;
         written = file.open(job_.outputFile, &error) &&
-                  file.write(writer.text().data(), writer.text().size()) && file.commit(&error);
+                  file.write(writer.text().data(), writer.text().size()) &&
+                  file.commit(&error, Sync::kLater);
         if (!written && error.empty()) error = job_.outputFile + ": the file could not be written";
     } else {
         const fixedrect& area = pages.front().area;
+        double seconds = ghostscriptSeconds(writer.text().size());
         written = distiller_->distil(writer.text(), areaWidth(area), areaHeight(area),
-                                     job_.outputFile, &error);
+                                     job_.outputFile, seconds, false, &error);
+        if (!written && distiller_->timedOut()) {
+            abandoned_ = true;
+            return fail(kXTIOErr, "Ghostscript did not finish the file " + job_.outputFile +
+                                      " within " + secondsText(seconds) +
+                                      " seconds and was stopped. The remaining pages of this "
+                                      "export are not output. A page that needs more time can "
+                                      "have it through PLEXHOST_GHOSTSCRIPT_SECONDS.");
+        }
         if (!options_.keepGhostscript) distiller_.reset();
     }
     if (!written)
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (" + error + ").");
+    if (std::find(unsynced_.begin(), unsynced_.end(), folder) == unsynced_.end())
+        unsynced_.push_back(folder);
     written_.push_back(job_.outputFile);
     return 0;
 }

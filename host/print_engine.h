@@ -4,6 +4,12 @@
 // and file, then the PostScript stream is written (callbacks 145 and 155
 // add to it) and becomes the medium's file: EPS as written, PDF distilled
 // by Ghostscript.
+//
+// A run is what one command of a plug-in outputs (the host's menu command
+// returning ends it; so does the engine's end). Files appear only complete
+// while the run goes on; endRun() makes them durable before the run counts
+// as done. A Ghostscript that hangs ends the run: its job fails with one
+// message, and the run's later jobs are refused as cancelled.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +31,13 @@ struct PrintOptions {
     // Keep one Ghostscript process for a run of PDF jobs instead of
     // starting one per job.
     bool keepGhostscript = true;
-    // Seconds Ghostscript may take for one job before it is stopped.
-    int ghostscriptTimeout = 300;
+    // Seconds Ghostscript may take for one job before it is stopped, and
+    // the seconds added for each megabyte of the job's PostScript, so that
+    // huge pages get the time they need while a hang ends the run soon.
+    // The environment variable PLEXHOST_GHOSTSCRIPT_SECONDS sets the first
+    // (for pages this allowance does not cover).
+    double ghostscriptTimeout = 20;
+    double ghostscriptSecondsPerMegabyte = 10;
     // The print-setup record says the output carries process colours.
     bool processColors = false;
     // The job with this number (counted from 1 over the engine's life) is
@@ -67,10 +78,16 @@ class PrintEngine {
     const std::vector<std::string>& writtenFiles() const { return written_; }
     // The last job as it was written (for tests and the command line).
     const PrintJob& lastJob() const { return job_; }
+    // Ends the run: makes its files durable (an error is shown when that
+    // fails) and accepts jobs again after a run ended by a hang. False when
+    // the files could not be made durable.
+    bool endRun();
     // Ends the kept Ghostscript process, if any.
     void stopGhostscript();
     // The kept Ghostscript process, or 0 when none runs.
     long ghostscriptProcess() const;
+    // Ghostscript's private work folder, or empty when none was made.
+    std::string ghostscriptFolder() const;
 
     // Entry points of the print and utility groups.
     int32_t setPageRange(int first, int last);
@@ -84,6 +101,7 @@ class PrintEngine {
   private:
     int32_t writeJob();
     int32_t fail(int16_t code, const std::string& text);
+    double ghostscriptSeconds(size_t bytes) const;
 
     PrintOptions options_;
     PrintJob job_;
@@ -91,6 +109,8 @@ class PrintEngine {
     bool inJob_ = false;     // between set-up and the end of writing
     int jobCount_ = 0;
     std::vector<std::string> written_;
+    std::vector<std::string> unsynced_; // folders written to in this run
+    bool abandoned_ = false;            // the run was ended by a hang
     PostScriptWriter* stream_ = nullptr; // the stream being written, if any
     std::unique_ptr<Distiller> distiller_;
 };

@@ -1,5 +1,6 @@
 #include "host/safe_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,36 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool syncFolders(const std::vector<std::string>& folders, std::string* error) {
+    std::vector<dev_t> done;
+    for (const std::string& folder : folders) {
+        int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat st;
+        if (fd < 0 || ::fstat(fd, &st) != 0) {
+            if (error) *error = folder + ": " + std::strerror(errno);
+            if (fd >= 0) ::close(fd);
+            return false;
+        }
+        bool seen = false;
+        for (dev_t d : done) seen = seen || d == st.st_dev;
+        int failed = 0;
+        if (!seen) {
+#ifdef __linux__
+            if (::syncfs(fd) != 0) failed = errno;
+#else
+            ::sync();
+#endif
+            done.push_back(st.st_dev);
+        }
+        ::close(fd);
+        if (failed) {
+            if (error) *error = folder + ": " + std::strerror(failed);
+            return false;
+        }
+    }
+    return true;
+}
+
 PendingFile::~PendingFile() { discard(); }
 
 bool PendingFile::open(const std::string& target, std::string* error) {
@@ -102,13 +133,14 @@ bool PendingFile::write(const char* bytes, size_t length) {
     return !writeFailed_;
 }
 
-bool PendingFile::commit(std::string* error) {
+bool PendingFile::commit(std::string* error, Sync sync) {
     if (temp_.empty()) {
         if (error) *error = "no file is being written";
         return false;
     }
     if (file_) {
-        if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) writeFailed_ = true;
+        if (std::fflush(file_) != 0) writeFailed_ = true;
+        if (sync == Sync::kNow && ::fsync(::fileno(file_)) != 0) writeFailed_ = true;
         if (std::fclose(file_) != 0) writeFailed_ = true;
         file_ = nullptr;
     }

@@ -1,10 +1,17 @@
 // Files the host writes for the user: made under a temporary name in the
 // target folder and renamed into place only when complete, so that a
 // failure never leaves a half-written file under the real name.
+//
+// A file committed with Sync::kNow is on disk when commit() returns. A run
+// that writes many files commits them with Sync::kLater and calls
+// syncFolders() once at its end, before it reports success: the files
+// still appear only complete, and the cost of reaching the disk is paid
+// once per run instead of once per file.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace plxhost {
 
@@ -17,6 +24,13 @@ bool makeFolders(const std::string& folder, std::string* error);
 
 // The folder part of a path ("." for a bare name).
 std::string folderOf(const std::string& path);
+
+enum class Sync { kNow, kLater };
+
+// Makes everything written into these folders durable (the files and the
+// names they were renamed to): one flush per file system they lie on.
+// False with *error set.
+bool syncFolders(const std::vector<std::string>& folders, std::string* error);
 
 // A file being written: open() creates "<folder>/.<name>.XXXXXX"; commit()
 // renames it to the target; the destructor removes it when not committed.
@@ -33,8 +47,9 @@ class PendingFile {
     std::FILE* stream() { return file_; }
     bool write(const char* bytes, size_t length);
     // Closes the stream (when still open), checks that everything was
-    // written and renames the file into place.
-    bool commit(std::string* error);
+    // written and renames the file into place; with Sync::kNow the file
+    // reaches the disk before it is renamed.
+    bool commit(std::string* error, Sync sync = Sync::kNow);
     // Closes and removes the temporary file.
     void discard();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "plugin/export/export_data.h"
@@ -132,6 +133,25 @@ TEST_F(ExportFlow, HostCancellingAPageEndsTheRun) {
     EXPECT_TRUE(exists("Spring_001.eps"));
     EXPECT_EQ(fileCount(), 1);
     EXPECT_EQ(ph.host().printEngine().jobCount(), 2);
+}
+
+TEST_F(ExportFlow, GhostscriptThatHangsEndsTheRunWithOneMessage) {
+    // A "Ghostscript" that never answers.
+    std::string gs = ph.home() + "/hanging-gs";
+    {
+        std::ofstream script(gs);
+        script << "#!/bin/sh\nexec sleep 600\n";
+    }
+    std::filesystem::permissions(gs, std::filesystem::perms::owner_all);
+    plxhost::PrintOptions& options = ph.host().printEngine().options();
+    options.ghostscript = gs;
+    options.ghostscriptTimeout = 1;
+    run("[@save] choose #9 \"Default PDF\"\n[@save] type #3 \"1-4\"\n"
+        "[@save] path \"" + out + "/Spring.pdf\"\n");
+    EXPECT_EQ(fileCount(), 0);
+    ASSERT_EQ(ph.host().errors().size(), 1u);
+    EXPECT_NE(ph.host().errors()[0].text.find("remaining pages"), std::string::npos);
+    EXPECT_EQ(ph.host().printEngine().jobCount(), 1) << "no page after the hang was started";
 }
 
 TEST_F(ExportFlow, PdfSettingIsClearedForTheRunAndGivenBack) {

@@ -130,15 +130,37 @@ TEST_P(HostPrintPdf, GhostscriptThatQuitsMidJobIsAFailureAndIsStartedAgain) {
     info(testJob().outputFile);
 }
 
-TEST_P(HostPrintPdf, GhostscriptThatNeverEndsIsStoppedAfterTheTimeAllowed) {
+TEST_P(HostPrintPdf, GhostscriptThatNeverEndsEndsTheRunWithOneMessage) {
     h_.engine().options().ghostscriptTimeout = 1;
+    h_.engine().options().ghostscriptSecondsPerMegabyte = 0;
     testJob().outputFile = out_ + "/endless.pdf";
     testJob().pageText = "{ } loop\n";
     EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
     EXPECT_FALSE(exists(testJob().outputFile));
     ASSERT_EQ(h_.host().errors().size(), 1u);
-    EXPECT_NE(h_.host().errors()[0].text.find("Ghostscript"), std::string::npos);
+    const std::string& message = h_.host().errors()[0].text;
+    EXPECT_NE(message.find("Ghostscript did not finish the file " + testJob().outputFile +
+                           " within 1 seconds"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("remaining pages"), std::string::npos) << message;
     EXPECT_TRUE(hiddenFiles(out_).empty());
+
+    // The rest of the run is refused at once, without waiting and without
+    // saying it again; even a page that would work.
+    testJob().pageText.clear();
+    testJob().outputFile = out_ + "/later.pdf";
+    int jobs = h_.engine().jobCount();
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTCanceled);
+    EXPECT_EQ(h_.output(kXTMediumPDF), kXTCanceled);
+    EXPECT_EQ(h_.engine().jobCount(), jobs);
+    EXPECT_EQ(h_.host().errors().size(), 1u);
+    EXPECT_FALSE(exists(testJob().outputFile));
+
+    // The next run works again.
+    EXPECT_TRUE(h_.engine().endRun());
+    EXPECT_EQ(h_.output(kXTMediumPDF), 0);
+    info(testJob().outputFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ghostscript, HostPrintPdf, ::testing::Values(true, false),
