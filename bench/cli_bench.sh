@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Whole `plexmoor export` runs: a 1000-page layout to EPS and a 100-page
-# layout to PDF, each beside Ghostscript splitting an equivalent PDF into
-# one file per page (eps2write / pdfwrite), measured in the same run.
-# Usage: bench/cli_bench.sh [BUILD_DIR]
+# Whole `plexmoor export` runs beside references measured in the same run,
+# paired run by run:
+#   EPS: the file system's limit (bench_durable_baseline writing files of
+#        the same sizes, temp + rename, one syncfs) and Ghostscript's
+#        eps2write splitting a PDF of the same pages into one file a page;
+#   PDF: Ghostscript's pdfwrite splitting that PDF into one file a page.
+# Every run's output is checked (file count, one page a file, page size,
+# the plug-in's comment) before its time counts. Prints medians and
+# minimums, and ratios of the medians (ours / reference: below 1 means
+# plexmoor is faster). Then, when valgrind is there, the plug-in's share
+# of an EPS export's instructions, and the peak memory of 100 pages
+# against RSS_PAGES pages.
+# Usage: bench/cli_bench.sh [BUILD_DIR] [PAGES] [RUNS] [RSS_PAGES]
 set -euo pipefail
 build=${1:-build}
+pages=${2:-1000}
+runs=${3:-3}
+rss_pages=${4:-10000}
 plexmoor="$build/bin/plexmoor"
-work=$(mktemp -d /tmp/plx-clibench-XXXXXX)
+baseline="$build/bin/bench_durable_baseline"
+work=$(mktemp -d "${BENCH_DIR:-$PWD/build}/plx-clibench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_STATE_HOME="$work/.state"
 
@@ -23,32 +36,116 @@ project() { # NAME PAGES
 }
 
 now() { date +%s.%N; }
-elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
+fail() { echo "bench: $*" >&2; exit 1; }
 
-measure() { # NAME PAGES STYLE EXT DEVICE
-    local name=$1 pages=$2 style=$3 ext=$4 device=$5
-    project "$name" "$pages"
-    mkdir -p "$work/$name-out" "$work/$name-ref"
-    local t0 t1 t2 t3
-    t0=$(now)
-    "$plexmoor" export "$work/$name.proj" --absolute --all --style "$style" \
-        --to "$work/$name-out/$name.$ext" >/dev/null
-    t1=$(now)
-    # The reference's input: one PDF of the same pages (not timed).
-    (cd "$work/$name-out" && gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite \
-        -o "$work/$name-all.pdf" $(ls | sort) >/dev/null 2>&1)
-    t2=$(now)
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE="$device" -o "$work/$name-ref/page_%04d.$ext" \
-        "$work/$name-all.pdf" >/dev/null 2>&1
-    t3=$(now)
-    local ours ref
-    ours=$(elapsed "$t0" "$t1")
-    ref=$(elapsed "$t2" "$t3")
-    printf '%-5s %5d pages: plexmoor export %7.2f s (%6.1f pages/s), gs %-9s split %7.2f s, ratio %.2f\n' \
-        "$ext" "$pages" "$ours" "$(ratio "$pages" "$ours")" "$device" "$ref" "$(ratio "$ref" "$ours")"
+export_run() { # NAME STYLE EXT OUT
+    "$plexmoor" export "$work/$1.proj" --absolute --all --style "$2" --to "$4/$1.$3" >/dev/null
 }
 
-measure Thousand 1000 "Default EPS" eps eps2write
-measure Hundred 100 "Default PDF" pdf pdfwrite
-echo "ratio = Ghostscript's time / plexmoor's time (above 1: plexmoor is faster)"
+check() { # FOLDER EXT COUNT
+    local n
+    n=$(find "$1" -name "*.$2" | wc -l)
+    [[ $n == "$3" ]] || fail "$1: $n files, not $3"
+    local first last
+    first=$(ls "$1" | sort | head -1)
+    last=$(ls "$1" | sort | tail -1)
+    for f in "$first" "$last"; do
+        if [[ $2 == pdf ]]; then
+            local info
+            info=$(pdfinfo -box "$1/$f") || fail "$f is no PDF"
+            grep -q "^Pages: *1$" <<<"$info" || fail "$f: not one page"
+            grep -q "^CropBox: *0.00 *0.00 *595.00 *842.00" <<<"$info" || fail "$f: CropBox"
+        elif [[ $f == *.eps && -n ${4:-} ]]; then
+            grep -q "^%%BoundingBox: 0 0 595 842" "$1/$f" || fail "$f: BoundingBox"
+            grep -q "^%%Plexmoor: " "$1/$f" || fail "$f: the plug-in's comment is missing"
+        fi
+    done
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+minimum() { sort -g | head -1; }
+
+project Bench "$pages"
+declare -A times
+record() { times[$1]="${times[$1]:-} $2"; }
+
+# The references' input: the same pages as one PDF (not timed).
+mkdir -p "$work/seed"
+export_run Bench "Default PDF" pdf "$work/seed"
+check "$work/seed" pdf "$pages"
+qpdf --empty --pages $(ls -d "$work"/seed/*.pdf | sort) -- "$work/all.pdf"
+rm -rf "$work/seed"
+
+for ((r = 1; r <= runs; r++)); do
+    for d in eps base e2w pdf pw; do rm -rf "$work/$d"; mkdir -p "$work/$d"; done
+    sync
+    t=$(now); export_run Bench "Default EPS" eps "$work/eps"; record eps "$(since "$t")"
+    check "$work/eps" eps "$pages" plexmoor
+    sizes=$(find "$work/eps" -name '*.eps' -printf '%s\n' | sort -n)
+    record base "$("$baseline" "$work/base" $sizes)"
+    t=$(now)
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=eps2write -o "$work/e2w/p%04d.eps" "$work/all.pdf" \
+        >/dev/null 2>&1 || fail "eps2write failed"
+    record e2w "$(since "$t")"
+    check "$work/e2w" eps "$pages"
+    t=$(now); export_run Bench "Default PDF" pdf "$work/pdf"; record pdf "$(since "$t")"
+    check "$work/pdf" pdf "$pages"
+    t=$(now)
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -o "$work/pw/p%04d.pdf" "$work/all.pdf" \
+        >/dev/null 2>&1 || fail "pdfwrite failed"
+    record pw "$(since "$t")"
+    check "$work/pw" pdf "$pages"
+done
+
+stat_of() { tr ' ' '\n' <<<"${times[$1]}" | grep . | "$2"; }
+line() { # KEY LABEL
+    printf '  %-44s median %7.3f s  min %7.3f s\n' "$2" "$(stat_of "$1" median)" "$(stat_of "$1" minimum)"
+}
+ratio() { awk -v a="$(stat_of "$1" median)" -v b="$(stat_of "$2" median)" 'BEGIN { printf "%.2f", a / b }'; }
+echo "$pages pages, $runs paired runs ($(nproc) cores, $(uname -sr))"
+line eps "plexmoor export, EPS"
+line base "file system's limit (bench_durable_baseline)"
+line e2w "gs eps2write split"
+line pdf "plexmoor export, PDF"
+line pw "gs pdfwrite split"
+echo "ratios of medians (plexmoor / reference; below 1: plexmoor is faster)"
+echo "  EPS / file system's limit: $(ratio eps base)   (goal: at most 1.3)"
+echo "  EPS / gs eps2write:         $(ratio eps e2w)"
+echo "  PDF / gs pdfwrite:          $(ratio pdf pw)   (goal: at most 1.0)"
+
+if command -v valgrind >/dev/null && [[ ${BENCH_CALLGRIND:-1} == 1 ]]; then
+    project Small 100
+    mkdir -p "$work/cg"
+    valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$plexmoor" export \
+        "$work/Small.proj" --absolute --all --style "Default EPS" --to "$work/cg/Small.eps" \
+        >/dev/null 2>&1
+    # Self cost by object file: lines after "calls=" are inclusive costs
+    # of a call and are skipped; "ob=(n) name" names an object once.
+    awk '
+        /^ob=/ { s = substr($0, 4); if (match(s, /^\([0-9]+\) /)) { id = substr(s, 1, RLENGTH - 1);
+                 name = substr(s, RLENGTH + 1); names[id] = name; ob = name }
+                 else if (s in names) ob = names[s]; else ob = s; next }
+        /^calls=/ { skip = 1; next }
+        /^[0-9+-]/ { if (skip) { skip = 0; next } n = split($0, f, " "); if (n >= 2) cost[ob] += f[2]; total += f[2]; next }
+        END { for (o in cost) if (o ~ /Plexmoor\.so/) mine += cost[o];
+              printf "plug-in code (Plexmoor.so): %.1f %% of an EPS export'"'"'s instructions (goal: under 5 %%)\n", 100 * mine / total }
+    ' "$work/cg.out"
+fi
+
+if [[ $rss_pages -gt 0 ]]; then
+    project Rss "$rss_pages"
+    project Hundred 100
+    for style in EPS PDF; do
+        ext=$(tr A-Z a-z <<<"$style")
+        for name in Hundred Rss; do
+            rm -rf "$work/rss"; mkdir -p "$work/rss"
+            kb=$( { /usr/bin/time -f '%M' "$plexmoor" export "$work/$name.proj" --absolute --all \
+                --style "Default $style" --to "$work/rss/$name.$ext" >/dev/null; } 2>&1 | tail -1)
+            eval "rss_$name=$kb"
+        done
+        printf 'peak RSS, %s: %6d KB at 100 pages, %6d KB at %d pages (%+.0f %%; goal: within 20 %%)\n' \
+            "$style" "$rss_Hundred" "$rss_Rss" "$rss_pages" \
+            "$(awk -v a="$rss_Hundred" -v b="$rss_Rss" 'BEGIN { print 100 * (b - a) / a }')"
+    done
+fi

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks; each prints its ratio against a reference
-# measured in the same run.
+# Builds and runs the export benchmark: every ratio in one run (see
+# bench/cli_bench.sh). Usage: scripts/bench.sh [PAGES] [RUNS] [RSS_PAGES]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target bench_export
-build/bin/bench_export "${1:-1000}"
-cmake --build --preset default --target plexmoor Plexmoor
-bench/cli_bench.sh build
+cmake --build --preset default --target plexmoor Plexmoor bench_durable_baseline
+bench/cli_bench.sh build "${1:-1000}" "${2:-5}" "${3:-10000}"

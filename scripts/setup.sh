@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
-          ghostscript qpdf poppler-utils)
+          ghostscript qpdf poppler-utils time valgrind)
 
 missing=()
 for p in "${packages[@]}"; do

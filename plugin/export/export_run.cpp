@@ -25,6 +25,9 @@ const char kSection[] = "General";
 const char kOutputStyleKey[] = "OutputStyle";
 // The progress window's static text.
 constexpr int32_t kProgressText = 4;
+// Its format, looked up once per run: finding it in the string table for
+// every page cost more than the rest of the plug-in's work on a page.
+char sProgressFormat[kMyStringSize];
 
 void collect(ExportData* data) {
     // The last style: the settings first, else the one stored with the layout.
@@ -66,10 +69,9 @@ int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) 
     int32_t page;
     std::memcpy(&page, item, sizeof page);
     data->curPage = static_cast<int16_t>(page);
-    char label[64], format[kMyStringSize];
+    char label[64];
     xtGetPageStr(data->curPage, label, sizeof label);
-    setControlTextWithFormat(getControl(dialog, kProgressText), getString("kProgress", format),
-                             label);
+    setControlTextWithFormat(getControl(dialog, kProgressText), sProgressFormat, label);
     dprintf("exportPage: %d", page);
     int32_t result = xtprint_funchndl->outputLayout(data->docRef, data->medium, kExportOutputFlags);
     return result == kXTCanceled ? 0 : 1;
@@ -103,6 +105,7 @@ void doExport(unsigned char isBox) {
         gPDFFuncGrpHndl->getSetting(0, &data->pdfSetting);
         if (data->pdfSetting == 1) gPDFFuncGrpHndl->setSetting(0, 0);
     }
+    getString("kProgress", sProgressFormat);
     data->exporting = 1;
     doProgressDialog(data->medium == kXTMediumEPS ? "saveAsEPS" : "saveAsPDF", exportStep, &pages,
                      data);
