@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -135,15 +136,37 @@ std::vector<std::string> Distiller::baseArguments(double width, double height) c
 // they go with it.
 Environment Distiller::environment() const { return {"TMPDIR=" + work_}; }
 
-bool Distiller::distil(const std::string& postscript, double width, double height,
-                       const std::string& pdfPath, double seconds, bool durable,
-                       std::string* error) {
+bool Distiller::distil(const std::string& postscript, size_t setupBegin, size_t setupEnd,
+                       double width, double height, const std::string& pdfPath, double seconds,
+                       bool durable, std::string* error) {
     timedOut_ = false;
     std::string psPath = work_ + "/job.ps", jobPdf = work_ + "/job.pdf";
     ::unlink(jobPdf.c_str());
-    if (!writeScratch(psPath, postscript, error)) return false;
-    bool ok = keep_ ? runOnServer(psPath, jobPdf, width, height, seconds, error)
-                    : runOnce(psPath, jobPdf, width, height, seconds, error);
+    bool ok;
+    if (keep_) {
+        setupEnd = std::min(setupEnd, postscript.size());
+        setupBegin = std::min(setupBegin, setupEnd);
+        std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
+        ok = (server_.running() || startServer(error));
+        if (ok && setup_.empty() && !setup.empty()) {
+            // The first job's set-up becomes the process's own, outside any
+            // job's save.
+            ok = writeScratch(work_ + "/setup.ps", setup, error) &&
+                 ask(psBytesLiteral(work_ + "/setup.ps") + " plxsetup\n", seconds, error);
+            if (ok) setup_ = setup;
+        }
+        // A job whose set-up differs from the kept one brings its own.
+        bool kept = ok && setup == setup_;
+        ok = ok &&
+             writeScratch(psPath,
+                          kept ? postscript.substr(0, setupBegin) + postscript.substr(setupEnd)
+                               : postscript,
+                          error) &&
+             runOnServer(psPath, jobPdf, width, height, seconds, error);
+    } else {
+        ok = writeScratch(psPath, postscript, error) &&
+             runOnce(psPath, jobPdf, width, height, seconds, error);
+    }
     ok = ok && copyInto(jobPdf, pdfPath, durable, error);
     ::unlink(psPath.c_str());
     ::unlink(jobPdf.c_str());
@@ -182,39 +205,57 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
     return true;
 }
 
-void Distiller::stop() { server_.stop("quit\n", kQuitSeconds); }
+void Distiller::stop() {
+    server_.stop("quit\n", kQuitSeconds);
+    setup_.clear();
+}
 
-bool Distiller::runOnServer(const std::string& psPath, const std::string& pdfPath, double width,
-                            double height, double seconds, std::string* error) {
-    if (!server_.running()) {
-        std::vector<std::string> args = baseArguments(612, 792);
-        args.push_back("-dNOPROMPT");
-        args.push_back("-sOutputFile=" + outputFileArgument(work_ + "/idle.pdf"));
-        std::string why;
-        if (!server_.start(args, environment(), &why)) {
-            *error = "Ghostscript (" + path_ + ") could not be started: " + why;
-            return false;
-        }
+bool Distiller::startServer(std::string* error) {
+    setup_.clear();
+    std::vector<std::string> args = baseArguments(612, 792);
+    args.push_back("-dNOPROMPT");
+    args.push_back("-sOutputFile=" + outputFileArgument(work_ + "/idle.pdf"));
+    std::string why;
+    if (!server_.start(args, environment(), &why)) {
+        *error = "Ghostscript (" + path_ + ") could not be started: " + why;
+        return false;
     }
-    // Switching the output file closes the previous PDF; switching to the
-    // idle file afterwards closes this job's PDF, so it is whole once the
-    // marker comes back. Whatever a failed job left on the stacks goes.
-    std::string command =
-        "<< /OutputFile " + psBytesLiteral(outputFileArgument(pdfPath)) + " /PageSize [" +
-        number(width) + " " + number(height) + "] >> setpagedevice\n" + "{ " +
-        psBytesLiteral(psPath) + " run } stopped { (" + kFailed +
-        " ) print $error /errorname get =only ( in ) print $error /command get =only (\\n) print"
-        " } if\n"
-        "clear cleardictstack grestoreall initgraphics\n"
-        "<< /OutputFile " +
-        psBytesLiteral(outputFileArgument(work_ + "/idle.pdf")) + " >> setpagedevice\n(" + kDone +
-        "\\n) print flush\n";
+    // The procedures every job uses, defined once. A job switches the
+    // output to its PDF file, runs its PostScript inside `stopped` and
+    // `save`/`restore`, and switches to the idle file, which closes the
+    // job's PDF: it is whole once the marker comes back. Whatever a failed
+    // job left on the stacks goes.
+    std::string init = std::string(
+        "/plxjobs 8 dict def\n"
+        "/plxfailed { (") + kFailed + " ) print $error /errorname get =only ( in ) print"
+        " $error /command get =only (\\n) print } bind def\n"
+        "/plxsetup { { run } stopped { plxfailed } if clear cleardictstack (" + kDone +
+        "\\n) print flush } bind def\n"
+        "/plxjob { plxjobs begin /h exch def /w exch def /pdf exch def /ps exch def /idle exch def"
+        " end\n"
+        "  << /OutputFile plxjobs /pdf get /PageSize [ plxjobs /w get plxjobs /h get ] >>"
+        " setpagedevice\n"
+        "  plxjobs /vm save put\n"
+        "  { plxjobs /ps get run } stopped { plxfailed } if\n"
+        "  clear cleardictstack plxjobs /vm get restore grestoreall initgraphics\n"
+        "  << /OutputFile plxjobs /idle get >> setpagedevice (" + kDone +
+        "\\n) print flush } bind def\n";
+    if (!server_.send(init)) {
+        server_.stop(std::string(), 0);
+        *error = "Ghostscript (" + path_ + ") did not take its commands";
+        return false;
+    }
+    return true;
+}
+
+bool Distiller::ask(const std::string& command, double seconds, std::string* error) {
     std::string reply;
     KeptProcess::Reply got = KeptProcess::Reply::kEnded;
     if (server_.send(command)) got = server_.readUntil(std::string(kDone) + "\n", seconds, &reply);
     if (got != KeptProcess::Reply::kComplete) {
         // It no longer reads its commands: asking it to quit would only wait.
         server_.stop(std::string(), 0);
+        setup_.clear();
         if (got == KeptProcess::Reply::kTimedOut) {
             timedOut_ = true;
             *error = "Ghostscript did not finish within " + secondsText(seconds) + " seconds";
@@ -226,14 +267,22 @@ bool Distiller::runOnServer(const std::string& psPath, const std::string& pdfPat
     }
     size_t failed = reply.find(kFailed);
     if (failed != std::string::npos) {
+        size_t from = failed + std::strlen(kFailed) + 1;
         size_t end = reply.find('\n', failed);
         *error = "Ghostscript failed: " +
-                 reply.substr(failed + std::strlen(kFailed) + 1,
-                              end == std::string::npos ? std::string::npos
-                                                       : end - failed - std::strlen(kFailed) - 1);
+                 reply.substr(from, end == std::string::npos ? std::string::npos : end - from);
         return false;
     }
     return true;
+}
+
+bool Distiller::runOnServer(const std::string& psPath, const std::string& pdfPath, double width,
+                            double height, double seconds, std::string* error) {
+    std::string command = psBytesLiteral(outputFileArgument(work_ + "/idle.pdf")) + " " +
+                          psBytesLiteral(psPath) + " " +
+                          psBytesLiteral(outputFileArgument(pdfPath)) + " " + number(width) +
+                          " " + number(height) + " plxjob\n";
+    return ask(command, seconds, error);
 }
 
 } // namespace plxhost

@@ -10,8 +10,12 @@
 //
 // With `keep` set the distiller starts one Ghostscript process and feeds
 // it job after job; each job switches pdfwrite to a fresh output file, so
-// every job still becomes a PDF document of its own. A process that dies
-// or stops answering is ended and started afresh for the next job.
+// every job still becomes a PDF document of its own. The jobs' prolog and
+// set-up (procedures, the re-encoded font) are the same run after run:
+// the process takes them once and keeps them, and each job then brings
+// only its pages, inside save and restore so that nothing a job leaves
+// in memory stays. A process that dies or stops answering is ended and
+// started afresh for the next job.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +42,11 @@ class Distiller {
     // Distils the PostScript into the PDF file at `pdfPath` (whose first
     // page is width x height points), allowing Ghostscript `seconds`. The
     // file is whole or not there. `durable`: synced before it is renamed
-    // into place; otherwise the caller makes it durable later.
-    bool distil(const std::string& postscript, double width, double height,
-                const std::string& pdfPath, double seconds, bool durable, std::string* error);
+    // into place; otherwise the caller makes it durable later. The bytes
+    // from `setupBegin` to `setupEnd` are the prolog and set-up.
+    bool distil(const std::string& postscript, size_t setupBegin, size_t setupEnd, double width,
+                double height, const std::string& pdfPath, double seconds, bool durable,
+                std::string* error);
     // Whether the last distil() failed because Ghostscript took too long.
     bool timedOut() const { return timedOut_; }
     // Ends the kept process.
@@ -55,6 +61,8 @@ class Distiller {
     Environment environment() const;
     bool runOnce(const std::string& psPath, const std::string& pdfPath, double width,
                  double height, double seconds, std::string* error);
+    bool startServer(std::string* error);
+    bool ask(const std::string& command, double seconds, std::string* error);
     bool runOnServer(const std::string& psPath, const std::string& pdfPath, double width,
                      double height, double seconds, std::string* error);
 
@@ -63,6 +71,7 @@ class Distiller {
     std::string path_;   // the program found
     std::string work_;   // private work folder
     KeptProcess server_; // the kept process
+    std::string setup_;  // the prolog and set-up it keeps
     bool timedOut_ = false;
 };
 

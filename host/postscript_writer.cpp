@@ -125,6 +125,7 @@ void PostScriptWriter::header(const std::string& title) {
 }
 
 void PostScriptWriter::endHeader() {
+    setupBegin_ = text_.size();
     line("%%EndComments");
     line("%%BeginProlog");
     line("%%BeginResource: procset plexhost-page 1.0 0");
@@ -147,6 +148,7 @@ void PostScriptWriter::endHeader() {
         line("/Helvetica-plxhost exch definefont pop");
     }
     line("%%EndSetup");
+    setupEnd_ = text_.size();
 }
 
 void PostScriptWriter::beginPage(size_t index) {

@@ -33,6 +33,10 @@ class PostScriptWriter {
 
     void raw(const char* bytes, size_t length) { text_.append(bytes, length); }
     const std::string& text() const { return text_; }
+    // Where the prolog and set-up lie in text(): the same for every job of
+    // a kind, so that a kept interpreter can take them once.
+    size_t setupBegin() const { return setupBegin_; }
+    size_t setupEnd() const { return setupEnd_; }
 
   private:
     void line(const std::string& s);
@@ -44,6 +48,7 @@ class PostScriptWriter {
     const Layout& layout_;
     const std::vector<PlannedPage>& pages_;
     std::string text_;
+    size_t setupBegin_ = 0, setupEnd_ = 0;
 };
 
 // Width and height of an area in points.

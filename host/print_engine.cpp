@@ -229,8 +229,9 @@ int32_t PrintEngine::writeJob() {
     } else {
         const fixedrect& area = pages.front().area;
         double seconds = ghostscriptSeconds(writer.text().size());
-        written = distiller_->distil(writer.text(), areaWidth(area), areaHeight(area),
-                                     job_.outputFile, seconds, false, &error);
+        written = distiller_->distil(writer.text(), writer.setupBegin(), writer.setupEnd(),
+                                     areaWidth(area), areaHeight(area), job_.outputFile, seconds,
+                                     false, &error);
         if (!written && distiller_->timedOut()) {
             abandoned_ = true;
             return fail(kXTIOErr, "Ghostscript did not finish the file " + job_.outputFile +
