@@ -31,6 +31,9 @@ TEST(CliText, ShortHelpIsTheHelpAndNamesEveryWindow) {
         EXPECT_TRUE(std::regex_search(help.out, std::regex(std::string("\n  ") + window +
                                                            " +the [a-z]")))
             << window << " is not explained";
+    CliResult german = runPlexmoor("-h --lang de");
+    EXPECT_TRUE(has(german.out, "Aufruf: plexmoor BEFEHL")) << german.out;
+    EXPECT_TRUE(has(german.out, "  25052      die Namensseite des Plug-ins")) << german.out;
 }
 
 TEST(CliText, EveryTextOfTheCommandLineHasItsGermanVersion) {
