@@ -244,6 +244,9 @@ int runExport(const Arguments& args) {
     Session session(sessionOptions(args));
     if (!session.start(&error)) return failure(error);
     plxhost::Host& host = session.host();
+    // What the host says from here on (a styles file set aside while the
+    // styles are looked at, say) is told with the run.
+    size_t firstMessage = host.errors().size();
     int32_t proj = host.documents().openProject(args.positional[0], &error);
     if (proj == -1) return failure(error);
     if (!prepareLayout(host, args, &error) || !checkStyle(host, args, target, &error))
@@ -260,7 +263,7 @@ int runExport(const Arguments& args) {
         title.erase(title.size() - ellipsis.size());
 
     Person person;
-    ExportWatch watch(host, person, has(args, "--absolute"));
+    ExportWatch watch(host, person, has(args, "--absolute"), firstMessage);
     std::string scriptError;
     person.onEvent([&](const ui::Event& event) {
         if (event.kind == ui::EventKind::ProgressChanged) {

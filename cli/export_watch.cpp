@@ -24,11 +24,12 @@ std::string plural(int n, const char* one, const char* many) {
 
 } // namespace
 
-ExportWatch::ExportWatch(plxhost::Host& host, Person& person, bool absolute)
+ExportWatch::ExportWatch(plxhost::Host& host, Person& person, bool absolute,
+                         size_t firstMessage)
     : host_(host), person_(person), absolute_(absolute),
       docRef_(host.documents().front() ? host.documents().front()->docRef : -1),
       writtenBefore_(host.printEngine().writtenFiles().size()),
-      errorsSeen_(host.errors().size()), jobsBefore_(host.printEngine().jobCount()) {
+      errorsSeen_(firstMessage), jobsBefore_(host.printEngine().jobCount()) {
     gInterrupted = 0;
     std::signal(SIGINT, onInterrupt);
 }

@@ -16,9 +16,10 @@ namespace plxcli {
 
 class ExportWatch {
   public:
-    // Counts from what the host has done so far. `absolute`: pages are
+    // Counts from what the host has done so far; the host's messages from
+    // the one numbered `firstMessage` on are told. `absolute`: pages are
     // named by their absolute numbers in reports, else by their labels.
-    ExportWatch(plxhost::Host& host, Person& person, bool absolute);
+    ExportWatch(plxhost::Host& host, Person& person, bool absolute, size_t firstMessage);
     ~ExportWatch(); // gives Ctrl-C back to the shell
     ExportWatch(const ExportWatch&) = delete;
     ExportWatch& operator=(const ExportWatch&) = delete;

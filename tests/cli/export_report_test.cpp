@@ -87,6 +87,11 @@ TEST_F(ExportReport, HostMessagesAloneDoNotMakeTheRunFail) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, out + "/a_001.eps\n" + out + "/a_002.eps\n");
     EXPECT_TRUE(has(r.err, "OutputStyles.xml")) << r.err;
+    // Also when --style has the styles read before the dialog opens.
+    ASSERT_TRUE(plxtest::writeFile(home.file(".config/plexhost/OutputStyles.xml"), "<broken"));
+    r = exportWith("--style \"Default EPS\" --pages 3 " + to("b.eps"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.err, "OutputStyles.xml")) << r.err;
 }
 
 TEST_F(ExportReport, WithoutGhostscriptThePagesFailOnceAndExitThree) {
