@@ -9,8 +9,8 @@
 # the plug-in's comment) before its time counts. Prints medians and
 # minimums, and ratios of the medians (ours / reference: below 1 means
 # plexmoor is faster). Then, when valgrind is there, the plug-in's share
-# of an EPS export's instructions, and the peak memory of 100 pages
-# against RSS_PAGES pages.
+# of an EPS export's instructions (callgrind, the same pages), and the
+# peak memory of 100 pages against RSS_PAGES pages.
 # Usage: bench/cli_bench.sh [BUILD_DIR] [PAGES] [RUNS] [RSS_PAGES]
 set -euo pipefail
 build=${1:-build}
@@ -115,7 +115,7 @@ echo "  EPS / gs eps2write:         $(ratio eps e2w)"
 echo "  PDF / gs pdfwrite:          $(ratio pdf pw)   (goal: at most 1.0)"
 
 if command -v valgrind >/dev/null && [[ ${BENCH_CALLGRIND:-1} == 1 ]]; then
-    project Small 100
+    project Small "$pages"
     mkdir -p "$work/cg"
     valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$plexmoor" export \
         "$work/Small.proj" --absolute --all --style "Default EPS" --to "$work/cg/Small.eps" \
@@ -123,9 +123,11 @@ if command -v valgrind >/dev/null && [[ ${BENCH_CALLGRIND:-1} == 1 ]]; then
     # Self cost by object file: lines after "calls=" are inclusive costs
     # of a call and are skipped; "ob=(n) name" names an object once.
     awk '
-        /^ob=/ { s = substr($0, 4); if (match(s, /^\([0-9]+\) /)) { id = substr(s, 1, RLENGTH - 1);
-                 name = substr(s, RLENGTH + 1); names[id] = name; ob = name }
-                 else if (s in names) ob = names[s]; else ob = s; next }
+        /^c?ob=/ { cob = substr($0, 1, 1) == "c"; s = substr($0, cob ? 5 : 4)
+                   if (match(s, /^\([0-9]+\) /)) { id = substr(s, 1, RLENGTH - 1)
+                       names[id] = substr(s, RLENGTH + 1); s = id }
+                   if (!cob) ob = (s in names) ? names[s] : s
+                   next }
         /^calls=/ { skip = 1; next }
         /^[0-9+-]/ { if (skip) { skip = 0; next } n = split($0, f, " "); if (n >= 2) cost[ob] += f[2]; total += f[2]; next }
         END { for (o in cost) if (o ~ /Plexmoor\.so/) mine += cost[o];
