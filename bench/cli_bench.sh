@@ -48,8 +48,8 @@ check() { # FOLDER EXT COUNT
     n=$(find "$1" -name "*.$2" | wc -l)
     [[ $n == "$3" ]] || fail "$1: $n files, not $3"
     local first last
-    first=$(ls "$1" | sort | head -1)
-    last=$(ls "$1" | sort | tail -1)
+    first=$(ls "$1" | sort | sed -n 1p)
+    last=$(ls "$1" | sort | sed -n '$p')
     for f in "$first" "$last"; do
         if [[ $2 == pdf ]]; then
             local info
@@ -64,7 +64,7 @@ check() { # FOLDER EXT COUNT
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-minimum() { sort -g | head -1; }
+minimum() { sort -g | sed -n 1p; }
 
 project Bench "$pages"
 declare -A times
