@@ -40,7 +40,8 @@ since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 fail() { echo "bench: $*" >&2; exit 1; }
 
 export_run() { # NAME STYLE EXT OUT
-    "$plexmoor" export "$work/$1.proj" --absolute --all --style "$2" --to "$4/$1.$3" >/dev/null
+    "$plexmoor" export "$work/$1.proj" --absolute --all --style "$2" --to "$4/$1.$3" \
+        >/dev/null 2>"$work/export.err" || { cat "$work/export.err" >&2; fail "the export failed"; }
 }
 
 check() { # FOLDER EXT COUNT

@@ -1,5 +1,6 @@
 #include "plugin/export/export_run.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "plugin/core/pdf_module.h"
@@ -17,6 +18,7 @@
 #include "plugin/support/myarray.h"
 #include "plugin/support/mystrings.h"
 #include "plugin/support/paths.h"
+#include "plugin/support/unicode.h"
 #include "xt/xtoutput.h"
 
 namespace {
@@ -25,7 +27,7 @@ const char kSection[] = "General";
 const char kOutputStyleKey[] = "OutputStyle";
 // The progress window's static text.
 constexpr int32_t kProgressText = 4;
-// Its format, looked up once per run: finding it in the string table for
+// Its format, looked up once per run: searching the string table for
 // every page cost more than the rest of the plug-in's work on a page.
 char sProgressFormat[kMyStringSize];
 
@@ -69,9 +71,14 @@ int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) 
     int32_t page;
     std::memcpy(&page, item, sizeof page);
     data->curPage = static_cast<int16_t>(page);
-    char label[64];
+    char label[64], text[kControlFormatSize];
     xtGetPageStr(data->curPage, label, sizeof label);
-    setControlTextWithFormat(getControl(dialog, kProgressText), sProgressFormat, label);
+    // The format is already in the user's language: the text is shown as
+    // it stands, not looked up again in the string table.
+    int n = std::snprintf(text, sizeof text, sProgressFormat, label);
+    if (n < 0) text[0] = 0;
+    if (n >= static_cast<int>(sizeof text)) trimPartialUTF8(text);
+    setControlLiteralText(getControl(dialog, kProgressText), text);
     dprintf("exportPage: %d", page);
     int32_t result = xtprint_funchndl->outputLayout(data->docRef, data->medium, kExportOutputFlags);
     return result == kXTCanceled ? 0 : 1;
