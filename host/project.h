@@ -33,6 +33,16 @@ struct Section {
 
 struct Box;
 
+// Where a layout read from a file stands in that file's text, so that
+// saving can change the statements that must change and keep every other
+// line as the person wrote it (docs/project-format.md, "Saving").
+struct LayoutSource {
+    bool known = false;     // the layout was read from the project's text
+    int lastLine = 0;       // the last line of a statement of the layout
+    std::map<uint32_t, std::vector<int>> dataLines; // the data lines of each tag
+    std::map<uint32_t, std::string> dataAsRead;     // the slug data those lines gave
+};
+
 struct Layout {
     int32_t docRef = -1;
     std::string name;
@@ -47,6 +57,7 @@ struct Layout {
     Box* selectedBox = nullptr;
     XTSlugHolder_ slugs;
     XTDocView_ view;
+    LayoutSource source;
 };
 
 // The address of a Box is its boxid.
@@ -69,6 +80,9 @@ struct Project {
     std::vector<std::unique_ptr<Layout>> layouts;
     int currentLayout = 0; // index of the layout shown when the project opens
     bool changed = false;
+    // The text the project was read from (or last saved as); empty for a
+    // project made in memory, which is written whole.
+    std::string sourceText;
 };
 
 // The label a layout shows for an absolute page (section numbering).

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
+#include <unordered_set>
 #include <vector>
 
 namespace plxhost {
@@ -76,7 +78,9 @@ int toInt(const std::string& s, int lineNo, const char* what, int lo, int hi) {
     char* end = nullptr;
     errno = 0;
     long v = std::strtol(s.c_str(), &end, 10);
-    if (s.empty() || *end || errno == ERANGE)
+    // The whole word must be the number: a NUL inside it would end the
+    // C string early and hide what follows.
+    if (s.empty() || end != s.c_str() + s.size() || errno == ERANGE)
         throw ParseError{lineNo, std::string(what) + " must be a whole number, not \"" + s + "\""};
     if (v < lo || v > hi)
         throw ParseError{lineNo, std::string(what) + " must be from " + std::to_string(lo) +
@@ -87,7 +91,7 @@ int toInt(const std::string& s, int lineNo, const char* what, int lo, int hi) {
 double toNumber(const std::string& s, int lineNo, const char* what, double lo, double hi) {
     char* end = nullptr;
     double v = std::strtod(s.c_str(), &end);
-    if (s.empty() || *end || !std::isfinite(v))
+    if (s.empty() || end != s.c_str() + s.size() || !std::isfinite(v))
         throw ParseError{lineNo, std::string(what) + " must be a number, not \"" + s + "\""};
     if (v < lo || v > hi) {
         std::ostringstream m;
@@ -121,6 +125,7 @@ struct LayoutDraft {
     int currentPageLine = 0;
     int selectedLine = 0;
     std::vector<int> boxLines;
+    std::unordered_set<int> boxIds;
 };
 
 class Parser {
@@ -157,12 +162,13 @@ class Parser {
         if (kw == "layout") {
             expectArgs(w, lineNo, 1, 1);
             finishLayout();
-            for (const auto& l : project_->layouts)
-                if (l->name == w[1].value)
-                    throw ParseError{lineNo, "a second layout is named \"" + w[1].value + "\""};
+            if (!layoutNames_.insert(w[1].value).second)
+                throw ParseError{lineNo, "a second layout is named \"" + w[1].value + "\""};
             if (w[1].value.empty()) throw ParseError{lineNo, "a layout needs a name"};
             draft_.layout = std::make_unique<Layout>();
             draft_.layout->name = w[1].value;
+            draft_.layout->source.known = true;
+            draft_.layout->source.lastLine = lineNo;
             draft_.line = lineNo;
             return;
         }
@@ -175,6 +181,7 @@ class Parser {
         if (!draft_.layout)
             throw ParseError{lineNo, "\"" + kw + "\" must follow a \"layout\" line"};
         Layout& l = *draft_.layout;
+        l.source.lastLine = lineNo;
         if (kw == "page-size") {
             expectArgs(w, lineNo, 2, 2);
             l.pageWidth = toNumber(w[1].value, lineNo, "the page width", 1, 16000);
@@ -209,7 +216,9 @@ class Parser {
             draft_.currentPageLine = lineNo;
         } else if (kw == "data") {
             expectArgs(w, lineNo, 2, 2);
-            l.slugs.data[tagOf(w[1].value, lineNo)] = dataOf(w[2], lineNo);
+            uint32_t tag = tagOf(w[1].value, lineNo);
+            l.slugs.data[tag] = dataOf(w[2], lineNo);
+            l.source.dataLines[tag].push_back(lineNo);
         } else {
             throw ParseError{lineNo, "unknown keyword \"" + kw + "\""};
         }
@@ -228,7 +237,12 @@ class Parser {
     }
 
     static uint32_t tagOf(const std::string& s, int lineNo) {
+        // Printable ASCII only: a NUL would end the code early, and the file
+        // could not name the tag when it is written back.
         if (s.size() != 4) throw ParseError{lineNo, "a data tag has four characters, not \"" + s + "\""};
+        for (unsigned char c : s)
+            if (c <= ' ' || c >= 0x7F)
+                throw ParseError{lineNo, "a data tag has printable ASCII characters only"};
         return xtFourCharCode(s.c_str());
     }
 
@@ -267,9 +281,10 @@ class Parser {
         if (w.size() < 2) throw ParseError{lineNo, "a box needs an id"};
         auto b = std::make_unique<Box>();
         b->id = toInt(w[1].value, lineNo, "a box id", 1, 999999);
-        for (const auto& other : l.boxes)
-            if (other->id == b->id)
-                throw ParseError{lineNo, "a second box has the id " + w[1].value};
+        // A set, not a search through the boxes so far: layouts of a
+        // hundred thousand boxes are read in linear time.
+        if (!draft_.boxIds.insert(b->id).second)
+            throw ParseError{lineNo, "a second box has the id " + w[1].value};
         bool sawW = false, sawH = false;
         for (size_t i = 2; i < w.size(); ++i) {
             const Word& a = w[i];
@@ -307,6 +322,7 @@ class Parser {
                 throw ParseError{draft_.line, "layout \"" + l.name + "\" has a section at page " +
                                                   std::to_string(s.firstPage) + " of " + std::to_string(l.numPages)};
         makeSpreads(l);
+        l.source.dataAsRead = l.slugs.data;
         for (size_t i = 0; i < l.boxes.size(); ++i)
             if (l.boxes[i]->page > l.numPages)
                 throw ParseError{draft_.boxLines[i], "the box lies on page " + std::to_string(l.boxes[i]->page) +
@@ -349,6 +365,7 @@ class Parser {
 
     std::unique_ptr<Project> project_;
     LayoutDraft draft_;
+    std::unordered_set<std::string> layoutNames_;
     std::string currentLayout_;
     int currentLayoutLine_ = 0;
     int currentIndex_ = 0;
@@ -362,6 +379,7 @@ std::unique_ptr<Project> parseProject(const std::string& text, const std::string
         Parser parser;
         std::unique_ptr<Project> p = parser.parse(text);
         p->currentLayout = parser.currentIndex();
+        p->sourceText = text;
         return p;
     } catch (const ParseError& e) {
         if (error) *error = fileName + ":" + std::to_string(e.line) + ": " + e.what;
@@ -370,16 +388,29 @@ std::unique_ptr<Project> parseProject(const std::string& text, const std::string
 }
 
 std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* error) {
+    auto fail = [&](const std::string& what) -> std::unique_ptr<Project> {
+        if (error) *error = path + ": " + what;
+        return nullptr;
+    };
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return fail("is a folder, not a project file");
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        if (error) *error = path + ": cannot read the project file";
-        return nullptr;
+        int code = errno;
+        return fail("cannot read the project file" +
+                    (code ? " (" + std::generic_category().message(code) + ")" : std::string()));
     }
     std::ostringstream text;
     text << in.rdbuf();
-    std::unique_ptr<Project> p = parseProject(text.str(), path, error);
+    if (in.bad()) return fail("cannot read the project file");
+    const std::string& bytes = text.str();
+    // Other documents people reach for first; their first line would only
+    // give a puzzling syntax error.
+    if (bytes.compare(0, 5, "%PDF-") == 0)
+        return fail("is a PDF document, not a project file");
+    std::unique_ptr<Project> p = parseProject(bytes, path, error);
     if (!p) return nullptr;
-    std::error_code ec;
     std::filesystem::path abs = std::filesystem::absolute(path, ec);
     p->path = (ec ? std::filesystem::path(path) : abs.lexically_normal()).string();
     p->name = std::filesystem::path(path).filename().string();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "host/project_edit.h"
 #include "host/safe_file.h"
 
 namespace plxhost {
@@ -65,19 +66,41 @@ void writeLayout(const Layout& l, std::string& out) {
     }
     out += "  current-page " + std::to_string(l.currentPage) + "\n";
     for (const auto& [tag, bytes] : l.slugs.data) {
-        char name[5];
-        xtFourCharText(tag, name);
-        bool printable = true;
-        for (int i = 0; i < 4; ++i) printable = printable && name[i] > ' ' && name[i] < 127;
-        if (!printable) continue; // the file names tags by their four letters
-        out += "  data " + quoted(name) + " hex=" + hex(bytes) + "\n";
+        std::string statement = dataStatement(tag, bytes);
+        if (!statement.empty()) out += "  " + statement + "\n";
     }
 }
 
 } // namespace
 
+std::string dataStatement(uint32_t tag, const std::string& bytes) {
+    char name[5];
+    xtFourCharText(tag, name);
+    for (int i = 0; i < 4; ++i)
+        if (name[i] <= ' ' || name[i] >= 127) return std::string(); // the file names tags by their letters
+    return "data " + quoted(name) + " hex=" + hex(bytes);
+}
+
+// A name in a comment, quoted and escaped like a value: a line break in a
+// file name must not end the comment and start a statement. Other control
+// characters have no escape in the format and are shown as "\xHH".
+static std::string commentName(const std::string& name) {
+    std::string out;
+    for (char c : quoted(name)) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02x", u);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string projectFileText(const Project& project, int32_t frontDocRef) {
-    std::string out = "# " + project.name + "\n";
+    std::string out = "# " + commentName(project.name) + "\n";
     const Layout* front = nullptr;
     for (const auto& l : project.layouts) {
         out += "\n";
@@ -88,19 +111,27 @@ std::string projectFileText(const Project& project, int32_t frontDocRef) {
     return out;
 }
 
-bool writeProjectFile(const Project& project, int32_t frontDocRef, std::string* error) {
+std::string savedProjectText(const Project& project, int32_t frontDocRef) {
+    std::string edited;
+    if (editProjectText(project, &edited)) return edited;
+    return projectFileText(project, frontDocRef);
+}
+
+bool writeProjectFile(Project& project, int32_t frontDocRef, std::string* error) {
     if (project.path.empty()) {
         if (error) *error = "the project \"" + project.name + "\" has no file to be saved to";
         return false;
     }
-    std::string text = projectFileText(project, frontDocRef);
+    std::string text = savedProjectText(project, frontDocRef);
     PendingFile file;
     if (!file.open(project.path, error)) return false;
     if (!file.write(text.data(), text.size())) {
         if (error) *error = project.path + ": the project could not be written";
         return false;
     }
-    return file.commit(error);
+    if (!file.commit(error)) return false;
+    rememberSavedText(project, text);
+    return true;
 }
 
 } // namespace plxhost

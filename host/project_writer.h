@@ -9,11 +9,22 @@ namespace plxhost {
 
 // The project in the project file format: every layout with its pages,
 // masters, sections, explicit spreads, boxes, current page and slug data,
-// and the layout in front. Comments of the file it was read from are not kept.
+// and the layout in front. For a project made in memory; one read from a
+// file is saved by editing its own text (host/project_edit.h).
 std::string projectFileText(const Project& project, int32_t frontDocRef);
 
-// Writes the text to the project's path (a temporary file renamed into
-// place). False with *error set; the old file is then untouched.
-bool writeProjectFile(const Project& project, int32_t frontDocRef, std::string* error);
+// The text saving writes: the project's own text with only its changed data
+// statements edited when it was read from a file, else projectFileText.
+std::string savedProjectText(const Project& project, int32_t frontDocRef);
+
+// Writes the saved text to the project's path (a temporary file renamed into
+// place) and remembers it as the project's text. False with *error set; the
+// old file is then untouched.
+bool writeProjectFile(Project& project, int32_t frontDocRef, std::string* error);
+
+// The statement "data "TAG" hex=…" for slug data, without indentation or
+// line end; empty for a tag whose four bytes are not printable ASCII, which
+// the file cannot name.
+std::string dataStatement(uint32_t tag, const std::string& bytes);
 
 } // namespace plxhost

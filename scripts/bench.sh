@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target plexmoor Plexmoor bench_durable_baseline
+cmake --build --preset default --target plexmoor Plexmoor bench_durable_baseline bench_project
+build/bin/bench_project
 bench/cli_bench.sh build "${1:-1000}" "${2:-5}" "${3:-10000}"

@@ -107,10 +107,49 @@ TEST(HostProjectFile, ErrorsNameTheFileTheLineAndTheFault) {
     EXPECT_EQ(errorOf("layout \"A\"\n pages 1 2\n"), "bad.proj:2: \"pages\" takes 1 value, not 2");
 }
 
-TEST(HostProjectFile, UnreadableFileNamesTheFile) {
+TEST(HostProjectFile, UnreadableFileNamesTheFileAndTheReason) {
     std::string error;
     EXPECT_EQ(plxhost::readProjectFile("/nonexistent/x.proj", &error), nullptr);
-    EXPECT_EQ(error, "/nonexistent/x.proj: cannot read the project file");
+    EXPECT_EQ(error, "/nonexistent/x.proj: cannot read the project file (No such file or directory)");
+}
+
+TEST(HostProjectFile, FolderAndPdfAreNamedForWhatTheyAre) {
+    plxtest::TempDir dir;
+    std::string error;
+    EXPECT_EQ(plxhost::readProjectFile(dir.path(), &error), nullptr);
+    EXPECT_EQ(error, dir.path() + ": is a folder, not a project file");
+    std::string pdf = dir.file("Spring.pdf");
+    ASSERT_TRUE(plxtest::writeFile(pdf, "%PDF-1.7\n%\xE2\xE3\n1 0 obj\n"));
+    EXPECT_EQ(plxhost::readProjectFile(pdf, &error), nullptr);
+    EXPECT_EQ(error, pdf + ": is a PDF document, not a project file");
+}
+
+TEST(HostProjectFile, NumbersAndTagsHideNothingBehindANul) {
+    using namespace std::string_literals;
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 3\0junk\n"s),
+              "bad.proj:2: the page count must be a whole number, not \"3\0junk\""s);
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 3\n page-size 100\0 200\n"s),
+              "bad.proj:3: the page width must be a number, not \"100\0\""s);
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 3\n box 1 w=1\0x h=2\n"s),
+              "bad.proj:3: w must be a number, not \"1\0x\""s);
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\n data BW\0A \"x\"\n"s),
+              "bad.proj:3: a data tag has printable ASCII characters only");
+}
+
+TEST(HostProjectFile, ManyBoxesKeepTheirOrderAndDuplicatesAreFound) {
+    std::string text = "layout \"A\"\n pages 2\n";
+    for (int id = 1; id <= 5000; ++id)
+        text += " box " + std::to_string(id) + " page=" + std::to_string(1 + id % 2) + " w=1 h=1\n";
+    std::string error;
+    auto p = parseProject(text, "many.proj", &error);
+    ASSERT_NE(p, nullptr) << error;
+    ASSERT_EQ(p->layouts[0]->boxes.size(), 5000u);
+    EXPECT_EQ(p->layouts[0]->boxes[4999]->id, 5000);
+    EXPECT_EQ(errorOf(text + " box 2500 w=1 h=1\n"), "bad.proj:5003: a second box has the id 2500");
+    // Box ids are unique per layout, not per project.
+    EXPECT_NE(parseProject(text + "layout \"B\"\n pages 1\n box 1 w=1 h=1\n", "two.proj", &error),
+              nullptr)
+        << error;
 }
 
 TEST(HostPageLabels, NumberFormats) {
