@@ -55,6 +55,9 @@ int runStyles(const Arguments& args) {
     plxhost::Host& host = session.host();
 
     std::vector<OutputStyleRef> styles = host.styles().styles();
+    // What the host told the user on the way, such as a styles file it
+    // could not read and set aside.
+    for (const plxhost::HostError& e : host.errors()) std::fprintf(stderr, "plexmoor: %s\n", e.text.c_str());
     plxhost::WindowWatch watch;
     for (OutputStyleRef style : styles) {
         ui::clearScript(); // nothing to do in the editor: it is closed unsaved

@@ -53,6 +53,29 @@ bool validName(const std::string& name) {
     return true;
 }
 
+// Moves an unreadable file out of the way under the first free name
+// "FILE.unreadable-N": every copy set aside is kept, none replaces another.
+// A hard link claims the name only when it is free; where the file system
+// has no links, a name that is seen free is taken by renaming.
+bool setAside(const std::string& file, std::string* aside) {
+    for (int n = 1; n <= 9999; ++n) {
+        std::string candidate = file + ".unreadable-" + std::to_string(n);
+        if (::link(file.c_str(), candidate.c_str()) == 0) {
+            ::unlink(file.c_str());
+            *aside = candidate;
+            return true;
+        }
+        if (errno == EEXIST) continue;
+        if (errno != EPERM && errno != EOPNOTSUPP && errno != EXDEV && errno != EMLINK) return false;
+        struct stat st;
+        if (::lstat(candidate.c_str(), &st) == 0) continue;
+        if (std::rename(file.c_str(), candidate.c_str()) != 0) return false;
+        *aside = candidate;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::string styleKeyText(uint32_t key) {
@@ -227,10 +250,11 @@ void StyleStore::ensureLoaded() {
         fine = true; // first use: the defaults are made and saved below
     } else if (!fine) {
         // Keep the user's file for inspection rather than writing over it.
-        std::string aside = file + ".unreadable";
+        std::string aside;
         owned_.clear();
         order_.clear();
-        if (std::rename(file.c_str(), aside.c_str()) == 0) {
+        if (setAside(file, &aside)) {
+            setAside_ = aside;
             report(kXTIOErr, "The output styles in " + file + " could not be read (" + error +
                                  "). The file was kept as " + aside +
                                  " and the default styles are used.");

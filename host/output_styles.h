@@ -72,6 +72,10 @@ class StyleStore {
 
     XTOutputStyleContext_* context() { return &context_; }
 
+    // Where an unreadable file was set aside when the store read it
+    // ("FILE.unreadable-N"); empty when it was not.
+    const std::string& setAsidePath() const { return setAside_; }
+
     // Writes the file (a temporary file renamed over it). Returns 0, or
     // kXTIOErr after reporting the failure to the user.
     int32_t save();
@@ -85,6 +89,7 @@ class StyleStore {
     std::string path_;
     bool loaded_ = false;
     bool saveBlocked_ = false; // an unreadable file could not be set aside
+    std::string setAside_;
     std::vector<std::unique_ptr<XTOutputStyle_>> owned_;
     std::vector<OutputStyleRef> order_;
     XTOutputStyleContext_ context_;

@@ -128,17 +128,22 @@ TEST(HostOutputStyles, UnreadableFileIsKeptAsideAndReported) {
         "<OutputStyles version=\"1\"><Style name=\"A\" medium=\"XEPS\"><Data key=\"ABCD\"/>"
         "</Style></OutputStyles>",
     };
-    for (const std::string& text : bad) {
+    // Each file set aside keeps a number of its own: none is written over.
+    for (size_t i = 0; i < bad.size(); ++i) {
+        const std::string& text = bad[i];
+        std::string aside = file + ".unreadable-" + std::to_string(i + 1);
         ASSERT_TRUE(writeFile(file, text));
         plxhost::HostOptions options;
         options.stylesFile = file;
         plxhost::Host host(options);
         EXPECT_EQ(names(host.styles()), (std::vector<std::string>{"Default EPS", "Default PDF"}));
+        EXPECT_EQ(host.styles().setAsidePath(), aside);
         ASSERT_EQ(host.errors().size(), 1u) << text;
-        EXPECT_NE(host.errors()[0].text.find(file + ".unreadable"), std::string::npos);
+        EXPECT_NE(host.errors()[0].text.find(aside), std::string::npos);
         EXPECT_NE(host.errors()[0].text.find("line "), std::string::npos) << host.errors()[0].text;
-        EXPECT_EQ(readFile(file + ".unreadable"), text);
     }
+    for (size_t i = 0; i < bad.size(); ++i)
+        EXPECT_EQ(readFile(file + ".unreadable-" + std::to_string(i + 1)), bad[i]);
     EXPECT_NE(readFile(file).find("Default PDF"), std::string::npos);
 }
 
