@@ -12,6 +12,7 @@
 #include "cli/person.h"
 #include "cli/plugin_menu.h"
 #include "cli/style_names.h"
+#include "host/font_encoding.h"
 #include "ui/ui.h"
 
 namespace plxcli {
@@ -306,6 +307,9 @@ int runExport(const Arguments& args) {
         return kExitFailed;
     }
     watch.finish();
+    if (!host.printEngine().undrawnCharacters().empty())
+        std::fprintf(stderr, "plexmoor: %s\n",
+                     plxhost::undrawnText(host.printEngine().undrawnCharacters()).c_str());
     int status = kExitOk;
     if (watch.pagesNotWritten() > 0) status = kExitPageFailed;
     if (watch.interrupted()) status = kExitInterrupted;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "host/font_encoding.h"
 #include "host/host_objects.h"
 
 namespace plxhost {
@@ -18,17 +19,6 @@ constexpr double kFontSize = 10;
 constexpr double kLeading = 12;
 constexpr double kTextInset = 4;
 constexpr size_t kMaxTextLine = 2000;
-
-// The text's characters as Latin-1 bytes, "?" for any other character
-// (a character beyond the 16-bit range counts once).
-std::string latin1(const std::string& utf8) {
-    std::string out;
-    for (char16_t unit : utf8ToUtf16(utf8)) {
-        if (unit >= 0xDC00 && unit < 0xE000) continue;
-        out += unit <= 0xFF ? static_cast<char>(unit) : '?';
-    }
-    return out;
-}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines(1);
@@ -64,11 +54,9 @@ std::string psBytesLiteral(const std::string& bytes) {
     return out + ")";
 }
 
-std::string psString(const std::string& utf8) { return psBytesLiteral(latin1(utf8)); }
-
 std::string dscText(const std::string& utf8, size_t limit) {
     std::string out;
-    for (char c : latin1(utf8)) {
+    for (char c : fontText(utf8, nullptr)) {
         if (out.size() >= limit) break;
         out += c >= 0x20 && c < 0x7F ? c : '?';
     }
@@ -137,14 +125,22 @@ void PostScriptWriter::endHeader() {
     line("  4 -2 roll 0.5 sub exch 0.5 sub exch rectstroke } bind def");
     // (text) x y plxshow: text upright in print space, whose y runs down.
     line("/plxshow { gsave translate 1 -1 scale 0 0 moveto show grestore } bind def");
+    // x y plxat: starts a line of text at x y, upright, for plxmissing.
+    line("/plxat { translate 1 -1 scale 0 0 moveto } bind def");
+    // plxmissing: a box where a character stands that the font cannot
+    // draw, as wide as a capital letter.
+    format("/plxmissing { gsave currentpoint translate 0.5 setlinewidth %.2f 0 %.2f %.2f rectstroke"
+           " grestore %.2f 0 rmoveto } bind def\n",
+           kFontSize * 0.08, kFontSize * 0.56, kFontSize * 0.72, kFontSize * 0.72);
     line("end");
     line("%%EndResource");
     line("%%EndProlog");
     line("%%BeginSetup");
     if (hasText()) {
         line("%%IncludeResource: font Helvetica");
+        // Helvetica re-encoded to Windows-1252, the host's 8-bit text.
         line("/Helvetica findfont dup length dict begin { 1 index /FID ne { def } { pop pop }");
-        line("  ifelse } forall /Encoding ISOLatin1Encoding def currentdict end");
+        text_ += "  ifelse } forall /Encoding " + winAnsiEncodingProgram() + "def currentdict end\n";
         line("/Helvetica-plxhost exch definefont pop");
     }
     line("%%EndSetup");
@@ -200,8 +196,24 @@ void PostScriptWriter::drawBox(const Box& box) {
         double baseline = y + kTextInset + kFontSize + kLeading * static_cast<double>(i);
         if (baseline > y + h + kLeading) break; // the rest lies outside the box
         // Far more than a box can show; keeps each string literal short.
-        text_ += psString(lines[i].substr(0, kMaxTextLine));
-        format(" %.3f %.3f plxshow\n", x + kTextInset, baseline);
+        size_t cut = std::min(lines[i].size(), kMaxTextLine);
+        while (cut < lines[i].size() && (static_cast<unsigned char>(lines[i][cut]) & 0xC0) == 0x80)
+            --cut; // not inside a character
+        std::string bytes = fontText(lines[i].substr(0, cut), &undrawn_);
+        if (bytes.find(kUndrawable) == std::string::npos) {
+            text_ += psBytesLiteral(bytes);
+            format(" %.3f %.3f plxshow\n", x + kTextInset, baseline);
+            continue;
+        }
+        format("gsave %.3f %.3f plxat", x + kTextInset, baseline);
+        size_t start = 0;
+        for (size_t k = 0; k <= bytes.size(); ++k) {
+            if (k < bytes.size() && bytes[k] != kUndrawable) continue;
+            if (k > start) text_ += " " + psBytesLiteral(bytes.substr(start, k - start)) + " show";
+            if (k < bytes.size()) text_ += " plxmissing";
+            start = k + 1;
+        }
+        line(" grestore");
     }
     line("grestore");
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class PostScriptWriter {
     // a kind, so that a kept interpreter can take them once.
     size_t setupBegin() const { return setupBegin_; }
     size_t setupEnd() const { return setupEnd_; }
+    // Characters of box texts the font could not draw (shown as boxes).
+    const std::set<char32_t>& undrawn() const { return undrawn_; }
 
   private:
     void line(const std::string& s);
@@ -49,6 +52,7 @@ class PostScriptWriter {
     const std::vector<PlannedPage>& pages_;
     std::string text_;
     size_t setupBegin_ = 0, setupEnd_ = 0;
+    std::set<char32_t> undrawn_;
 };
 
 // Width and height of an area in points.
@@ -58,9 +62,6 @@ double areaHeight(const fixedrect& area);
 // A PostScript string literal "(…)" of the bytes (non-printable bytes in
 // octal).
 std::string psBytesLiteral(const std::string& bytes);
-// Text as a PostScript string literal "(…)" in Latin-1: characters outside
-// it become "?", and everything not printable ASCII is written in octal.
-std::string psString(const std::string& utf8);
 // Text for a DSC comment: printable ASCII only, at most `limit` bytes.
 std::string dscText(const std::string& utf8, size_t limit);
 

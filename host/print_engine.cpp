@@ -218,6 +218,7 @@ int32_t PrintEngine::writeJob() {
     }
     writer.trailer();
     stream_ = nullptr;
+    undrawn_.insert(writer.undrawn().begin(), writer.undrawn().end());
 
     bool written = false;
     if (eps) {

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,9 @@ class PrintEngine {
     // Every file written so far, in order (a file written twice is listed
     // twice).
     const std::vector<std::string>& writtenFiles() const { return written_; }
+    // Characters of box texts the font could not draw in the jobs so far
+    // (each shown as a box), for one warning per run.
+    const std::set<char32_t>& undrawnCharacters() const { return undrawn_; }
     // The last job as it was written (for tests and the command line).
     const PrintJob& lastJob() const { return job_; }
     // Ends the run: makes its files durable (an error is shown when that
@@ -111,6 +115,7 @@ class PrintEngine {
     std::vector<std::string> written_;
     std::vector<std::string> unsynced_; // folders written to in this run
     bool abandoned_ = false;            // the run was ended by a hang
+    std::set<char32_t> undrawn_;
     PostScriptWriter* stream_ = nullptr; // the stream being written, if any
     std::unique_ptr<Distiller> distiller_;
 };
