@@ -13,11 +13,12 @@
 namespace {
 
 // A page label used as the number text: a "/" in it would put the file into
-// a sub-folder (or outside the chosen one), so it becomes "-".
+// a sub-folder (or outside the chosen one), and a control character (a tab,
+// a line break) has no place in a file name, so each becomes "-".
 void labelAsNumberText(const char* label, char* dst, size_t capacity) {
     copyText(dst, capacity, label);
     for (char* c = dst; *c; ++c)
-        if (*c == '/') *c = '-';
+        if (*c == '/' || static_cast<unsigned char>(*c) < 0x20 || *c == 0x7F) *c = '-';
 }
 
 // The label's decimal value when it is made of digits only and above 0;
