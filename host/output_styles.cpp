@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -94,9 +95,12 @@ std::string styleKeyText(uint32_t key) {
 
 bool parseStyleKey(const std::string& text, uint32_t* key) {
     if (text.size() == 10 && text.compare(0, 2, "0x") == 0) {
+        // Eight hex digits and nothing else: strtoul alone would take blanks,
+        // a sign, or stop at a NUL and ignore what follows.
+        for (size_t i = 2; i < text.size(); ++i)
+            if (!std::isxdigit(static_cast<unsigned char>(text[i]))) return false;
         char* end = nullptr;
         unsigned long v = std::strtoul(text.c_str() + 2, &end, 16);
-        if (*end != 0) return false;
         *key = static_cast<uint32_t>(v);
         return true;
     }
