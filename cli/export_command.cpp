@@ -308,8 +308,8 @@ int runExport(const Arguments& args) {
     }
     watch.finish();
     if (!host.printEngine().undrawnCharacters().empty())
-        std::fprintf(stderr, "plexmoor: %s\n",
-                     plxhost::undrawnText(host.printEngine().undrawnCharacters()).c_str());
+        person.printLine(stderr, say("plexmoor: the host's font cannot draw %1; each is shown as a box",
+                                     {plxhost::undrawnList(host.printEngine().undrawnCharacters())}));
     int status = kExitOk;
     if (watch.pagesNotWritten() > 0) status = kExitPageFailed;
     if (watch.interrupted()) status = kExitInterrupted;

@@ -77,6 +77,8 @@ const Pair kGerman[] = {
      "plexmoor: die Seiten von Layout \"%1\" heißen %2; mit --absolute sind es 1-%3"},
     {"plexmoor: %1 was written %2 times (pages %3); only page %4 is in it",
      "plexmoor: %1 wurde %2-mal geschrieben (Seiten %3); nur Seite %4 ist darin"},
+    {"plexmoor: the host's font cannot draw %1; each is shown as a box",
+     "plexmoor: die Schrift des Hosts kann %1 nicht zeichnen; jedes erscheint als Kästchen"},
     {"1 file written", "1 Datei geschrieben"},
     {"%1 files written", "%1 Dateien geschrieben"},
     {"1 page lost: a later page was written over it",

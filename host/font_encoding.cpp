@@ -128,10 +128,10 @@ std::string describeCharacter(char32_t c) {
     return code;
 }
 
-std::string undrawnText(const std::set<char32_t>& characters) {
+std::string undrawnList(const std::set<char32_t>& characters) {
     std::string list;
     for (char32_t c : characters) list += (list.empty() ? "" : ", ") + describeCharacter(c);
-    return "the host's font cannot draw these characters; each is shown as a box: " + list;
+    return list;
 }
 
 } // namespace plxhost

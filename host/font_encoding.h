@@ -25,7 +25,8 @@ std::string winAnsiEncodingProgram();
 
 // "€ (U+20AC)" style text of a character, for messages.
 std::string describeCharacter(char32_t c);
-// The one warning of a run about the characters that were shown as boxes.
-std::string undrawnText(const std::set<char32_t>& characters);
+// The characters that were shown as boxes, for the run's one warning:
+// "Ω (U+03A9), ∞ (U+221E)".
+std::string undrawnList(const std::set<char32_t>& characters);
 
 } // namespace plxhost

@@ -93,6 +93,10 @@ TEST_F(HostFilesCli, EveryWindows1252CharacterIsDrawnAndOthersAreNamedOnce) {
         EXPECT_EQ(r.err.find(warning), r.err.rfind(warning)) << r.err;
         EXPECT_EQ(r.err.find("U+221E"), r.err.rfind("U+221E")) << r.err;
     }
+    plxtest::CliResult de = exportOf(project, "--lang de --pages 2 " + to("T.eps"));
+    EXPECT_NE(de.err.find("kann \xCE\xA9 (U+03A9), \xE2\x88\x9E (U+221E) nicht zeichnen"),
+              std::string::npos)
+        << de.err;
     // The replacement is a visible mark: the page with "1∞ ∞" is not just "1".
     std::string eps = plxtest::readFile(secondEps);
     EXPECT_NE(eps.find("(1) show plxmissing ( ) show plxmissing"), std::string::npos);
