@@ -65,6 +65,14 @@ void releaseMyStrings() {
     sStringTable = nullptr;
 }
 
+void useMyStringsText(const char* text) {
+    releaseMyStrings();
+    if (!text) return;
+    size_t n = strlen(text);
+    sStringTable = static_cast<char*>(myalloc(n + 2, 1));
+    if (sStringTable) memcpy(sStringTable, text, n);
+}
+
 char* getString(const char* key, char* dst) {
     if (!dst) return dst;
     char text[kMyStringSize];

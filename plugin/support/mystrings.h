@@ -33,6 +33,11 @@ int32_t setupMyStrings();
 // Releases the loaded table (lookups show keys until the next set-up).
 void releaseMyStrings();
 
+// Takes a copy of text as the loaded table, releasing the previous one
+// (the fuzz targets feed tables that come from no resource). Null
+// releases the table.
+void useMyStringsText(const char* text);
+
 // Size a destination of getString and translateString must have at least.
 constexpr int32_t kMyStringSize = 251;
 
