@@ -2,6 +2,7 @@
 
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
+#include "plugin/support/bounded.h"
 #include "plugin/support/mystr.h"
 
 namespace {
@@ -9,6 +10,8 @@ namespace {
 int32_t resolveDocRef(int32_t docRef) { return docRef == -1 ? xtGetCurDocRef() : docRef; }
 
 // Copies a host string the caller owns into a UTF-8 buffer and releases it.
+// A name longer than the buffer is cut at a character boundary: it still
+// makes a file name, where an empty one would make none.
 bool takeHostText(QXStringRef text, char* buffer, int32_t capacity) {
     if (!buffer || capacity <= 0) {
         MyStr release(text, true);
@@ -16,7 +19,8 @@ bool takeHostText(QXStringRef text, char* buffer, int32_t capacity) {
     }
     buffer[0] = 0;
     MyStr s(text, true);
-    return s.getString(buffer, capacity, kEncUTF8) && buffer[0] != 0;
+    copyText(buffer, static_cast<size_t>(capacity), s.UTF8Str());
+    return buffer[0] != 0;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
+#include "plugin/support/bounded.h"
 #include "plugin/support/mystr.h"
 
 namespace {
@@ -34,8 +35,10 @@ void xtGetPageStr(int16_t page, char* buffer, int16_t capacity) {
     if (internal < 1 || internal > INT16_MAX) return;
     QXStringRef label = nullptr;
     if (xtpage_funchndl->labelForPage(static_cast<int16_t>(internal), &label) != 0) return;
+    // A label longer than the buffer is cut at a character boundary: a
+    // shortened label still tells the page apart, an empty one does not.
     MyStr s(label, true);
-    s.getString(buffer, capacity, kEncUTF8);
+    copyText(buffer, static_cast<size_t>(capacity), s.UTF8Str());
 }
 
 XTPageNumData xtGetPageNumData(int32_t docRef, int16_t page, int16_t flag) {

@@ -29,7 +29,8 @@ XFileInfoRef XTGetDocFile(int32_t projRef);
 // it does not fit the buffer.
 void XTGetPathFromXFile(XFileInfoRef file, char* buffer, int32_t length);
 // The layout's and the project's names, UTF-8, at most capacity bytes with
-// the terminator; false (buffer empty) when the host gives none.
+// the terminator (a longer name is cut at a character boundary); false
+// (buffer empty) when the host gives none.
 bool xtGetLayoutName(int32_t docRef, char* buffer, int32_t capacity);
 bool xtGetProjectName(int32_t projRef, char* buffer, int32_t capacity);
 
@@ -41,7 +42,8 @@ int16_t xtGetCurPage(int32_t docRef); // -1 = current; 0 when there is no view
 // less when no page has it.
 int16_t xtGetPageNum(const char* label);
 // Writes the label of an absolute page of the current layout, at most
-// capacity bytes with the terminator; an empty text when there is none.
+// capacity bytes with the terminator (a longer label is cut at a character
+// boundary); an empty text when there is none.
 void xtGetPageStr(int16_t page, char* buffer, int16_t capacity);
 // The host's page-number data of a page; the first member is its spread.
 XTPageNumData xtGetPageNumData(int32_t docRef, int16_t page, int16_t flag);

@@ -3,6 +3,7 @@
 #include "plugin/dialogs/native_controls.h"
 #include "xt/xttypes.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -16,6 +17,15 @@ constexpr int32_t kStaticHeight = 16;
 
 const char* const kKnownTypes[] = {"push", "cbox", "rdio", "comb", "etxt", "eutx", "stxt", "grpb",
                                    "lbox", "popb", "prgb", "rgrp", "sepa", "tabs", "upan"};
+
+// Coordinates come from descriptions anyone may write; a shift that would
+// pass the ends of the 32-bit range stops there instead of wrapping round.
+int32_t shifted(int32_t value, int64_t by) {
+    int64_t r = static_cast<int64_t>(value) + by;
+    if (r > INT32_MAX) return INT32_MAX;
+    if (r < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(r);
+}
 
 bool is(const DescControl& c, const char* type) {
     return std::strcmp(c.type, type) == 0;
@@ -37,27 +47,27 @@ bool isKnownControlType(const char* type) {
 DescRect adjustedRect(const DescControl& c) {
     DescRect r = c.rect;
     if (is(c, "push") || is(c, "cbox") || is(c, "rdio")) {
-        r.y -= 3;
+        r.y = shifted(r.y, -3);
         r.h = kButtonHeight;
     } else if (is(c, "comb")) {
-        r.x += 3;
-        r.w -= 5;
+        r.x = shifted(r.x, 3);
+        r.w = shifted(r.w, -5);
         r.h = kClosedComboHeight;
     } else if (is(c, "etxt") || is(c, "eutx")) {
-        r.y -= 3;
+        r.y = shifted(r.y, -3);
         if (!c.multi) r.h = kEditHeight;
     } else if (is(c, "stxt")) {
         bool selectable = c.extras[kDescExtraSap][0] != 0;
         if (!c.multi && !selectable) r.h = kStaticHeight;
     } else if (is(c, "grpb")) {
-        if (c.text[0]) r.y -= 4;
+        if (c.text[0]) r.y = shifted(r.y, -4);
     } else if (is(c, "popb")) {
-        r.x += 3;
-        r.y -= 2;
-        r.w -= 5;
+        r.x = shifted(r.x, 3);
+        r.y = shifted(r.y, -2);
+        r.w = shifted(r.w, -5);
         r.h = kClosedComboHeight;
     } else if (is(c, "rgrp") || is(c, "sepa")) {
-        r.y -= 3;
+        r.y = shifted(r.y, -3);
     }
     return r;
 }
@@ -94,8 +104,8 @@ void buildWindow(PlxWindow window, const WindowDesc& desc) {
         }
         if (!isKnownControlType(c.type)) continue;
         DescRect r = adjustedRect(c);
-        r.x += originX;
-        r.y += originY;
+        r.x = shifted(r.x, originX);
+        r.y = shifted(r.y, originY);
         PlxWindow control = createNativeControl(container, c, r, comboListHeight(c));
         if (!control) continue;
         if (c.cmd[0])

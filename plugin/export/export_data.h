@@ -8,16 +8,23 @@
 #include "plugin/styles/style_data.h"
 #include "xt/xttypes.h"
 
-// Pages 1..kMaxExportPages can be chosen; entry 0 of the page set is unused.
-constexpr int kMaxExportPages = 2003;
+// An absolute page number as the host's page group gives it.
+using PlxPageNum = int16_t;
+
+// Every page the host can name can be chosen: the set holds pages
+// 1..kMaxExportPages (the largest page number), entry 0 is unused.
+constexpr int kMaxExportPages = INT16_MAX;
+
+// Output-style names are as long as the host lets them be: 255 bytes.
+constexpr int kStyleNameSize = 256;
 
 struct ExportData {
-    char styleName[64];         // the chosen output style
+    char styleName[kStyleNameSize]; // the chosen output style
     OutputStyleRef styleRef;    // found by name whenever the choice changes
     int16_t exporting;          // 1 while the run outputs pages
     uint8_t pageFlags[kMaxExportPages + 1]; // 1 = export that absolute page
-    int16_t numPages;           // pages of the layout
-    int16_t curPage;            // the page being exported (at first: the current page)
+    PlxPageNum numPages;        // pages of the layout
+    PlxPageNum curPage;         // the page being exported (at first: the current page)
     int16_t absolute;           // 1 = absolute page numbers, 0 = page labels
     int16_t pageOffset;         // added to absolute numbers in file names
     boxid box;                  // the selected box at the start

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "plugin/settings/prefs.h"
 #include "plugin/support/bounded.h"
 #include "plugin/support/log.h"
+#include "plugin/support/mymemory.h"
 #include "plugin/support/mystr.h"
 #include "xt/xtoutput.h"
 
@@ -19,6 +21,19 @@ namespace {
 const char kSeparatorEntry[] = "-";
 // The first 32 characters of a field are selected when it gets the focus.
 constexpr int32_t kSelectChars = 32;
+
+// The whole text of a control into dst (capacity bytes): a text that does
+// not fit gives the empty text and false, since a cut name or page list
+// would name something else.
+bool wholeControlText(PlxWindow control, char* dst, size_t capacity) {
+    dst[0] = 0;
+    char* text = getControlText(control);
+    if (!text) return false;
+    bool fits = std::strlen(text) < capacity;
+    if (fits) copyText(dst, capacity, text);
+    myfree(text);
+    return fits;
+}
 
 void addStyleName(PlxWindow list, OutputStyleRef style) {
     QXStringRef name = nullptr;
@@ -54,11 +69,11 @@ void fillStyleList(PlxWindow list) {
 
 void styleSelected(PlxWindow panel, ExportData* data) {
     PlxWindow list = getControl(panel, kExpStyles);
-    char title[kControlTextSize] = {0};
-    getControlText(list, title);
+    char title[kStyleNameSize] = {0};
+    wholeControlText(list, title, sizeof title);
     if (std::strcmp(title, kSeparatorEntry) == 0 || !title[0]) {
         setControlValue(list, 1);
-        getControlText(list, title);
+        wholeControlText(list, title, sizeof title);
     }
     PlxStyleData style = styleDataForName(title);
     setControlValue(panel, kExpBaseName, style.base ? 1 : 0);
@@ -89,7 +104,8 @@ void absoluteSwitched(PlxWindow panel) {
 }
 
 void allPressed(PlxWindow panel, const ExportData* data) {
-    char text[600];
+    // Two labels of up to 255 bytes and the hyphen.
+    char text[2 * 256];
     allPagesText(*data, getControlValue(panel, kExpAbsolute) != 0, text, sizeof text);
     PlxWindow pages = getControl(panel, kExpPages);
     setControlLiteralText(pages, text);
@@ -147,16 +163,32 @@ bool exportPanelConfirmed(PlxWindow panel, ExportData* data) {
     data->styleData.base = getControlValue(panel, kExpBaseName) != 0 ? 1 : 0;
     data->absolute = getControlValue(panel, kExpAbsolute) != 0 ? 1 : 0;
     data->styleData.pageMargins = getControlValue(panel, kExpPageMargins) != 0 ? 1 : 0;
-    data->pageOffset =
-        data->absolute == 1 ? static_cast<int16_t>(getControlValue(panel, kExpOffset)) : 0;
-    char title[kControlTextSize] = {0};
-    if (getControlText(getControl(panel, kExpStyles), title) && title[0])
+    char title[kStyleNameSize] = {0};
+    if (wholeControlText(getControl(panel, kExpStyles), title, sizeof title) && title[0])
         copyText(data->styleName, sizeof data->styleName, title);
 
-    char pages[256] = {0};
+    // The record keeps the offset in 16 bits; a larger one would wrap round
+    // to another page number.
+    data->pageOffset = 0;
+    if (data->absolute == 1) {
+        int32_t offset = getControlValue(panel, kExpOffset);
+        if (offset < INT16_MIN || offset > INT16_MAX) {
+            msgBox("kInvalidOffset");
+            focusControl(getControl(panel, kExpOffset), kSelectChars);
+            return false;
+        }
+        data->pageOffset = static_cast<int16_t>(offset);
+    }
+
+    // The whole list is parsed, however long: a list too long to be read
+    // is refused like any other invalid one, never taken as no pages.
     PlxWindow field = getControl(panel, kExpPages);
-    getControlText(field, pages);
-    if (getPageRange1(pages, data) != 0) {
+    char* pages = static_cast<char*>(myalloc(kPageTextSize, 1));
+    bool valid = pages && wholeControlText(field, pages, kPageTextSize) &&
+                 getPageRange1(pages, data) == 0;
+    myfree(pages);
+    if (!valid) {
+        clearPageBit(data, 0);
         msgBox("kNoValidPageNum");
         focusControl(field, kSelectChars);
         return false;

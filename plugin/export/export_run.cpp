@@ -7,13 +7,11 @@
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
-#include "plugin/dialogs/msgbox.h"
 #include "plugin/dialogs/progress.h"
 #include "plugin/export/export_data.h"
 #include "plugin/export/export_dialog.h"
 #include "plugin/export/page_selection.h"
 #include "plugin/settings/prefs.h"
-#include "plugin/support/bounded.h"
 #include "plugin/support/log.h"
 #include "plugin/support/myarray.h"
 #include "plugin/support/mystrings.h"
@@ -33,9 +31,7 @@ char sProgressFormat[kMyStringSize];
 
 void collect(ExportData* data) {
     // The last style: the settings first, else the one stored with the layout.
-    char stored[256] = {0};
-    if (getPrefs().getString(kSection, kOutputStyleKey, stored, sizeof stored) > 0)
-        copyText(data->styleName, sizeof data->styleName, stored);
+    getPrefs().getString(kSection, kOutputStyleKey, data->styleName, sizeof data->styleName);
     if (!data->styleName[0]) {
         int32_t length = sizeof data->styleName;
         xtGetLayoutSlugData(data->docRef, kPlxId, data->styleName, &length);
@@ -51,18 +47,25 @@ void collect(ExportData* data) {
     replaceExtension(data->projectName, "");
 }
 
+// The layout keeps the name in a block of 64 bytes, as it always has; only a
+// longer name (the host allows 255 bytes) takes a longer block, so that
+// layouts that never saw one stay as they were.
+constexpr int32_t kSlugNameSize = 64;
+
 // The chosen style is remembered in the settings and, when it changed, in
 // the layout (which marks the document as changed).
 void rememberStyle(const ExportData* data) {
     getPrefs().set(kSection, kOutputStyleKey, data->styleName);
     getPrefs().save();
-    char stored[64];
+    char stored[kStyleNameSize];
     std::memset(stored, 0, sizeof stored);
     int32_t length = sizeof stored;
     xtGetLayoutSlugData(data->docRef, kPlxId, stored, &length);
     stored[sizeof stored - 1] = 0;
-    if (std::strcmp(stored, data->styleName) != 0)
-        xt_setslugdata(nullptr, kSlugLayout, kPlxId, data->styleName, sizeof data->styleName);
+    if (std::strcmp(stored, data->styleName) == 0) return;
+    auto used = static_cast<int32_t>(std::strlen(data->styleName)) + 1;
+    xt_setslugdata(nullptr, kSlugLayout, kPlxId, data->styleName,
+                   used <= kSlugNameSize ? kSlugNameSize : used);
 }
 
 int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) {
@@ -70,7 +73,10 @@ int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) 
     auto* data = static_cast<ExportData*>(user);
     int32_t page;
     std::memcpy(&page, item, sizeof page);
-    data->curPage = static_cast<int16_t>(page);
+    // The list holds 32-bit numbers; one outside the layout could not be
+    // told to the host without turning into another page.
+    if (page < 1 || page > data->numPages) return 1;
+    data->curPage = static_cast<PlxPageNum>(page);
     char label[64], text[kControlFormatSize];
     xtGetPageStr(data->curPage, label, sizeof label);
     // The format is already in the user's language: the text is shown as
@@ -96,8 +102,6 @@ void doExport(unsigned char isBox) {
     data->docRef = docRef;
     data->mode = isBox ? 1 : 0;
     collect(data);
-    if (data->numPages > kMaxExportPages)
-        msgBox("kTooManyPages", static_cast<int>(data->numPages), kMaxExportPages);
 
     if (!getExportPath(data)) return;
     rememberStyle(data);

@@ -37,7 +37,9 @@ long labelValue(const char* label) {
 void pageNumberText(const ExportData& data, char* numText, size_t capacity) {
     long value = 0;
     if (data.absolute != 0) {
-        value = static_cast<int16_t>(data.curPage + data.pageOffset);
+        // Both are 16-bit; their sum is not, and wrapping it round would
+        // give pages far apart the same name.
+        value = static_cast<long>(data.curPage) + data.pageOffset;
     } else {
         char label[256];
         xtGetPageStr(data.curPage, label, sizeof label);
@@ -84,7 +86,10 @@ void finishExportPath(ExportData* data) {
 bool composeJobPath(ExportData* data) {
     const PlxStyleData& style = data->styleData;
     copyText(data->jobPath, sizeof data->jobPath, data->exportPath);
-    if (std::strcmp(style.suffix, "---") == 0) return true;
+    if (std::strcmp(style.suffix, "---") == 0) {
+        dprintf("exportPath: %s", data->jobPath);
+        return true;
+    }
 
     char name[kMyPathSize];
     if (!getFileName(data->jobPath, name, true) || std::strlen(name) >= 256) {

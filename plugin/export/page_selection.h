@@ -9,6 +9,10 @@
 
 class MyArray;
 
+// The longest page-range text the export dialog reads, terminator
+// included; a longer one is refused as invalid.
+constexpr size_t kPageTextSize = 32768;
+
 // Parses a list of items separated by commas, each a page or two pages
 // joined by a hyphen, into the record's page set (cleared first), reading
 // `absolute` and `numPages`. The text is changed in place. 0 when valid

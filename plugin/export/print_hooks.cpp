@@ -1,5 +1,8 @@
 #include "plugin/export/print_hooks.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
@@ -24,6 +27,16 @@ int spreadPageCount(int32_t docRef, int16_t spread) {
     return count;
 }
 
+// right + pages * width: a spread of a few wide pages passes what a 16.16
+// value can hold (32767 points), so the edge stops at the largest one
+// instead of wrapping round to a negative frame.
+Fixed widened(Fixed right, int pages, Fixed width) {
+    int64_t edge = static_cast<int64_t>(right) + static_cast<int64_t>(pages) * width;
+    if (edge > INT32_MAX) return INT32_MAX;
+    if (edge < INT32_MIN) return INT32_MIN;
+    return static_cast<Fixed>(edge);
+}
+
 void setOutputRectangle(ExportData* data) {
     if (data->medium == kXTMediumEPS && data->mode == 1) {
         xtbox_funchndl->getBoxBounds(data->box, &data->bounds);
@@ -44,7 +57,7 @@ void setOutputRectangle(ExportData* data) {
     xtfixedrect_funchndl->offsetRect(&data->bounds, 65536, 65536);
     if (data->spreads == 1) {
         int count = spreadPageCount(data->docRef, page.spreadNum);
-        if (count > 0) data->bounds.right += (count - 1) * width;
+        if (count > 0) data->bounds.right = widened(data->bounds.right, count - 1, width);
     }
 }
 
@@ -53,7 +66,7 @@ void setPageRange(const ExportData& data) {
     if (data.spreads == 1) {
         XTPageNumData page = xtGetPageNumData(data.docRef, data.curPage, 0);
         int count = spreadPageCount(data.docRef, page.spreadNum);
-        if (count > 0) last = static_cast<int16_t>(first + count - 1);
+        if (count > 0) last = static_cast<int16_t>(std::min(first + count - 1, INT16_MAX));
     }
     xtprint_funchndl->setJobPageRange(0, 0, first, last);
 }

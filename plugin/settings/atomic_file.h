@@ -14,3 +14,10 @@
 // written file's stamp. On failure the target is untouched, the temporary
 // file is removed, and the result is the system's error number.
 int replaceFileAtomically(const char* path, const char* data, size_t size, PlxFileStamp* stamp);
+
+// Removes the temporary files ("NAME.tmp-PID-N") that replaceFileAtomically
+// left beside the file at `path` (or the file a link there points to) in
+// processes that no longer run: a crash in the middle of a save. Files of
+// running processes, of this process and every other name stay. Returns
+// how many were removed.
+int removeStaleTemporaries(const char* path);

@@ -11,7 +11,7 @@
 // | FolderPath  | text, <512 B   | none    | that folder; read only while LastFolder = 1 |
 // | Logging     | 0/1            | 0       | write the log file                          |
 // | AllPages    | 0/1            | 0       | the export dialog starts with all pages     |
-// | OutputStyle | text, <64 B    | empty   | output style of the previous export         |
+// | OutputStyle | text, <256 B   | empty   | output style of the previous export         |
 // | AddBlack    | 0/1            | 0       | add the process-colour comment to EPS       |
 //
 // "OutputStyle" and "AddBlack" are read and written by their users

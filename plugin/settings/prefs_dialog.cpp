@@ -5,7 +5,7 @@
 namespace {
 
 uint8_t okClicked(PlxWindow, PlxWindow dialog, void*) {
-    storeShownPrefs(dialog);
+    storeShownPrefs(dialog, PrefsSurface::Dialog);
     quitModalDialog(dialog, 1);
     return 1;
 }
@@ -23,11 +23,18 @@ void showPrefs(PlxWindow window) {
     setControlValue(window, kPrefsAddAlways, getAddAlways() ? 1 : 0);
 }
 
-void storeShownPrefs(PlxWindow window) {
+void storeShownPrefs(PlxWindow window, PrefsSurface surface) {
     // The folder stays as it is either way: turning "LastFolder" off only
     // stops it being read, and on again finds it still there.
-    setUseLastFolder(getControlValue(window, kPrefsLastFolder) ? 1 : 0, nullptr);
-    setLogging(getControlValue(window, kPrefsLogging) ? 1 : 0);
+    int32_t lastFolder = getControlValue(window, kPrefsLastFolder) ? 1 : 0;
+    int32_t logging = getControlValue(window, kPrefsLogging) ? 1 : 0;
+    if (surface == PrefsSurface::Panel) {
+        setLogging(logging);
+        setUseLastFolder(lastFolder, nullptr);
+    } else {
+        setUseLastFolder(lastFolder, nullptr);
+        setLogging(logging);
+    }
     setAddAlways(getControlValue(window, kPrefsAddAlways) ? 1 : 0);
     savePrefs();
 }

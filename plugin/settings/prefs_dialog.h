@@ -15,10 +15,14 @@ constexpr int32_t kPrefsAddAlways = 5;
 
 // Sets the three check boxes of a dialog or panel from the preferences.
 void showPrefs(PlxWindow window);
-// Stores the three check boxes of a dialog or panel ("FolderPath" is left
-// as it is, "Logging" switches the log at once) and saves the settings
-// file; a save that fails is shown to the user and the values stay.
-void storeShownPrefs(PlxWindow window);
+// Stores the three check boxes ("FolderPath" is left as it is, "Logging"
+// switches the log at once) and saves the settings file; a save that fails
+// is shown to the user and the values stay. Each key written moves to the
+// top of its section, so the order decides how the file reads: the dialog
+// writes "LastFolder", "Logging", "AddAlways"; the panel "Logging",
+// "LastFolder", "AddAlways".
+enum class PrefsSurface { Dialog, Panel };
+void storeShownPrefs(PlxWindow window, PrefsSurface surface);
 
 // Shows the dialog "Prefs" modally. OK stores the three check boxes and
 // saves the settings file; Cancel stores nothing. Returns the dialog's

@@ -33,7 +33,7 @@ int32_t prefsPanelCallback(void* cbRecord) {
         }
         break;
     case kXTPanelSave:
-        storeShownPrefs(panel);
+        storeShownPrefs(panel, PrefsSurface::Panel);
         rec->result = 1;
         break;
     default:

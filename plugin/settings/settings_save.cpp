@@ -55,6 +55,15 @@ void setSettingsMessageProc(PlxSettingsMessageProc proc) {
 }
 
 int32_t CMySettings::save() {
+    // The user's file holds more than the store could read: writing the
+    // store's text would lose the rest.
+    // It is said once, when the first change would have been saved.
+    if (readProblem != kSettingsReadOk) {
+        dprintf("settings not saved, the file was not read whole: %s", path);
+        if (!readProblemShown) sMessageProc("readPrefsErr", path);
+        readProblemShown = true;
+        return -1;
+    }
     // A store without text (memory ran out while loading) must not replace
     // the file with nothing.
     bool written = false;

@@ -1,10 +1,12 @@
 #include "plugin/settings/settings_store.h"
 
 #include "plugin/core/plexmoor.h"
+#include "plugin/settings/atomic_file.h"
 #include "plugin/settings/file_stamp.h"
 #include "plugin/support/bounded.h"
 #include "plugin/support/files.h"
 #include "plugin/support/folders.h"
+#include "plugin/support/log.h"
 #include "plugin/support/mymemory.h"
 #include "plugin/support/mystrings.h"
 
@@ -35,9 +37,22 @@ bool validSection(const char* section) {
     return section && strlen(section) <= static_cast<size_t>(kMaxSectionLen) && isLineSafe(section);
 }
 
+// A key line that begins with "[" would read as a section header: the key
+// could never be found again and would end its section for every key
+// after it.
 bool validKey(const char* key) {
-    return key && *key && strlen(key) <= static_cast<size_t>(kMaxKeyLen) && isLineSafe(key) &&
-           !strchr(key, '=');
+    return key && *key && *key != '[' && strlen(key) <= static_cast<size_t>(kMaxKeyLen) &&
+           isLineSafe(key) && !strchr(key, '=');
+}
+
+// True when the path names a regular file this process can open for reading.
+bool canReadFile(const char* path) {
+    FILE* f = fopen2(path, "rb");
+    if (!f) return false;
+    struct stat st;
+    bool ok = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+    fclose(f);
+    return ok;
 }
 
 // Position of the next CR at or after `from`, or `length`.
@@ -60,8 +75,9 @@ void CMySettings::release() {
 }
 
 // Takes `size` bytes (up to a NUL) as the new text: a CR in front, then the
-// bytes, then line ends normalised. The old text is released first.
-int32_t CMySettings::loadText(const char* bytes, int64_t size) {
+// bytes, then line ends normalised. The old text is released first. *cut
+// (when given) tells whether a NUL left bytes behind it unread.
+int32_t CMySettings::loadText(const char* bytes, int64_t size, bool* cut) {
     release();
     int64_t cap = size + 1 + kSettingsGrowStep;
     buffer = static_cast<char*>(myalloc(static_cast<size_t>(cap), 1));
@@ -70,6 +86,7 @@ int32_t CMySettings::loadText(const char* bytes, int64_t size) {
     buffer[0] = kCR;
     if (size > 0) memcpy(buffer + 1, bytes, static_cast<size_t>(size));
     length = 1 + static_cast<int64_t>(strnlen(buffer + 1, static_cast<size_t>(size)));
+    if (cut) *cut = length - 1 < size;
     buffer[length] = 0;
     setupCR();
     return 0;
@@ -78,7 +95,16 @@ int32_t CMySettings::loadText(const char* bytes, int64_t size) {
 int32_t CMySettings::setupEmpty() {
     path[0] = 0;
     takeStamp(PlxFileStamp{});
-    return loadText("", 0);
+    readProblem = kSettingsReadOk;
+    return loadText("", 0, nullptr);
+}
+
+// The file is there but its text is not (wholly) in memory: the store
+// keeps working on what it has and never writes over the user's file (see
+// save, which tells the user).
+void CMySettings::noteReadProblem(int32_t problem) {
+    readProblem = problem;
+    dprintf("readPrefsErr %s", path);
 }
 
 void CMySettings::takeStamp(const PlxFileStamp& stamp) {
@@ -119,18 +145,32 @@ int32_t CMySettings::setupWithPath(const char* newPath) {
     }
     memcpy(path, file, sizeof file);
     resolveAlias(path);
+    // Temporary files of saves that a crash interrupted would otherwise
+    // pile up beside the settings file.
+    removeStaleTemporaries(path);
 
     FILE* f = fopen2(path, "rb");
+    int openErr = f ? 0 : errno;
     struct stat st;
-    if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
-        fclose(f);
-        f = nullptr;
-    }
-    if (!f) {
-        takeStamp(PlxFileStamp{});
-        char* deflt = getResourceData("Prefs", "ini", gLanguage);
-        int32_t err = loadText(deflt, deflt ? static_cast<int64_t>(strlen(deflt)) : 0);
-        myfree(deflt);
+    bool regular = f && fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+    if (!f || !regular) {
+        if (f) fclose(f);
+        if (!f && (openErr == ENOENT || openErr == ENOTDIR)) {
+            // No file yet: the defaults apply and the first save creates it.
+            takeStamp(PlxFileStamp{});
+            readProblem = kSettingsReadOk;
+            readProblemShown = false;
+            char* deflt = getResourceData("Prefs", "ini", gLanguage);
+            int32_t err =
+                loadText(deflt, deflt ? static_cast<int64_t>(strlen(deflt)) : 0, nullptr);
+            myfree(deflt);
+            return err;
+        }
+        // Something is there that cannot be read (no permission, a
+        // folder): not a missing file, so it must not be replaced.
+        takeStamp(fileStampAt(path));
+        int32_t err = loadText("", 0, nullptr);
+        noteReadProblem(kSettingsReadFailed);
         return err;
     }
 
@@ -146,10 +186,19 @@ int32_t CMySettings::setupWithPath(const char* newPath) {
         return -108;
     }
     size_t got = fread(bytes, 1, size, f);
+    bool failed = ferror(f) != 0;
     fclose(f);
-    int32_t err = loadText(bytes, static_cast<int64_t>(got));
+    bool cut = false;
+    int32_t err = loadText(bytes, static_cast<int64_t>(got), &cut);
     myfree(bytes);
-    return err;
+    if (err) return err;
+    if (failed) noteReadProblem(kSettingsReadFailed);
+    else if (cut) noteReadProblem(kSettingsReadCut);
+    else {
+        readProblem = kSettingsReadOk;
+        readProblemShown = false;
+    }
+    return 0;
 }
 
 int32_t CMySettings::setupWithinAppSupport(const char* oldPath, const char* subFolder) {
@@ -175,9 +224,10 @@ int32_t CMySettings::setupWithinAppSupport(const char* oldPath, const char* subF
     return setupWithPath(file);
 }
 
-// The header "[section]" must be a whole line; returns the position of its
-// "[" or -1. *end receives the end of the section: the start of the next
-// line that begins with "[", or the end of the text.
+// The header is a line that begins with "[section]"; whatever follows on
+// that line (blanks, a comment a person added) does not hide it. Returns
+// the position of its "[" or -1. *end receives the end of the section: the
+// start of the next line that begins with "[", or the end of the text.
 int64_t CMySettings::findSection(const char* section, int64_t* end) const {
     if (!buffer || !validSection(section)) return -1;
     auto nameLen = static_cast<int64_t>(strlen(section));
@@ -188,8 +238,6 @@ int64_t CMySettings::findSection(const char* section, int64_t* end) const {
         if (p + nameLen + 2 > length || buffer[p] != '[') continue;
         if (memcmp(buffer + p + 1, section, static_cast<size_t>(nameLen)) != 0) continue;
         if (buffer[p + nameLen + 1] != ']') continue;
-        int64_t after = p + nameLen + 2;
-        if (after < length && buffer[after] != kCR) continue;
         found = p;
         break;
     }
@@ -318,6 +366,9 @@ void CMySettings::removeLine(int64_t start) {
 
 bool CMySettings::shallReload() const {
     if (!path[0]) return false;
+    // A file that could not be read is tried again once it can be: giving
+    // it read permission changes none of its stamps.
+    if (readProblem == kSettingsReadFailed && canReadFile(path)) return true;
     PlxFileStamp now = fileStampAt(path);
     return now.modTime != modTime || now.size != fileSize || now.id != fileId;
 }

@@ -45,6 +45,13 @@ constexpr int64_t kSettingsGrowStep = 8192;
 using PlxSettingsMessageProc = void (*)(const char* key, const char* path);
 void setSettingsMessageProc(PlxSettingsMessageProc proc); // null restores the log
 
+// How much of the file the loaded text holds.
+enum : int32_t {
+    kSettingsReadOk = 0,     // all of it, or there is no file
+    kSettingsReadFailed = 1, // the file is there but could not be read
+    kSettingsReadCut = 2     // a NUL byte ended the text before the file's end
+};
+
 class CMySettings {
   public:
     CMySettings() = default;
@@ -62,9 +69,16 @@ class CMySettings {
     int32_t setupWithinAppSupport(const char* oldPath, const char* subFolder);
 
     // Loads the file at `path` (its extension forced to ".ini"), discarding
-    // the text held so far and any unsaved edit. A missing file is not an
-    // error: the text then comes from the embedded resource "Prefs" of type
-    // "ini" when there is one, else it is empty. 0; -1 when the path is
+    // the text held so far and any unsaved edit, and first removes the
+    // temporary files that saves of processes no longer running left
+    // beside it. A missing file is not an error: the text then comes from
+    // the embedded resource "Prefs" of type "ini" when there is one, else
+    // it is empty. A file that is there but cannot be read (no permission,
+    // a read error, not a regular file) is not missing: the text is empty
+    // (the defaults apply), readProblem is kSettingsReadFailed and the
+    // store never saves over it. A NUL byte ends the text; the bytes after
+    // it are not lost on a save, because such a store never saves either
+    // (kSettingsReadCut). 0; -1 when the path is
     // empty or does not fit kMyPathSize bytes with its ".ini" (nothing is
     // read, the store holds an empty text and cannot save); -108 when
     // memory runs out (the store then holds no text: reads and writes
@@ -102,13 +116,21 @@ class CMySettings {
     // part. A symbolic link at the path is followed and the file it points
     // to is replaced. 0 when the file was written. On failure the old file
     // stays as it was, the text stays in memory, the message "writePrefsErr"
-    // with the path is shown and the result is -1.
+    // with the path is shown and the result is -1. A store whose file could
+    // not be read whole (readState) writes nothing and gives -1; the first
+    // such save shows "readPrefsErr" with the path, later ones only log it,
+    // until a load reads the whole file again.
     int32_t save();
 
     // True when the file on disk is not the one last loaded or saved: its
     // nanosecond modification time, size or identity differs (a missing
-    // file counts once it existed before).
+    // file counts once it existed before); also when a file that could not
+    // be read can be read now.
     bool shallReload() const;
+
+    // kSettingsReadOk, kSettingsReadFailed or kSettingsReadCut for the last
+    // load.
+    int32_t readState() const { return readProblem; }
 
     // Full path of the settings file; empty before a setup.
     char path[kMyPathSize] = {};
@@ -136,7 +158,8 @@ class CMySettings {
   private:
     void release();
     int32_t setupEmpty();
-    int32_t loadText(const char* bytes, int64_t size);
+    int32_t loadText(const char* bytes, int64_t size, bool* cut);
+    void noteReadProblem(int32_t problem);
     void takeStamp(const PlxFileStamp& stamp);
     int64_t findSection(const char* section, int64_t* end) const;
     int64_t findKey(const char* section, const char* key, int64_t* lineEnd) const;
@@ -149,6 +172,9 @@ class CMySettings {
     // a file system with coarse time stamps still shows a replaced file.
     int64_t fileSize = -1;
     uint64_t fileId = 0;
+    int32_t readProblem = kSettingsReadOk;
+    // "readPrefsErr" has been shown; cleared by a clean load.
+    bool readProblemShown = false;
 };
 
 // The plug-in's one store.

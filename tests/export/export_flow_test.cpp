@@ -189,3 +189,68 @@ TEST_F(ExportFlow, EditOpensTheHostsStyleEditorAndTheDialogGoesOn) {
     EXPECT_GE(opened, 3) << "save dialog, style editor, progress window\n" << ui::transcriptText();
     EXPECT_TRUE(exists("Spring_002.eps")) << ui::transcriptText();
 }
+
+TEST_F(ExportFlow, ALongPageListExportsAndOneTooLongToReadIsRefused) {
+    std::string pages;
+    while (pages.size() < 400) pages += "2,3,";
+    pages += "12";
+    run("[@save] check #5 on\n[@save] type #3 \"" + pages + "\"\n[@save] path \"" + out +
+        "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_002.eps"));
+    EXPECT_TRUE(exists("Spring_012.eps"));
+    EXPECT_EQ(fileCount(), 3) << messages();
+
+    std::string endless;
+    while (endless.size() < 40000) endless += "1,";
+    endless += "1";
+    std::filesystem::remove_all(out);
+    std::filesystem::create_directories(out);
+    run("[@save] check #5 on\n[@save] type #3 \"" + endless + "\"\n[@save] path \"" + out +
+        "/Spring.eps\"\n");
+    EXPECT_NE(messages().find("Invalid page range!"), std::string::npos) << messages();
+    EXPECT_EQ(fileCount(), 0);
+}
+
+TEST_F(ExportFlow, AllWithLongLabelsExportsEveryPage) {
+    // Labels of 201 bytes: "All" makes a text of 403.
+    std::string prefix(200, 'p');
+    ph.openProjectText("layout \"Long\"\n pages 3\n section 1 prefix=\"" + prefix + "\"\n",
+                       "Work/Long.proj");
+    run("[@save] click #4\n[@save] path \"" + out + "/Long.eps\"\n");
+    EXPECT_EQ(fileCount(), 3) << messages();
+    EXPECT_TRUE(exists("Long_" + prefix + "3.eps"));
+}
+
+TEST_F(ExportFlow, AnOffsetTheRecordCannotHoldIsRefused) {
+    for (const char* offset : {"32768", "-32769", "99999999999"}) {
+        run(std::string("[@save] check #5 on\n[@save] type #6 \"") + offset +
+            "\"\n[@save] type #3 \"1-2\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+        EXPECT_NE(messages().find("Invalid offset!"), std::string::npos) << offset;
+        EXPECT_EQ(fileCount(), 0) << offset;
+    }
+    run("[@save] check #5 on\n[@save] type #6 \"32767\"\n[@save] type #3 \"1-2\"\n"
+        "[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_32768.eps"));
+    EXPECT_TRUE(exists("Spring_32769.eps"));
+    EXPECT_EQ(fileCount(), 2);
+}
+
+TEST_F(ExportFlow, AStyleNameAsLongAsTheHostAllowsExportsAndIsRemembered) {
+    std::string name = "Catalogue " + std::string(245, 'x'); // 255 bytes
+    OutputStyleRef style = nullptr;
+    std::string error;
+    ASSERT_EQ(ph.host().styles().create(name, kXTMediumEPS, &style, &error), 0) << error;
+    run("[@save] choose #9 \"" + name + "\"\n[@save] type #3 \"2\"\n[@save] path \"" + out +
+        "/Spring.eps\"\n");
+    EXPECT_TRUE(exists("Spring_002.eps")) << messages();
+    EXPECT_TRUE(ph.host().errors().empty()) << ph.host().errors()[0].text;
+    char stored[512] = {0};
+    EXPECT_EQ(getPrefs().getString("General", "OutputStyle", stored, sizeof stored), 255);
+    EXPECT_EQ(std::string(stored), name);
+
+    // The next export starts with it, from the settings or else the layout.
+    getPrefs().remove("General", "OutputStyle");
+    run("[@save] type #3 \"3\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    EXPECT_EQ(std::string(sExportData.styleName), name);
+    EXPECT_TRUE(exists("Spring_003.eps"));
+}

@@ -182,3 +182,36 @@ TEST_F(ExportNaming, UnsavedProjectProposesTheDocumentsFolder) {
     ASSERT_TRUE(getDocumentsFolder(documents));
     EXPECT_EQ(std::string(data.exportPath), std::string(documents) + "/Untitled");
 }
+
+TEST_F(ExportNaming, OffsetNumbersDoNotWrapRound) {
+    open(12);
+    data.absolute = 1;
+    data.pageOffset = 32767;
+    EXPECT_EQ(fileFor(data, folder, "Spring.eps", 1), "Spring_32768.eps");
+    EXPECT_EQ(fileFor(data, folder, "Spring.eps", 12), "Spring_32779.eps");
+    data.pageOffset = -32768;
+    EXPECT_EQ(fileFor(data, folder, "Spring.eps", 12), "Spring_.eps");
+}
+
+TEST_F(ExportNaming, TheChosenPathUnchangedIsLoggedToo) {
+    open(12);
+    setLogging(1);
+    std::strcpy(data.styleData.suffix, "---");
+    std::snprintf(data.exportPath, sizeof data.exportPath, "%s/Spring", folder.c_str());
+    data.curPage = 2;
+    ASSERT_TRUE(composeJobPath(&data));
+    EXPECT_EQ(std::string(data.jobPath), folder + "/Spring");
+    setLogging(0);
+    std::string log = plxtest::readFile(folder + "/.local/state/Korvane/Plexmoor.txt");
+    EXPECT_NE(log.find(": exportPath: " + folder + "/Spring\n"), std::string::npos) << log;
+}
+
+TEST_F(ExportNaming, ALongLayoutNameIsCutNotEmptied) {
+    std::string name = std::string(254, 'n') + "\xC3\xA9" + "tail"; // é straddles byte 255
+    ph.openProjectText("layout \"" + name + "\"\n pages 2\n", "Catalog.proj");
+    folder = ph.home();
+    data = recordForFrontLayout();
+    EXPECT_EQ(std::string(data.layoutName), std::string(254, 'n'));
+    EXPECT_EQ(fileFor(data, folder, (std::string(data.layoutName) + ".eps").c_str(), 2),
+              std::string(254, 'n') + "_002.eps");
+}

@@ -92,19 +92,33 @@ TEST(ExportPageRange, PageLabels) {
     EXPECT_EQ(select(data, "9").result, -1);
 }
 
-TEST(ExportPageRange, PagesPastTheSetAreRefusedNotWritten) {
+TEST(ExportPageRange, EveryPageOfTheLargestLayoutCanBeChosenAndListed) {
     PluginHost ph;
-    ph.openProjectText("layout \"Big\"\n pages 2500\n");
-    ExportData data = freshRecord(2500, 1);
-    EXPECT_EQ(select(data, "2000-2003").result, 0);
-    EXPECT_EQ(select(data, "2003-2004").result, -1);
-    EXPECT_EQ(select(data, "2500").result, -1);
+    ph.openProjectText("layout \"Big\"\n pages 9999\n spreads facing\n");
+    ExportData data = freshRecord(9999, 1);
+    using V = std::vector<int>;
+    EXPECT_EQ(select(data, "2003-2004,9999").pages, (V{2003, 2004, 9999}));
+    EXPECT_EQ(select(data, "9998-20000").pages, (V{9998, 9999}));
+    EXPECT_EQ(select(data, "10000").result, -1);
+
+    // All of them: the list keeps its growth in steps of 100 past 2000.
+    EXPECT_EQ(select(data, "1-9999").result, 0);
+    MyArray list(2000, 4);
+    buildPageList(data, &list);
+    ASSERT_EQ(list.count(), 9999);
+    EXPECT_EQ(list.capacity(), 10000);
+    EXPECT_EQ(list.integerValue(9998), 9999);
+    foldPagesIntoSpreads(&data); // [9998 9999] is a spread
+    EXPECT_EQ(data.pageFlags[9998], 1);
+    EXPECT_EQ(data.pageFlags[9999], 0);
+
     data.pageFlags[0] = 0;
-    for (int p = 1; p <= kMaxExportPages; ++p) setPageBit(&data, p);
+    setPageBit(&data, kMaxExportPages);
     setPageBit(&data, kMaxExportPages + 1); // must not write past the set
     setPageBit(&data, -5);
     clearPageBit(&data, kMaxExportPages + 1);
     EXPECT_EQ(data.pageFlags[0], 0);
+    EXPECT_EQ(data.pageFlags[kMaxExportPages], 1);
 }
 
 TEST(ExportDialogTexts, InitialAndAllTexts) {
@@ -129,6 +143,34 @@ TEST(ExportDialogTexts, InitialAndAllTexts) {
     ExportData one = freshRecord(1, 1);
     allPagesText(one, true, text, sizeof text);
     EXPECT_STREQ(text, "1-1");
+}
+
+TEST(ExportDialogTexts, LongLabelsAreCutAtACharacterNotLeftEmpty) {
+    PluginHost ph;
+    // Page 1 reads "Kapitel-Überblick-abcdefghijkÜ1": 30 bytes, then "Ü".
+    std::string prefix = "Kapitel-\xC3\x9C" "berblick-abcdefghijk\xC3\x9C";
+    ph.openProjectText("layout \"L\"\n pages 3\n section 1 prefix=\"" + prefix + "\"\n");
+    ExportData data = freshRecord(3, 0);
+    data.curPage = 1;
+    char text[256];
+    initialPageText(data, text, sizeof text);
+    // 31 bytes would end inside the second "Ü": the cut stops before it.
+    EXPECT_STREQ(text, "Kapitel-\xC3\x9C" "berblick-abcdefghijk");
+    EXPECT_LE(std::strlen(text), 31u);
+}
+
+TEST(ExportDialogTexts, AllCutsEachLabelToItsBuffer) {
+    PluginHost ph;
+    std::string longPrefix(300, 'p');
+    char text[256];
+    ph.openProjectText("layout \"L\"\n pages 3\n section 1 prefix=\"" + longPrefix + "\"\n");
+    ExportData three = freshRecord(3, 0);
+    allPagesText(three, false, text, sizeof text);
+    // Each label is cut to 255 bytes; the whole text to the buffer.
+    EXPECT_EQ(std::string(text), std::string(255, 'p'));
+    char all[512];
+    allPagesText(three, false, all, sizeof all);
+    EXPECT_EQ(std::string(all), std::string(255, 'p') + "-" + std::string(255, 'p'));
 }
 
 TEST(ExportPageList, FoldingIntoSpreadsKeepsEachSpreadsFirstPage) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -189,4 +190,31 @@ TEST_F(PrintHooks, IdleOutsideAnExport) {
     // Without the plug-in the job gets no file: the host says so.
     EXPECT_NE(xtprint_funchndl->outputLayout(sExportData.docRef, kXTMediumEPS, 0), 0);
     EXPECT_STREQ(sExportData.jobPath, "");
+}
+
+TEST(PrintHooksBounds, AWideSpreadStopsAtTheLargestFrameInsteadOfWrapping) {
+    PluginHost ph;
+    ph.openProjectText("layout \"Wide\"\n page-size 16000 400\n pages 3\n spread 1 2 3\n",
+                       "Wide.proj");
+    OutputStyleRef style = nullptr;
+    std::string error;
+    ASSERT_EQ(ph.host().styles().create("Spreads EPS", kXTMediumEPS, &style, &error), 0) << error;
+    ASSERT_EQ(ph.host().styles().setSpreads(style, true), 0);
+    std::memset(&sExportData, 0, sizeof sExportData);
+    sExportData.docRef = xtGetCurDocRef();
+    sExportData.numPages = 3;
+    std::snprintf(sExportData.exportPath, sizeof sExportData.exportPath, "%s/Wide",
+                  ph.home().c_str());
+    std::strcpy(sExportData.styleName, "Spreads EPS");
+    sExportData.styleRef = style;
+    sExportData.medium = kXTMediumEPS;
+    sExportData.spreads = 1;
+    sExportData.curPage = 1;
+    sExportData.exporting = 1;
+    xtprint_funchndl->outputLayout(sExportData.docRef, sExportData.medium, 0xD81);
+    sExportData.exporting = 0;
+    // Three pages of 16000 points pass the 32767 points a 16.16 value holds.
+    EXPECT_EQ(sExportData.bounds.left, 65536);
+    EXPECT_EQ(sExportData.bounds.right, INT32_MAX);
+    EXPECT_EQ(sExportData.bounds.bottom, 401 * 65536);
 }

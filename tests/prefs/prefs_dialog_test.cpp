@@ -60,6 +60,9 @@ TEST_F(Prefs, OkStoresTheBoxesKeepsTheFolderAndSwitchesTheLogAtOnce) {
     EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
     EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
     EXPECT_NE(file.find("FolderPath=/srv/exports"), std::string::npos) << file;
+    // Each key written goes to the top: the dialog writes LastFolder,
+    // Logging, AddAlways.
+    EXPECT_EQ(file.find("[General]\nAddAlways=0\nLogging=1\nLastFolder=0\n"), 0u) << file;
     // The next log line is written without a restart.
     dprintf("after the dialog");
     EXPECT_NE(readFile(logFile()).find("after the dialog"), std::string::npos);
@@ -97,8 +100,6 @@ TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
     EXPECT_EQ(tabs.items, (std::vector<std::string>{"General", "Plexmoor"}));
     EXPECT_EQ(tabs.selection, 1);
     EXPECT_EQ(boxes(window.opened), "010");
-    std::string file = readFile(settingsFile());
-    EXPECT_NE(file.find("LastFolder=1"), std::string::npos) << file;
-    EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
-    EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
+    // The panel writes Logging, LastFolder, AddAlways; each goes to the top.
+    EXPECT_EQ(readFile(settingsFile()), "[General]\nAddAlways=0\nLastFolder=1\nLogging=1\n");
 }

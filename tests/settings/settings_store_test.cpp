@@ -72,7 +72,7 @@ TEST(SettingsStore, LookupsAreExactAndStayInTheirSection) {
     EXPECT_EQ(s.get("B", "key"), "new");
     EXPECT_NE(std::string(s.store.text()).find("\rkey=dup-section\r"), std::string::npos);
     EXPECT_NE(std::string(s.store.text()).find("\rkey=b2\r"), std::string::npos);
-    EXPECT_EQ(s.get("C", "key"), "<missing>"); // a header is a whole line
+    EXPECT_EQ(s.get("C", "key"), "c"); // a header line only has to begin with "[C]"
 }
 
 TEST(SettingsStore, NumbersAndEmptyValues) {
@@ -158,4 +158,31 @@ TEST(SettingsStore, MissingFileStartsEmptyAndFirstSaveCreatesIt) {
     EXPECT_EQ(readFile(dir.file("new.ini")), "[General]\nAddAlways=0\n");
     EXPECT_NE(store.modDate, 0);
     EXPECT_FALSE(store.shallReload());
+}
+
+TEST(SettingsStore, AHeaderWithTextAfterItIsFoundAndNotWrittenTwice) {
+    for (const char* header : {"[General] ", "[General]\t; mine", "[General]]"}) {
+        Loaded s(std::string("[Other]\na=1\n") + header + "\nAddAlways=0\n");
+        EXPECT_EQ(s.store.getInt32("General", "AddAlways", 1), 0) << header;
+        ASSERT_EQ(s.store.set("General", "Logging", 1), 0);
+        std::string file = s.saved();
+        EXPECT_EQ(file, std::string("[Other]\na=1\n\n") + header + "\nLogging=1\nAddAlways=0\n");
+        // The section still ends at the next header.
+        Loaded again(file + "[Later]\nx=2\n");
+        EXPECT_EQ(again.get("General", "x"), "<missing>");
+        EXPECT_EQ(again.get("Later", "x"), "2");
+    }
+    // A name that only begins the same is another section.
+    Loaded other("[Generally]\nAddAlways=0\n");
+    EXPECT_EQ(other.store.getInt32("General", "AddAlways", 1), 1);
+}
+
+TEST(SettingsStore, AKeyThatWouldReadAsAHeaderIsRefused) {
+    Loaded s("[G]\na=1\nb=2\n");
+    EXPECT_EQ(s.store.set("G", "[x", "1"), -1);
+    EXPECT_EQ(s.store.set("G", "[G]", "1"), -1);
+    EXPECT_EQ(s.store.set("G", "x[", "1"), 0); // only the first byte matters
+    EXPECT_EQ(s.get("G", "b"), "2");
+    EXPECT_EQ(s.get("G", "[x"), "<missing>");
+    EXPECT_EQ(s.saved(), "[G]\nx[=1\na=1\nb=2\n");
 }
