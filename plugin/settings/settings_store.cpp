@@ -33,8 +33,12 @@ bool isLineSafe(const char* text) {
     return !strpbrk(text, "\r\n");
 }
 
+// A header line names the section up to its first "]" (whatever follows is
+// ignored), so a name holding "]" could never be found as itself: the line
+// "[A]]" is the section "A", and only that.
 bool validSection(const char* section) {
-    return section && strlen(section) <= static_cast<size_t>(kMaxSectionLen) && isLineSafe(section);
+    return section && strlen(section) <= static_cast<size_t>(kMaxSectionLen) &&
+           isLineSafe(section) && !strchr(section, ']');
 }
 
 // A key line that begins with "[" would read as a section header: the key

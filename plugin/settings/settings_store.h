@@ -18,8 +18,9 @@
 // line, and a NUL byte ends the text.
 //
 // Names: a section name may be up to kMaxSectionLen bytes and a key up to
-// kMaxKeyLen bytes. Longer names, names holding a CR or LF, empty keys and
-// keys holding "=" cannot be represented as one line and are refused:
+// kMaxKeyLen bytes. Longer names, names holding a CR or LF, section names
+// holding "]", empty keys and keys holding "=" or beginning with "[" cannot
+// be represented as one line and are refused:
 // reads give -1, writes give -1 and change nothing. A value holding a CR or
 // LF is refused for the same reason (it would split into lines of its own).
 // Values themselves have no length limit; the buffer grows to fit them.

@@ -172,6 +172,11 @@ TEST(SettingsStore, AHeaderWithTextAfterItIsFoundAndNotWrittenTwice) {
         EXPECT_EQ(again.get("General", "x"), "<missing>");
         EXPECT_EQ(again.get("Later", "x"), "2");
     }
+    // "[General]]" is the section "General" and no other.
+    Loaded alias("[General]]\nAddAlways=0\n");
+    EXPECT_EQ(alias.store.getInt32("General", "AddAlways", 1), 0);
+    EXPECT_EQ(alias.get("General]", "AddAlways"), "<missing>");
+    EXPECT_EQ(alias.store.set("General]", "AddAlways", "1"), -1);
     // A name that only begins the same is another section.
     Loaded other("[Generally]\nAddAlways=0\n");
     EXPECT_EQ(other.store.getInt32("General", "AddAlways", 1), 1);
