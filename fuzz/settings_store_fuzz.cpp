@@ -30,8 +30,10 @@ void collectNames(const CMySettings& store, std::map<Name, bool>* names) {
         size_t end = text.find('\r', start);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            section = line.substr(1, line.size() - 2);
+        size_t close = line.find(']');
+        if (!line.empty() && line.front() == '[' && close != std::string::npos) {
+            // A header names the section up to its first "]".
+            section = line.substr(1, close - 1);
             (*names)[{section, "(none)"}] = true;
         } else if (size_t eq = line.find('='); eq != std::string::npos) {
             (*names)[{section, line.substr(0, eq)}] = true;
@@ -124,10 +126,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < edits; ++i) {
         const Edit& e = edit[i];
         Name name{e.section, e.key};
-        // TEMPORARY: a key beginning "[" is still accepted and then hides
-        // its section (repro-set-key-opening-bracket); drop this once the
-        // store refuses such keys.
-        if (!e.key.empty() && e.key[0] == '[') continue;
         std::string before(store.text(), static_cast<size_t>(store.textLength()));
         if (e.kind & 1) {
             store.remove(e.section.c_str(), e.key.c_str());
