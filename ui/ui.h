@@ -9,5 +9,6 @@
 #include "ui/person.h"
 #include "ui/picture.h"
 #include "ui/script.h"
+#include "ui/text_metrics.h"
 #include "ui/types.h"
 #include "ui/window.h"

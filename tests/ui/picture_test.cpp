@@ -3,6 +3,8 @@
 
 #include "tests/common/temp_dir.h"
 
+#include <limits>
+
 using namespace ui;
 using uitest::UiTest;
 
@@ -74,6 +76,65 @@ TEST_F(UiPicture, BrokenTextsStillMakeWellFormedXml) {
     EXPECT_FALSE(has(svg, "\x01"));
     EXPECT_TRUE(has(svg, "\xE2\x80\xA6</text>")); // the long text was cut to its box
     EXPECT_LT(svg.size(), 4000u);
+}
+
+TEST_F(UiPicture, LabelsAreCutByTheirMeasuredWidthAndTheCutsReported) {
+    Handle w = makeWindow("A title far too long for the window it belongs to, by any measure");
+    setRect(w, Rect{0, 0, 200, 120});
+    // Ten narrow letters fit 40 pixels beside the mark; ten wide ones do not.
+    createControl(w, Kind::CheckBox, 3, Rect{0, 0, 18 + 40, 24}, "iiiiiiiiii");
+    createControl(w, Kind::CheckBox, 4, Rect{0, 30, 18 + 40, 24}, "WWWWWWWWWW");
+    createControl(w, Kind::Edit, 5, Rect{0, 60, 20, 19}, "typed text scrolls");
+    Handle note = createControl(w, Kind::Static, 6, Rect{0, 80, 100, 16},
+                                "two lines need more height", style::MultiLine);
+
+    std::string svg = drawSvg(w);
+    EXPECT_TRUE(has(svg, ">iiiiiiiiii</text>"));
+    EXPECT_FALSE(has(svg, ">WWWWWWWWWW</text>"));
+    EXPECT_TRUE(has(svg, ">WW\xE2\x80\xA6</text>"));
+    EXPECT_TRUE(has(svg, "font-family=\"Nimbus Sans, Helvetica, Arial, sans-serif\""));
+
+    std::vector<ClippedText> cut = clippedTexts(w);
+    ASSERT_EQ(cut.size(), 3u);
+    EXPECT_EQ(cut[0].control, w); // the title
+    EXPECT_EQ(cut[1].id, 4);
+    EXPECT_EQ(cut[1].text, "WWWWWWWWWW");
+    EXPECT_EQ(cut[1].available, 40);
+    EXPECT_EQ(cut[1].needed, 114); // 10 x 944 thousandths of 12 pixels
+    EXPECT_EQ(cut[2].control, note);
+
+    // Room for both lines: nothing is cut.
+    setRect(note, Rect{0, 80, 200, 32});
+    setText(w, "Fits");
+    EXPECT_EQ(clippedTexts(w).size(), 1u);
+    EXPECT_TRUE(clippedTexts(kNoWindow).empty());
+}
+
+TEST_F(UiPicture, ExtremeRectanglesDrawWithoutOverflow) {
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+    Handle w = makeWindow("Huge");
+    setRect(w, Rect{small, small, big, big});
+    Handle far = createControl(w, Kind::Pane, 1, Rect{big, big, big, big});
+    Handle inner = createControl(far, Kind::Edit, 2, Rect{big, big, big, big}, "x");
+    createControl(far, Kind::GroupBox, 3, Rect{small, small, small, small}, "g");
+    Handle bar = createControl(w, Kind::ProgressBar, 4, Rect{0, 0, big, small});
+    setRange(bar, small, big);
+    setValue(bar, big);
+    setFocus(inner);
+
+    for (Handle h : {w, far, inner}) {
+        std::string svg = drawSvg(h);
+        ASSERT_TRUE(has(svg, "</svg>"));
+        // Every size in the picture is a sane positive number.
+        std::size_t at = 0;
+        while ((at = svg.find("width=\"", at)) != std::string::npos) {
+            at += 7;
+            long long value = std::stoll(svg.substr(at));
+            EXPECT_GE(value, 0);
+            EXPECT_LE(value, 1LL << 26);
+        }
+    }
 }
 
 TEST_F(UiPicture, WritingAPictureReportsFailure) {

@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 #include "ui/modal.h"
+#include "ui/text_metrics.h"
 #include "ui/window.h"
 
 #include <algorithm>
@@ -15,24 +16,9 @@ namespace {
 
 constexpr int kMargin = 12;
 constexpr int kLineHeight = 16;
-constexpr int kCharWidth = 7;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonGap = 8;
-
-// Lines the text takes when wrapped at `perLine` characters.
-int lineCount(const std::string& text, int perLine) {
-    int lines = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t end = text.find('\n', start);
-        std::string line =
-            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        lines += std::max(1, (detail::codePoints(line) + perLine - 1) / perLine);
-        if (end == std::string::npos) return lines;
-        start = end + 1;
-    }
-}
 
 std::intptr_t messageBoxProc(Handle self, const Message& msg, void*) {
     if (msg.msg == Msg::Command && msg.notify == Notify::Clicked && msg.id >= 1) {
@@ -65,8 +51,9 @@ int messageBox(const MessageBoxOptions& options) {
     if (buttons.empty()) buttons.push_back("OK");
     int count = static_cast<int>(buttons.size());
     int width = std::max(360, count * (kButtonWidth + kButtonGap) + 2 * kMargin);
-    int textWidth = width - 2 * kMargin;
-    int textHeight = lineCount(options.text, textWidth / kCharWidth) * kLineHeight;
+    int textRoom = width - 2 * kMargin;
+    // As many lines as the text takes, wrapped as the picture of the box wraps it.
+    int textHeight = static_cast<int>(wrapText(options.text, textRoom).size()) * kLineHeight;
     int buttonsY = kMargin + textHeight + kMargin;
     int height = buttonsY + kButtonHeight + kMargin;
 
@@ -74,7 +61,7 @@ int messageBox(const MessageBoxOptions& options) {
         detail::createCentred(Kind::MessageBox, options.title, options.owner, Size{width, height});
     if (!box) return 0;
     setWindowProc(box, messageBoxProc);
-    createControl(box, Kind::Static, kMessageTextId, Rect{kMargin, kMargin, textWidth, textHeight},
+    createControl(box, Kind::Static, kMessageTextId, Rect{kMargin, kMargin, textRoom, textHeight},
                   options.text, style::MultiLine);
     // Button 1 sits rightmost, the others to its left in order.
     for (int i = 0; i < count; ++i) {

@@ -1,7 +1,10 @@
 // The SVG drawing surface and safe text for it.
 #include "svg_canvas.h"
 
+#include "font_metrics.h"
 #include "system.h"
+
+#include "ui/text_metrics.h"
 
 #include <cstdio>
 
@@ -83,10 +86,23 @@ std::string xmlText(const std::string& text) {
     return out;
 }
 
-std::string fitText(const std::string& text, int maxChars) {
-    if (maxChars < 1) return std::string();
-    if (codePoints(text) <= maxChars) return text;
-    return text.substr(0, byteOffset(text, maxChars - 1)) + "\xE2\x80\xA6";
+std::string fitText(const std::string& text, int room, bool bold) {
+    if (textWidth(text, bold) <= room) return text;
+    static const char kEllipsis[] = "\xE2\x80\xA6";
+    long long left = static_cast<long long>(room) * 1000 / kPictureFontSize -
+                     textUnits(kEllipsis, bold);
+    if (left < 0) return std::string();
+    // The longest run of whole characters that leaves room for the ellipsis.
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t next = i + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        left -= textUnits(text.substr(i, next - i), bold);
+        if (left < 0) break;
+        end = i = next;
+    }
+    return text.substr(0, end) + kEllipsis;
 }
 
 std::string colour(std::uint32_t rgb) {
@@ -101,7 +117,7 @@ std::string fillOf(long fill) {
     return fill < 0 ? std::string("none") : colour(static_cast<std::uint32_t>(fill));
 }
 
-std::string num(int v) {
+std::string num(long long v) {
     return std::to_string(v);
 }
 

@@ -13,20 +13,22 @@ namespace detail {
 // Text made safe for XML: invalid UTF-8 and control characters become U+FFFD
 // (tabs and line breaks a blank), and & < > " ' are escaped.
 std::string xmlText(const std::string& text);
-// Cut to at most `maxChars` code points, ending in an ellipsis when cut.
-std::string fitText(const std::string& text, int maxChars);
+// The text as it fits `room` pixels in the picture's font: whole, or the
+// longest beginning that fits with an ellipsis after it.
+std::string fitText(const std::string& text, int room, bool bold = false);
 
 class SvgCanvas : public Canvas {
   public:
     explicit SvgCanvas(std::string* out) : out_(out) {}
 
     // Where the window being drawn sits in the picture.
-    void setOrigin(int x, int y) {
+    // Kept wide: the corners of nested windows add up.
+    void setOrigin(long long x, long long y) {
         ox_ = x;
         oy_ = y;
     }
-    int originX() const { return ox_; }
-    int originY() const { return oy_; }
+    long long originX() const { return ox_; }
+    long long originY() const { return oy_; }
 
     void line(int x1, int y1, int x2, int y2, std::uint32_t colour) override;
     void frame(Rect rect, std::uint32_t colour, long fill = -1) override;
@@ -42,8 +44,8 @@ class SvgCanvas : public Canvas {
 
   private:
     std::string* out_;
-    int ox_ = 0;
-    int oy_ = 0;
+    long long ox_ = 0;
+    long long oy_ = 0;
 };
 
 std::string colour(std::uint32_t rgb);
