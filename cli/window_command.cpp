@@ -30,6 +30,15 @@ int runWindow(const Arguments& args) {
     if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
         return failure(say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
 
+    // A text cut to fit its control is a fault of the window's layout; it
+    // is told, the picture is still drawn.
+    for (const ui::ClippedText& cut : ui::clippedTexts(rec.window)) {
+        std::string where = cut.control == rec.window ? std::string("the title")
+                                                       : std::string("the ") + ui::kindName(cut.kind) + " #" + std::to_string(cut.id);
+        std::fprintf(stderr, "plexmoor: %s: %s \"%s\" does not fit: it needs %d pixels, has %d\n",
+                     name.c_str(), where.c_str(), cut.text.c_str(), cut.needed, cut.available);
+    }
+
     int status = kExitOk;
     auto out = args.options.find("-o");
     if (out == args.options.end()) {

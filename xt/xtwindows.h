@@ -3,8 +3,9 @@
  * host can show or draw it (the command line's `plexmoor window`).
  *
  * The plug-in builds the window exactly as it does before running it as a
- * dialog (the same description, the same builder, centred), but calls no
- * set-up procedure of its own and starts no modal loop. The window lives in
+ * dialog (the same description, the same builder, centred), titles it and
+ * sets its controls as the window is when it opens, but starts no modal
+ * loop. The window lives in
  * the process's window system; from the moment the callback returns it
  * belongs to the host, which destroys it there when done.
  *

@@ -5,6 +5,7 @@
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/dialogs/dialogs.h"
+#include "plugin/core/window_request.h"
 #include "plugin/dialogs/toolkit.h"
 #include "plugin/export/print_hooks.h"
 #include "plugin/settings/prefs.h"

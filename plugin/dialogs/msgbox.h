@@ -19,6 +19,8 @@
 #include <cstdarg>
 #include <cstdint>
 
+#include "plugin/dialogs/dialogs.h"
+
 constexpr int32_t kMsgKeyLimit = 200;
 constexpr int32_t kMsgTextSize = 2048;
 
@@ -47,3 +49,11 @@ void formatMessage(char* dst, const char* key, va_list args);
 // button titles (count of them) and the result as described above.
 int32_t showMessageBox(const char* title, const char* text, const char* const* buttons,
                        int32_t count);
+
+// Lays out a window built from MSGBOX for a message as the box shows it
+// (platform layer): the static text (id 10) holds the text, wrapped to its
+// width, and grows with the box by each further line, the buttons 1 and 2
+// moving down with it; each button gets its title (count of them given),
+// and a button without one is hidden.
+void layOutMessageWindow(PlxWindow window, const char* text, const char* const* buttons,
+                         int32_t count);

@@ -42,12 +42,7 @@ void tick(PlxWindow dialog, void* user) {
 
 void setup(PlxWindow dialog, void* user) {
     auto* run = static_cast<ProgressRun*>(user);
-    setControlText(getControl(dialog, 2), "cancel");
-    run->bar = getControl(dialog, static_cast<int32_t>(xtFourCharCode("prog")));
-    setWindowTitle(dialog, localizeString(run->titleKey).c_str());
-    setToolWindowStyle(dialog);
-    setControlRange(run->bar, 0, run->count);
-    setControlValue(run->bar, 0);
+    run->bar = showProgressWindow(dialog, run->titleKey, run->count);
     run->step(dialog, nullptr, item(*run, 1), run->user);
     startDialogTimer(dialog, kTickMs, tick);
 }
@@ -58,6 +53,16 @@ int32_t runProgress(ProgressRun& run) {
 }
 
 } // namespace
+
+PlxWindow showProgressWindow(PlxWindow dialog, const char* titleKey, int32_t count) {
+    setControlText(getControl(dialog, 2), "cancel");
+    PlxWindow bar = getControl(dialog, static_cast<int32_t>(xtFourCharCode("prog")));
+    setWindowTitle(dialog, localizeString(titleKey).c_str());
+    setToolWindowStyle(dialog);
+    setControlRange(bar, 0, count);
+    setControlValue(bar, 0);
+    return bar;
+}
 
 int32_t doProgressDialog(const char* titleKey, ProgressStepProc step, const MyArray* list,
                          void* user) {

@@ -32,3 +32,8 @@ int32_t doProgressDialog(const char* titleKey, ProgressStepProc step, const MyAr
 // The items of a string list are the strings themselves (const char*).
 int32_t doProgressDialog(const char* titleKey, ProgressStepProc step, const char* const* strings,
                          int32_t count, void* user);
+
+// What set-up does to the window before the first step: the localized
+// title, the Cancel button's title, the tool-window style, the bar's range
+// 0 to count at 0. Returns the bar.
+PlxWindow showProgressWindow(PlxWindow dialog, const char* titleKey, int32_t count);

@@ -4,7 +4,11 @@
 #include "plugin/core/plexmoor.h"
 #include "xt/xtwindows.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace plxtest {
 namespace {
@@ -51,6 +55,110 @@ TEST_F(WindowRequestTest, request_templatesCarryTheirIdsTextsAndFrames) {
     EXPECT_EQ(ui::kind(ui::findControl(w, 9)), ui::Kind::Popup);
     EXPECT_EQ(ui::text(ui::findControl(w, 10)), "Bearbeiten…");
     ui::destroyWindow(w);
+}
+
+// Every window the plug-in carries: each description in plugin/resources
+// but the string tables.
+std::vector<std::string> everyWindow() {
+    std::vector<std::string> names;
+    std::string folder = std::string(PLX_SOURCE_DIR) + "/plugin/resources";
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::string file = entry.path().filename().string();
+        if (entry.path().extension() == ".xml" && file.rfind("MyStrings", 0) != 0)
+            names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(WindowRequestTest, request_noTextIsCutInAnyWindowInEitherLanguage) {
+    std::vector<std::string> names = everyWindow();
+    ASSERT_GE(names.size(), 8u);
+    for (bool inGerman : {false, true}) {
+        if (inGerman) german();
+        for (const std::string& name : names) {
+            XTWindowRequestRec rec = request(host().host(), name.c_str());
+            ASSERT_EQ(rec.result, kXTWindowBuilt) << name;
+            for (const ui::ClippedText& cut : ui::clippedTexts(rec.window))
+                ADD_FAILURE() << name << (inGerman ? " (de)" : " (en)") << ": #" << cut.id
+                              << " \"" << cut.text << "\" needs " << cut.needed << " px, has "
+                              << cut.available;
+            ui::destroyWindow(rec.window);
+        }
+    }
+}
+
+TEST_F(WindowRequestTest, request_windowsOpenTitledAndSetAsTheyRun) {
+    auto title = [&](const char* name) {
+        XTWindowRequestRec rec = request(host().host(), name);
+        std::string text = ui::text(rec.window);
+        ui::destroyWindow(rec.window);
+        return text;
+    };
+    EXPECT_EQ(title("Progress"), "Save Page(s) as EPS");
+    EXPECT_EQ(title("25051"), "Save page(s) as EPS/PDF");
+    EXPECT_EQ(title("Export"), "Save page(s) as EPS/PDF");
+    EXPECT_EQ(title("MSGBOX"), "Plexmoor");
+    EXPECT_EQ(title("MYDIALOG"), "Plexmoor");
+    EXPECT_EQ(title("Prefs"), "Plexmoor");
+
+    // "Always add page number" is on unless turned off.
+    for (const char* name : {"Prefs", "25053"}) {
+        XTWindowRequestRec rec = request(host().host(), name);
+        EXPECT_EQ(ui::value(ui::findControl(rec.window, 5)), 1) << name;
+        EXPECT_EQ(ui::value(ui::findControl(rec.window, 4)), 0) << name;
+        ui::destroyWindow(rec.window);
+    }
+
+    XTWindowRequestRec rec = request(host().host(), "MSGBOX");
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 10)), "Invalid page range!");
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 1)), "OK");
+    EXPECT_FALSE(ui::isVisible(ui::findControl(rec.window, 2)));
+    ui::destroyWindow(rec.window);
+
+    rec = request(host().host(), "Progress");
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 2)), "Cancel");
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 4)), "Plexmoor:     Page 1");
+    ui::destroyWindow(rec.window);
+
+    // The export options list the host's styles, the first one chosen, and
+    // the offset waits for "absolute".
+    rec = request(host().host(), "25051");
+    ui::Handle styles = ui::findControl(rec.window, 9);
+    EXPECT_GE(ui::items(styles).size(), 3u);
+    EXPECT_EQ(ui::selection(styles), 0);
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 3)), "1");
+    EXPECT_EQ(ui::text(ui::findControl(rec.window, 6)), "0");
+    EXPECT_FALSE(ui::isEnabled(ui::findControl(rec.window, 6)));
+    ui::destroyWindow(rec.window);
+
+    // The naming panel shows the default EPS style's options.
+    rec = request(host().host(), "25052");
+    EXPECT_EQ(ui::items(ui::findControl(rec.window, 6)).size(), 5u);
+    EXPECT_GE(ui::selection(ui::findControl(rec.window, 2)), 0);
+    ui::destroyWindow(rec.window);
+}
+
+TEST(WindowCommand, window_everyWindowDrawsWholeInBothLanguages) {
+    std::string program =
+        "ASAN_OPTIONS=detect_leaks=0 " + std::string(PLX_BINARY_DIR) + "/bin/plexmoor";
+    TempHome home;
+    for (const char* lang : {"en", "de"}) {
+        for (const std::string& name : everyWindow()) {
+            std::string out = home.file(name + ".svg");
+            std::string command =
+                program + " window " + name + " --lang " + lang + " -o " + out + " 2>&1";
+            FILE* pipe = popen(command.c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            char line[512] = "";
+            std::string printed;
+            while (std::fgets(line, sizeof line, pipe))
+                printed += line;
+            EXPECT_EQ(pclose(pipe), 0) << printed;
+            // Only the file's name: no text was cut.
+            EXPECT_EQ(printed, out + "\n") << lang;
+        }
+    }
 }
 
 TEST(WindowCommand, window_writesThePictureInTheChosenLanguage) {
