@@ -12,7 +12,8 @@
 namespace plxcli {
 
 int runWindow(const Arguments& args) {
-    if (args.positional.size() != 1) return usageError(say("window needs one NAME (plexmoor --help lists them)"));
+    if (args.positional.size() != 1)
+        return usageError(say("window needs one NAME (plexmoor --help lists them)"));
     const std::string& name = args.positional[0];
 
     Session session(sessionOptions(args));
@@ -28,15 +29,21 @@ int runWindow(const Arguments& args) {
     if (rec.result == kXTWindowNotAnswered)
         return failure(say("the plug-in does not answer window requests"));
     if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
-        return failure(say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
+        return failure(
+            say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
 
     // A text cut to fit its control is a fault of the window's layout; it
     // is told, the picture is still drawn.
     for (const ui::ClippedText& cut : ui::clippedTexts(rec.window)) {
-        std::string where = cut.control == rec.window ? std::string("the title")
-                                                       : std::string("the ") + ui::kindName(cut.kind) + " #" + std::to_string(cut.id);
-        std::fprintf(stderr, "plexmoor: %s: %s \"%s\" does not fit: it needs %d pixels, has %d\n",
-                     name.c_str(), where.c_str(), cut.text.c_str(), cut.needed, cut.available);
+        std::string where =
+            cut.control == rec.window
+                ? say("the title")
+                : say("the %1 #%2", {ui::kindName(cut.kind), std::to_string(cut.id)});
+        std::fprintf(
+            stderr, "plexmoor: %s\n",
+            say("%1: %2 \"%3\" does not fit: it needs %4 pixels, has %5",
+                {name, where, cut.text, std::to_string(cut.needed), std::to_string(cut.available)})
+                .c_str());
     }
 
     int status = kExitOk;

@@ -80,8 +80,8 @@ TEST_F(WindowRequestTest, request_noTextIsCutInAnyWindowInEitherLanguage) {
             XTWindowRequestRec rec = request(host().host(), name.c_str());
             ASSERT_EQ(rec.result, kXTWindowBuilt) << name;
             for (const ui::ClippedText& cut : ui::clippedTexts(rec.window))
-                ADD_FAILURE() << name << (inGerman ? " (de)" : " (en)") << ": #" << cut.id
-                              << " \"" << cut.text << "\" needs " << cut.needed << " px, has "
+                ADD_FAILURE() << name << (inGerman ? " (de)" : " (en)") << ": #" << cut.id << " \""
+                              << cut.text << "\" needs " << cut.needed << " px, has "
                               << cut.available;
             ui::destroyWindow(rec.window);
         }
@@ -192,7 +192,8 @@ TEST(WindowCommand, window_writesThePictureInTheChosenLanguage) {
     while (std::fgets(line, sizeof line, pipe))
         printed += line;
     EXPECT_NE(pclose(pipe), 0);
-    EXPECT_EQ(printed, "plexmoor: the plug-in has no window named Nope\n");
+    EXPECT_EQ(printed,
+              "plexmoor: the plug-in has no window named Nope (plexmoor --help lists them)\n");
 }
 
 } // namespace

@@ -21,8 +21,7 @@ TEST(UiTextMetrics, WidthsAreTheFontsOwnAdvances) {
     // As many characters, very different widths: nothing is counted per character.
     EXPECT_LT(textWidth("iiiiiiiiii") * 3, textWidth("WWWWWWWWWW"));
     // German and typographic characters: ä 556, ü 556, ß 611, … 1000.
-    EXPECT_DOUBLE_EQ(textWidth("\xC3\xA4\xC3\xBC\xC3\x9F\xE2\x80\xA6"),
-                     px(556 + 556 + 611 + 1000));
+    EXPECT_DOUBLE_EQ(textWidth("\xC3\xA4\xC3\xBC\xC3\x9F\xE2\x80\xA6"), px(556 + 556 + 611 + 1000));
     // What the font lacks, and bytes that are no UTF-8, count a full em.
     EXPECT_DOUBLE_EQ(textWidth("\xE4\xB8\xAD"), 12.0);
     EXPECT_DOUBLE_EQ(textWidth("\xC3"), 12.0);

@@ -89,8 +89,8 @@ std::string xmlText(const std::string& text) {
 std::string fitText(const std::string& text, int room, bool bold) {
     if (textWidth(text, bold) <= room) return text;
     static const char kEllipsis[] = "\xE2\x80\xA6";
-    long long left = static_cast<long long>(room) * 1000 / kPictureFontSize -
-                     textUnits(kEllipsis, bold);
+    long long left =
+        static_cast<long long>(room) * 1000 / kPictureFontSize - textUnits(kEllipsis, bold);
     if (left < 0) return std::string();
     // The longest run of whole characters that leaves room for the ellipsis.
     std::size_t end = 0;

@@ -42,12 +42,14 @@ char32_t nextCodePoint(const std::string& text, std::size_t* i) {
 int advance(char32_t cp, bool bold) {
     // Tabs and line breaks are drawn as blanks, other control characters as
     // the replacement character.
-    if (cp == '\t' || cp == '\n' || cp == '\r') cp = ' ';
-    else if (cp < 0x20) cp = kReplacement;
+    if (cp == '\t' || cp == '\n' || cp == '\r')
+        cp = ' ';
+    else if (cp < 0x20)
+        cp = kReplacement;
     const GlyphAdvance* end = kNimbusSansAdvances + kNimbusSansAdvanceCount;
-    const GlyphAdvance* found = std::lower_bound(
-        kNimbusSansAdvances, end, cp,
-        [](const GlyphAdvance& g, char32_t code) { return g.code < code; });
+    const GlyphAdvance* found =
+        std::lower_bound(kNimbusSansAdvances, end, cp,
+                         [](const GlyphAdvance& g, char32_t code) { return g.code < code; });
     if (found == end || found->code != cp) return kFullEm;
     return bold ? found->bold : found->regular;
 }
@@ -84,7 +86,8 @@ void breakWord(std::string* word, int width, bool bold, std::vector<std::string>
         std::size_t end = 0;
         for (std::size_t i = 0; i < word->size();) {
             std::size_t next = i + 1;
-            while (next < word->size() && (static_cast<unsigned char>((*word)[next]) & 0xC0) == 0x80)
+            while (next < word->size() &&
+                   (static_cast<unsigned char>((*word)[next]) & 0xC0) == 0x80)
                 ++next;
             if (end > 0 && !fits(word->substr(0, next), width, bold)) break;
             end = i = next;
@@ -95,8 +98,7 @@ void breakWord(std::string* word, int width, bool bold, std::vector<std::string>
     }
 }
 
-void wrapParagraph(const std::string& text, int width, bool bold,
-                   std::vector<std::string>* lines) {
+void wrapParagraph(const std::string& text, int width, bool bold, std::vector<std::string>* lines) {
     std::string line;
     std::size_t i = 0;
     while (i < text.size()) {
