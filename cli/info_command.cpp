@@ -43,6 +43,12 @@ void printLayout(const plxhost::Layout& l, bool front) {
     std::printf("    pages:");
     for (int p = 1; p <= l.numPages; ++p)
         std::printf(" %d=%s", p, plxhost::pageLabel(l, p).c_str());
+    if (plxhost::hasMixedSizes(l)) {
+        std::printf("\n    page sizes:");
+        for (int p = 1; p <= l.numPages; ++p)
+            std::printf(" %d=%sx%s", p, points(plxhost::pageWidthOf(l, p)).c_str(),
+                        points(plxhost::pageHeightOf(l, p)).c_str());
+    }
     std::printf("\n    spreads:");
     for (const auto& spread : l.spreads) {
         std::printf(" [");

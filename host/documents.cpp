@@ -1,12 +1,14 @@
 #include "host/documents.h"
 
+#include "host/pdf_document.h"
 #include "host/project_file.h"
 #include "host/project_writer.h"
 
 namespace plxhost {
 
 int32_t Documents::openProject(const std::string& path, std::string* error) {
-    std::unique_ptr<Project> p = readProjectFile(path, error);
+    std::unique_ptr<Project> p =
+        isPdfPath(path) ? readPdfDocument(path, error) : readProjectFile(path, error);
     if (!p) return -1;
     return addProject(std::move(p));
 }
@@ -137,6 +139,12 @@ bool Documents::saveProject(int32_t projRef, std::string* error) {
     Project* p = project(projRef);
     if (!p) {
         if (error) *error = "no such project";
+        return false;
+    }
+    if (p->fromPdf) {
+        // The project's file is the PDF itself: a project text must never
+        // replace it.
+        if (error) *error = p->path + " is a PDF document and is not written back";
         return false;
     }
     if (!writeProjectFile(*p, front_, error)) return false;

@@ -5,6 +5,7 @@
 #include "host/groups.h"
 #include "host/host.h"
 #include "host/host_objects.h"
+#include "host/job_plan.h"
 
 namespace plxhost {
 
@@ -29,7 +30,7 @@ int32_t getBoxBounds(boxid box, fixedrect* bounds) {
     spreadOfPage(*b->layout, b->page, &spread, &place);
     // Print space: the spread's coordinates with the origin one point above
     // and left of its top-left corner.
-    double dx = b->layout->pageWidth * place + 1;
+    double dx = fixedPoints(pagePrintRect(*b->layout, b->page).left);
     auto fx = [](double v) { return static_cast<Fixed>(std::lround(v * kFixedOne)); };
     bounds->top = fx(b->y + 1);
     bounds->left = fx(b->x + dx);

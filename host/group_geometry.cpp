@@ -20,14 +20,14 @@ Fixed toFixed(double points) { return static_cast<Fixed>(std::lround(points * kF
 int32_t getPageWidth(int32_t docRef, Fixed* width) {
     Layout* l = layoutOf(docRef);
     if (!l || !width) return kXTParamErr;
-    *width = toFixed(l->pageWidth);
+    *width = toFixed(pageWidthOf(*l, l->currentPage));
     return 0;
 }
 
 int32_t getPageHeight(int32_t docRef, Fixed* height) {
     Layout* l = layoutOf(docRef);
     if (!l || !height) return kXTParamErr;
-    *height = toFixed(l->pageHeight);
+    *height = toFixed(pageHeightOf(*l, l->currentPage));
     return 0;
 }
 

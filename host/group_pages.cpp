@@ -82,9 +82,15 @@ int32_t pageRectToSpread(int32_t docRef, const XTPageNumData* page, fixedrect* r
     if (!l || !page || !rect || page->spreadNum < 1 ||
         static_cast<size_t>(page->spreadNum) > l->spreads.size())
         return kXTParamErr;
-    // Pages of a spread sit side by side; a page's left edge lies as many
-    // page widths right of the spread's origin as there are pages left of it.
-    Fixed dx = toFixed(l->pageWidth * page->pageInSpread);
+    // Pages of a spread sit side by side; a page's left edge lies right of
+    // the spread's origin by the widths of the pages left of it.
+    const std::vector<int>& spread = l->spreads[static_cast<size_t>(page->spreadNum - 1)];
+    double left = 0;
+    for (int k = 0; k < page->pageInSpread && static_cast<size_t>(k) < spread.size(); ++k)
+        left += pageWidthOf(*l, spread[static_cast<size_t>(k)]);
+    if (page->pageInSpread > static_cast<int>(spread.size()))
+        left += l->pageWidth * (page->pageInSpread - static_cast<int>(spread.size()));
+    Fixed dx = toFixed(left);
     rect->left += dx;
     rect->right += dx;
     return 0;

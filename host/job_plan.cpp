@@ -16,10 +16,16 @@ constexpr double kPrintOrigin = 1.0;
 
 fixedrect pagePrintRect(const Layout& layout, int page) {
     int spread = 0, place = 0;
-    spreadOfPage(layout, page, &spread, &place);
-    double left = kPrintOrigin + layout.pageWidth * place;
-    return fixedrect{toFixed(kPrintOrigin), toFixed(left), toFixed(kPrintOrigin + layout.pageHeight),
-                     toFixed(left + layout.pageWidth)};
+    double left = kPrintOrigin;
+    // Pages of a spread sit side by side, top edges aligned; each keeps its
+    // own size.
+    if (spreadOfPage(layout, page, &spread, &place)) {
+        const std::vector<int>& pages = layout.spreads[static_cast<size_t>(spread - 1)];
+        for (int k = 0; k < place; ++k) left += pageWidthOf(layout, pages[static_cast<size_t>(k)]);
+    }
+    return fixedrect{toFixed(kPrintOrigin), toFixed(left),
+                     toFixed(kPrintOrigin + pageHeightOf(layout, page)),
+                     toFixed(left + pageWidthOf(layout, page))};
 }
 
 fixedrect boxPrintRect(const Box& box) {

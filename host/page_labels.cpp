@@ -60,6 +60,7 @@ std::string pageLabel(const Layout& layout, int page) {
     for (const Section& s : layout.sections)
         if (s.firstPage <= page) section = &s;
     if (!section) return std::to_string(page);
+    if (section->format == ' ') return section->prefix;
     return section->prefix +
            formatPageNumber(section->start + (page - section->firstPage), section->format);
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "xt/xttypes.h"
@@ -27,7 +28,7 @@ namespace plxhost {
 struct Section {
     int firstPage = 1;      // absolute page where the section starts
     int start = 1;          // number of its first page
-    char format = '1';      // '1', 'i', 'I', 'a' or 'A'
+    char format = '1';      // '1', 'i', 'I', 'a', 'A', or ' ' for no number (prefix only)
     std::string prefix;
 };
 
@@ -43,12 +44,29 @@ struct LayoutSource {
     std::map<uint32_t, std::string> dataAsRead;     // the slug data those lines gave
 };
 
+// Where a page's content comes from when it is a page of a PDF: the file,
+// its page (1-based), the rectangle of that page shown (CropBox else
+// MediaBox, in the PDF's default user space) and its rotation (0, 90, 180
+// or 270 degrees clockwise).
+struct PageSource {
+    std::string file; // absolute path
+    int page = 0;     // 0 = the page has no source
+    double llx = 0, lly = 0, urx = 0, ury = 0;
+    int rotate = 0;
+};
+
 struct Layout {
     int32_t docRef = -1;
     std::string name;
     double pageWidth = 612;  // points
     double pageHeight = 792;
     int numPages = 1;
+    // Sizes of each page (points) when they differ; empty when every page
+    // is pageWidth x pageHeight. Read through pageWidthOf/pageHeightOf.
+    std::vector<std::pair<double, double>> pageSizes;
+    // The PDF page shown on each page (index page-1); empty or short when
+    // the pages are drawn.
+    std::vector<PageSource> pageSources;
     std::vector<std::string> masters;
     std::vector<Section> sections;          // ascending first pages, the first at page 1
     std::vector<std::vector<int>> spreads;  // pages of each spread, left to right
@@ -83,12 +101,22 @@ struct Project {
     // The text the project was read from (or last saved as); empty for a
     // project made in memory, which is written whole.
     std::string sourceText;
+    bool fromPdf = false;  // opened from a PDF: never written back to its file
 };
 
 // The label a layout shows for an absolute page (section numbering).
 std::string pageLabel(const Layout& layout, int page);
 // Number formatted in a section format: 1 decimal, i/I roman, a/A letters.
 std::string formatPageNumber(int number, char format);
+
+// Size in points of an absolute page (the layout's size for pages out of
+// range).
+double pageWidthOf(const Layout& layout, int page);
+double pageHeightOf(const Layout& layout, int page);
+// Whether the pages differ in size.
+bool hasMixedSizes(const Layout& layout);
+// The PDF page shown on a page, or null when the page is drawn.
+const PageSource* pageSourceOf(const Layout& layout, int page);
 
 // Spread (1-based) holding a page, and the page's 0-based place in it;
 // false for a page that lies on no spread.

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
-          ghostscript qpdf poppler-utils time valgrind
+          ghostscript qpdf libqpdf-dev poppler-utils time valgrind
           clang libclang-rt-14-dev) # the fuzz targets: clang and its libFuzzer runtime
 
 missing=()

@@ -1,0 +1,64 @@
+#include "tests/common/pdf_maker.h"
+
+#include <cstdio>
+
+namespace plxtest {
+
+namespace {
+
+std::string num(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+} // namespace
+
+std::string makePdf(const PdfDocumentSpec& spec) {
+    // Objects: 1 catalog, 2 page tree, 3 font, then a page and its content
+    // stream for each page.
+    std::vector<std::string> objects(3);
+    std::string kids;
+    for (size_t i = 0; i < spec.pages.size(); ++i) {
+        const PdfPage& p = spec.pages[i];
+        size_t pageObj = 4 + 2 * i, contentObj = pageObj + 1;
+        kids += std::to_string(pageObj) + " 0 R ";
+        std::string page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + num(p.width) + " " +
+                           num(p.height) + "]";
+        if (!p.cropBox.empty()) page += " /CropBox " + p.cropBox;
+        if (p.rotate) page += " /Rotate " + std::to_string(p.rotate);
+        page += " /Resources << /Font << /F1 3 0 R >> >> /Contents " + std::to_string(contentObj) +
+                " 0 R >>";
+        std::string stream = "BT /F1 18 Tf 40 " + num(p.height - 60) + " Td (" + p.text +
+                             ") Tj ET\n0 0 1 rg 40 40 100 50 re f\n";
+        objects.push_back(page);
+        objects.push_back("<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" +
+                          stream + "endstream");
+    }
+    objects[0] = "<< /Type /Catalog /Pages 2 0 R";
+    if (!spec.pageLabels.empty()) objects[0] += " /PageLabels << /Nums [" + spec.pageLabels + "] >>";
+    if (!spec.pageLayout.empty()) objects[0] += " /PageLayout /" + spec.pageLayout;
+    objects[0] += " >>";
+    objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " +
+                 std::to_string(spec.pages.size()) + " >>";
+    objects[2] = "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
+
+    std::string out = "%PDF-1.7\n%\xe2\xe3\xcf\xd3\n";
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(out.size());
+        out += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    size_t xref = out.size();
+    out += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (size_t off : offsets) {
+        char entry[24];
+        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", off);
+        out += entry;
+    }
+    out += "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    return out;
+}
+
+} // namespace plxtest
