@@ -1,6 +1,6 @@
 #include "cli/session.h"
 
-#include <unistd.h>
+#include "cli/program_path.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,10 +12,10 @@ namespace plxcli {
 
 std::string defaultPluginPath() {
     if (const char* env = std::getenv("PLEXMOOR_PLUGIN"); env && *env) return env;
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return "Plexmoor.so";
-    return (exe.parent_path().parent_path() / "lib" / "Plexmoor.so").lexically_normal().string();
+    std::string exe = runningProgramPath();
+    if (exe.empty()) return PLX_PLUGIN_FILE;
+    std::filesystem::path folder = std::filesystem::u8path(exe).parent_path().parent_path();
+    return (folder / "lib" / PLX_PLUGIN_FILE).lexically_normal().u8string();
 }
 
 Session::Session(const SessionOptions& options)

@@ -1,10 +1,9 @@
 #include "host/host.h"
 
-#include <dlfcn.h>
-
 #include <cstring>
 
 #include "host/groups.h"
+#include "host/module_loader.h"
 #include "ui/ui.h"
 #include "xt/xtcallbacks.h"
 
@@ -28,7 +27,7 @@ Host::~Host() {
     documents_.closeAll();
     ui::destroyWindow(mainWindow_);
     for (PluginRecord& p : plugins_)
-        if (p.module) dlclose(p.module);
+        unloadModule(p.module);
     if (gCurrentHost == this) gCurrentHost = nullptr;
 }
 
@@ -52,15 +51,13 @@ bool Host::isPluginIdentifier(uint32_t id) const {
 }
 
 int32_t Host::loadPlugin(const std::string& modulePath, std::string* error) {
-    void* module = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-        if (error) *error = modulePath + ": cannot load the plug-in (" + dlerror() + ")";
-        return -1;
-    }
-    auto entry = reinterpret_cast<XTActivateCallbackProc>(dlsym(module, "XTActivateCallback"));
+    void* module = loadModule(modulePath, error);
+    if (!module) return -1;
+    auto entry =
+        reinterpret_cast<XTActivateCallbackProc>(moduleSymbol(module, "XTActivateCallback"));
     if (!entry) {
         if (error) *error = modulePath + ": the module exports no XTActivateCallback";
-        dlclose(module);
+        unloadModule(module);
         return -1;
     }
     plugins_.push_back(PluginRecord{});

@@ -1,4 +1,5 @@
 #include "host/output_styles.h"
+#include "host/settings_folder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "host/host.h"
 #include "host/safe_file.h"
@@ -61,15 +63,19 @@ bool validName(const std::string& name) {
 bool setAside(const std::string& file, std::string* aside) {
     for (int n = 1; n <= 9999; ++n) {
         std::string candidate = file + ".unreadable-" + std::to_string(n);
-        if (::link(file.c_str(), candidate.c_str()) == 0) {
-            ::unlink(file.c_str());
+        std::error_code ec;
+        std::filesystem::create_hard_link(file, candidate, ec);
+        if (!ec) {
+            std::filesystem::remove(file, ec);
             *aside = candidate;
             return true;
         }
-        if (errno == EEXIST) continue;
-        if (errno != EPERM && errno != EOPNOTSUPP && errno != EXDEV && errno != EMLINK) return false;
-        struct stat st;
-        if (::lstat(candidate.c_str(), &st) == 0) continue;
+        if (ec == std::errc::file_exists) continue;
+        if (ec != std::errc::operation_not_permitted && ec != std::errc::operation_not_supported &&
+            ec != std::errc::cross_device_link && ec != std::errc::too_many_links &&
+            ec != std::errc::function_not_supported && ec != std::errc::not_supported)
+            return false;
+        if (std::filesystem::exists(std::filesystem::symlink_status(candidate, ec))) continue;
         if (std::rename(file.c_str(), candidate.c_str()) != 0) return false;
         *aside = candidate;
         return true;
@@ -114,15 +120,7 @@ StyleStore::StyleStore(std::string path) : path_(std::move(path)) {}
 StyleStore::~StyleStore() = default;
 
 std::string StyleStore::defaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && home[0] ? home : ".") + "/.config";
-    }
-    return base + "/plexhost/OutputStyles.xml";
+    return hostSettingsFolder() + "/OutputStyles.xml";
 }
 
 const std::string& StyleStore::path() {

@@ -12,7 +12,7 @@ uint8_t checkCompatibility(uint32_t xtId, int32_t zero1, int32_t platform,
                            uint32_t interfaceVersion, int32_t zero2) {
     host().noteSetupCall("checkCompatibility");
     if (host().options().refuseCompatibility) return 0;
-    bool ok = xtId != 0 && zero1 == 0 && zero2 == 0 && platform == kXTPlatformLinux &&
+    bool ok = xtId != 0 && zero1 == 0 && zero2 == 0 && platform == kXTPlatformThis &&
               interfaceVersion == static_cast<uint32_t>(kXTInterfaceVersion);
     if (ok && host().loading()) host().loading()->id = xtId;
     return ok ? 1 : 0;
@@ -40,7 +40,7 @@ int32_t registerReserveIds(XTReserveIdsProc proc, int32_t, int32_t, int32_t) {
 int32_t checkInterface(int32_t platform, int32_t version, uint32_t versionBase) {
     host().noteSetupCall("checkInterface");
     if (host().options().failInterfaceCheck) return kXTInterfaceMismatch;
-    bool ok = platform == kXTPlatformLinux && version == kXTBindingVersion &&
+    bool ok = platform == kXTPlatformThis && version == kXTBindingVersion &&
               versionBase == static_cast<uint32_t>(kXTBindingVersionBase);
     return ok ? 0 : kXTInterfaceMismatch;
 }

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the examples need on Debian.
 # As root it installs what is missing; otherwise it prints the exact
-# apt-get line and stops.
+# apt-get line and stops. `setup.sh windows` adds what the Windows stage
+# needs: the mingw-w64 cross compiler (posix threads), Wine and Xvfb.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
           ghostscript qpdf libqpdf-dev poppler-utils time valgrind
           clang libclang-rt-14-dev) # the fuzz targets: clang and its libFuzzer runtime
+if [ "${1:-}" = windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,10 +23,19 @@ enum {
     kXTInterfaceVersion = 0x42A20014,  /* given in the compatibility check */
     kXTBindingVersion = 201,           /* given to checkInterface ... */
     kXTBindingVersionBase = 0x42A20000, /* ... together with this base */
-    kXTPlatformLinux = 13,             /* this build's platform code */
+    kXTPlatformMac = 5,
+    kXTPlatformWindows = 11,
+    kXTPlatformLinux = 13,
     kXTFailure = 0x51000401,           /* entry or activation refused */
     kXTInterfaceMismatch = 0x5100040F  /* checkInterface: versions differ */
 };
+
+/* The platform code host and plug-in of one build exchange. */
+#ifdef _WIN32
+#define kXTPlatformThis kXTPlatformWindows
+#else
+#define kXTPlatformThis kXTPlatformLinux
+#endif
 
 /* Host callback codes. */
 enum {

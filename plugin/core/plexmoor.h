@@ -2,6 +2,7 @@
 // the host. Defined once here.
 #pragma once
 
+#include "platform_traits.h"
 #include "xt/xtsetup.h"
 
 #define kPlxProductName "Plexmoor"
@@ -15,12 +16,11 @@
 constexpr uint32_t kPlxId = XT_FOURCC('B', 'W', 'Y', 'A');
 constexpr uint32_t kPdfModuleId = XT_FOURCC('X', 'P', 'D', 'F');
 
-constexpr int32_t kPlxPlatform = kXTPlatformLinux;
-// The Linux build registers callbacks the way the Windows build does.
+constexpr int32_t kPlxPlatform = kXTPlatformThis;
+// Every build registers callbacks the way the Windows build does.
 constexpr int32_t kPlxRegistrationFlags = 5;
 constexpr int32_t kPlxRegistrationPriority = 200;
 constexpr uint32_t kPlxFailure = kXTFailure;
 
-// Line end of every text the plug-in writes (settings file, log,
-// PostScript additions).
-#define kPlxLineEnd "\n"
+// kPlxLineEnd, the line end of every text the plug-in writes, comes with
+// the platform (platform_traits.h).

@@ -1,6 +1,7 @@
-// File-system operations on UTF-8 paths (POSIX file names are bytes, and
-// the plug-in's paths are UTF-8, so paths go to the system unchanged). No
-// function shows a message; failures come back as false, null or 0.
+// File-system operations on UTF-8 paths (POSIX file names are bytes, so
+// paths go to the system unchanged; on Windows they go to the wide system
+// calls as UTF-16). One implementation per platform folder. No function
+// shows a message; failures come back as false, null or 0.
 #pragma once
 
 #include <cstdint>

@@ -14,6 +14,8 @@
 //
 // The settings file lives in the app-support folder and the log in the
 // state folder, each in a subfolder named after the maker ("Korvane").
+// On Windows every one of them but home is the shell's personal folder
+// (Documents), home the user's profile folder.
 #pragma once
 
 // Each writes the folder into dst and returns true, or returns false with

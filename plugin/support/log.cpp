@@ -4,38 +4,21 @@
 #include "plugin/support/bounded.h"
 #include "plugin/support/files.h"
 #include "plugin/support/folders.h"
+#include "plugin/support/log_sink.h"
 #include "plugin/support/paths.h"
 #include "plugin/support/unicode.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 char sLogPath[kMyPathSize];
 int32_t sLogMode = 0;
 
-constexpr size_t kStampLen = 14; // "hh:mm:ss:mmm: "
+constexpr size_t kStampLen = kLogStampLen; // "hh:mm:ss:mmm: "
 constexpr size_t kLineEndLen = sizeof(kPlxLineEnd) - 1;
-
-// Writes the local time stamp into dst (at least kStampLen + 1 bytes).
-void formatStamp(char* dst) {
-    struct timespec now;
-    clock_gettime(CLOCK_REALTIME, &now);
-    struct tm local;
-    localtime_r(&now.tv_sec, &local);
-    // Kept in range so the stamp always has its fixed width.
-    auto field = [](long v, unsigned limit) {
-        return static_cast<int>(static_cast<unsigned>(v) % limit);
-    };
-    snprintf(dst, kStampLen + 1, "%02d:%02d:%02d:%03d: ", field(local.tm_hour, 100),
-             field(local.tm_min, 100), field(local.tm_sec, 100),
-             field(now.tv_nsec / 1000000, 1000));
-}
 
 } // namespace
 
@@ -62,7 +45,7 @@ const char* getLogPath() {
 void dprintf(const char* format, ...) {
     if (sLogMode <= 0 || !sLogPath[0] || !format) return;
     char line[kStampLen + kMaxLogMessage + kLineEndLen + 1];
-    formatStamp(line);
+    formatLogStamp(line);
     char* message = line + kStampLen;
     va_list args;
     va_start(args, format);
@@ -79,11 +62,5 @@ void dprintf(const char* format, ...) {
     memcpy(line + len, kPlxLineEnd, kLineEndLen);
     len += kLineEndLen;
 
-    int fd = open(sLogPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    // One write per line: with O_APPEND it lands whole at the end, even when
-    // another process appends to the same file.
-    ssize_t written = write(fd, line, len);
-    (void)written;
-    close(fd);
+    appendLogLine(sLogPath, line, len);
 }

@@ -3,14 +3,15 @@
 // the current run of the host.
 //
 // The file is $XDG_STATE_HOME/Korvane/Plexmoor.txt (default
-// ~/.local/state/Korvane/Plexmoor.txt). Each dprintf call appends one line:
+// ~/.local/state/Korvane/Plexmoor.txt; on Windows the file Plexmoor.txt in
+// Documents\Korvane). Each dprintf call appends one line:
 // the local time "hh:mm:ss:mmm: ", the message (at most 7999 bytes, cut at
 // a UTF-8 character boundary; it may hold line breaks of its own), and the
-// line end "\n". The file is opened for appending and the whole line goes
-// out in one write, so a line is never split by another writer's line, and
-// the file is closed again, so the log survives a crash up to its last
-// line. Logging never reports an error: a line that cannot be written is
-// dropped.
+// platform's line end (kPlxLineEnd). The file is opened for appending and
+// the whole line goes out in one write, so a line is never split by
+// another writer's line, and the file is closed again, so the log survives
+// a crash up to its last line. Logging never reports an error: a line
+// that cannot be written is dropped.
 #pragma once
 
 #include <cstdint>

@@ -50,7 +50,9 @@ bool getFileName(const char* path, char* dst, bool keepExtension) {
     if (!dst) return false;
     dst[0] = 0;
     if (!path) return false;
-    const char* sep = strrchr(path, kPathSeparator);
+    // A path in POSIX form keeps its own separator wherever it is read.
+    const char separator = path[0] == '/' ? '/' : kPathSeparator;
+    const char* sep = strrchr(path, separator);
     const char* name = sep ? sep + 1 : path;
     if (!putAt(dst, 0, name, strlen(name))) return false;
     return keepExtension || replaceExtension(dst, "");

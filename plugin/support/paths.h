@@ -1,6 +1,7 @@
 // Path texts: composing and taking apart file paths held as UTF-8 in the
-// plug-in's 512-byte path buffers. Paths are POSIX paths with the
-// separator "/"; these functions never touch the file system.
+// plug-in's 512-byte path buffers, with the platform's separator
+// (kPathSeparator: "/" on POSIX, the backslash on Windows); these functions
+// never touch the file system.
 //
 // Every function that writes a path treats the buffer as kMyPathSize bytes
 // and never writes past it. A result that would not fit is refused as a
@@ -11,8 +12,9 @@
 
 #include <cstddef>
 
+#include "platform_traits.h"
+
 constexpr int kMyPathSize = 512;
-constexpr char kPathSeparator = '/';
 
 // Appends the separator (unless the path is empty or already ends in it),
 // then name.
@@ -22,7 +24,8 @@ bool addPathComponent(char* path, const char* name);
 bool addPathExtension(char* path, const char* extension);
 
 // Copies the last component of path (all of it when there is no
-// separator) into dst (kMyPathSize bytes); without keepExtension the
+// separator; a path that begins with "/" is taken apart at "/" on every
+// platform, any other at kPathSeparator) into dst (kMyPathSize bytes); without keepExtension the
 // extension is then cut as by replaceExtension(dst, ""). False, with an
 // empty dst, for a null path or a component too long for dst.
 bool getFileName(const char* path, char* dst, bool keepExtension);

@@ -20,7 +20,7 @@ const uint32_t kPluginKey = XT_FOURCC('B', 'W', 'Y', 'A');
 int32_t activateNothing(XTSetupRec*) { return 0; }
 uint8_t gAccepted = 0;
 int32_t identifyAsPlugin(XTSetupRec* setup) {
-    gAccepted = setup->checkCompatibility(kPluginKey, 0, kXTPlatformLinux, kXTInterfaceVersion, 0);
+    gAccepted = setup->checkCompatibility(kPluginKey, 0, kXTPlatformThis, kXTInterfaceVersion, 0);
     setup->registerActivation(activateNothing, 0, 0, 0);
     return 0;
 }

@@ -181,7 +181,7 @@ int32_t activate(XTSetupRec* setup) {
 }
 
 int32_t entry(XTSetupRec* setup) {
-    setup->checkCompatibility(kUiPluginId, 0, kXTPlatformLinux, kXTInterfaceVersion, 0);
+    setup->checkCompatibility(kUiPluginId, 0, kXTPlatformThis, kXTInterfaceVersion, 0);
     setup->registerActivation(activate, 0, 100, 0);
     setup->registerReserveIds(reserveIds, 0, 100, 0);
     return 0;

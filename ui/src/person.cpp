@@ -1,6 +1,7 @@
 // A person's actions: checked the way a person is limited (only usable controls,
 // only in the window that is modal), written to the transcript, then carried out
 // with the notifications they cause.
+#include "path_rules.h"
 #include "system.h"
 #include "window_internal.h"
 
@@ -183,11 +184,9 @@ bool answer(Handle messageBox, int button) {
 
 bool choosePath(Handle saveDialog, const std::string& path) {
     if (!act(saveDialog, "path " + detail::quoted(path), {Kind::SaveDialog})) return false;
-    std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos)
-        typeNow(findControl(saveDialog, kSaveFolderId), slash == 0 ? "/" : path.substr(0, slash));
-    typeNow(findControl(saveDialog, kSaveNameId),
-            slash == std::string::npos ? path : path.substr(slash + 1));
+    if (paths::lastSeparator(path) != std::string::npos)
+        typeNow(findControl(saveDialog, kSaveFolderId), paths::folderOf(path));
+    typeNow(findControl(saveDialog, kSaveNameId), paths::nameOf(path));
     if (Handle save = findControl(saveDialog, kSaveOkId)) detail::clickNow(save);
     return true;
 }

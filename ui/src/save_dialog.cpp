@@ -1,5 +1,6 @@
 // The save-file dialog: a folder field, a file-name field, Save and Cancel, and
 // an optional extension panel whose controls belong to the caller's hook.
+#include "path_rules.h"
 #include "system.h"
 #include "window_internal.h"
 
@@ -41,12 +42,7 @@ bool isInside(Handle window, Handle ancestor) {
     return false;
 }
 
-// The folder part of a path: "" for none, "/" for the root.
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return std::string();
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
+using paths::folderOf;
 
 void tell(Handle dialog, const std::string& text, std::vector<std::string> buttons, int* answer) {
     MessageBoxOptions box;
@@ -133,8 +129,7 @@ Handle buildDialog(const SaveDialogOptions& options, SaveState* state) {
 
     const std::string& initial = options.initialPath;
     std::string folder = folderOf(initial);
-    std::string name =
-        initial.substr(initial.rfind('/') == std::string::npos ? 0 : initial.rfind('/') + 1);
+    std::string name = paths::nameOf(initial);
     int fieldWidth = width - kFieldX - kMargin;
     createControl(dialog, Kind::Static, -1, Rect{kMargin, 14, kLabelWidth, 16}, "Folder:");
     createControl(dialog, Kind::Edit, kSaveFolderId, Rect{kFieldX, 12, fieldWidth, kRowHeight},
@@ -166,10 +161,10 @@ Handle buildDialog(const SaveDialogOptions& options, SaveState* state) {
 } // namespace
 
 std::string joinPath(const std::string& folder, const std::string& name) {
-    if (!name.empty() && name[0] == '/') return name;
+    if (paths::isAbsolute(name)) return name;
     if (folder.empty()) return name;
-    if (folder.back() == '/') return folder + name;
-    return folder + "/" + name;
+    if (paths::isSeparator(folder.back())) return folder + name;
+    return folder + paths::kSeparator + name;
 }
 
 int runSaveDialog(const SaveDialogOptions& options, std::string* chosenPath) {

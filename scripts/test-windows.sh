@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The Windows stage: cross-builds Plexmoor.xnt and plexmoor.exe with
+# mingw-w64 and runs them under Wine. One Xvfb and one persistent
+# wineserver serve every wine call of the run; the Wine prefix is made
+# once and kept in build-windows/wine-prefix (about 20 s to create), with
+# Wine's virtual desktop on and its user folders made real folders inside
+# the prefix (Wine links them to the Linux home otherwise).
+#
+# With a Linux build in build/ the export is also compared with it: the
+# same file names, the same content apart from the creation date and the
+# CR LF line ends of the plug-in's PostScript additions.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh windows
+
+stage_start=$SECONDS
+echo "== windows build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+build_seconds=$((SECONDS - stage_start))
+
+root=$PWD
+bin=$root/build-windows/bin
+xnt=$root/build-windows/lib/Plexmoor.xnt
+
+fail() { echo "windows stage: $*" >&2; exit 1; }
+
+echo "== Plexmoor.xnt: exports, imports, version block"
+objdump=x86_64-w64-mingw32-objdump
+exports=$($objdump -p "$xnt" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\t\[ *[0-9]*\] //p')
+[ "$exports" = XTActivateCallback ] || fail "Plexmoor.xnt exports: $exports"
+# System DLLs only, and the headless window system until the Win32 dialogs
+# replace it.
+imports=$($objdump -p "$xnt" | sed -n 's/^\tDLL Name: //p' | sort | tr '\n' ' ')
+for dll in $imports; do
+    case "$dll" in
+    KERNEL32.dll | msvcrt.dll | SHELL32.dll | USER32.dll | GDI32.dll | COMDLG32.dll | libplexui.dll) ;;
+    *) fail "Plexmoor.xnt imports $dll" ;;
+    esac
+done
+version=$(strings -el "$xnt")
+for pair in "FileVersion 6.72" "ProductVersion 6.72" "InternalName Plexmoor" \
+            "FileDescription Plexmoor"; do
+    echo "$version" | grep -A1 -x "${pair% *}" | grep -qx "${pair#* }" || fail "version block: no $pair"
+done
+echo "$version" | grep -qx 040704B0 || fail "version block: not language 0x0407, code page 1200"
+echo "exports: $exports; imports: $imports"
+export WINEPREFIX=$root/build-windows/wine-prefix
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+work=$(mktemp -d "${TMPDIR:-/tmp}/plexmoor-windows.XXXXXX")
+xvfb_pid=""
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# One X server for the whole run; -displayfd picks a free display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+if [ ! -f "$WINEPREFIX/.plexmoor-ready" ]; then
+    echo "== wine prefix (made once)"
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.plexmoor-ready"
+fi
+wineserver -p
+wine_start=$SECONDS
+
+documents=$(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name Documents ! -path '*/Public/*' | head -1)
+[ -d "$documents" ] || fail "no Documents folder in the Wine prefix"
+rm -rf "$documents/Korvane"
+
+echo "== plexmoor.exe info"
+wine "$bin/plexmoor.exe" info examples/Catalog.proj >"$work/info.txt" || fail "info failed"
+grep -q "activation: accepted (0)" "$work/info.txt" || fail "the plug-in was not activated"
+tr -d '\r' <"$work/info.txt" | head -4
+
+echo "== plexmoor.exe export (EPS)"
+mkdir "$work/out"
+winout="Z:$(echo "$work/out" | tr / '\\')\\"
+wine "$bin/plexmoor.exe" export examples/Catalog.proj --pages ii-1 --to "$winout" \
+    >"$work/export.txt" || fail "export failed: $(cat "$work/export.txt")"
+expected="Catalog_001.eps Catalog_ii.eps Catalog_iii.eps Catalog_iv.eps"
+[ "$(cd "$work/out" && echo *)" = "$expected" ] || fail "files written: $(ls "$work/out")"
+grep -q $'^%%Plexmoor: 6.72\r$' "$work/out/Catalog_001.eps" ||
+    fail "the plug-in's PostScript comment does not end in CR LF"
+
+ini="$documents/Korvane/Plexmoor.ini"
+[ -f "$ini" ] || fail "no settings file in Documents\\Korvane"
+grep -q $'^\\[General\\]\r$' "$ini" || fail "the settings file has no [General] line ending in CR LF"
+if grep -q $'[^\r]$' "$ini" || [ "$(tail -c 2 "$ini" | od -An -c | tr -d ' ')" != '\r\n' ]; then
+    fail "the settings file has lines not ending in CR LF"
+fi
+
+echo "== plexmoor.exe export (PDF, no Ghostscript for Windows here)"
+mkdir "$work/pdf"
+winpdf="Z:$(echo "$work/pdf" | tr / '\\')\\"
+status=0
+wine "$bin/plexmoor.exe" export examples/Catalog.proj --pages 1 --style "Default PDF" \
+    --to "$winpdf" >"$work/pdf.txt" 2>&1 || status=$?
+[ "$status" -eq 3 ] || fail "a PDF export without Ghostscript ended with status $status"
+grep -q 'Ghostscript (.*) was not found' "$work/pdf.txt" ||
+    fail "no clear message without Ghostscript: $(cat "$work/pdf.txt")"
+[ -z "$(ls -A "$work/pdf")" ] || fail "a PDF export without Ghostscript left files: $(ls -A "$work/pdf")"
+
+if [ -x build/bin/plexmoor ]; then
+    echo "== the same export on Linux"
+    mkdir "$work/linux" "$work/home"
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state" \
+        build/bin/plexmoor export examples/Catalog.proj --pages ii-1 --to "$work/linux/" >/dev/null
+    [ "$(cd "$work/linux" && echo *)" = "$expected" ] || fail "the Linux build wrote other files"
+    for f in $expected; do
+        diff <(tr -d '\r' <"$work/out/$f" | grep -v '^%%CreationDate:') \
+             <(grep -v '^%%CreationDate:' "$work/linux/$f") >/dev/null ||
+            fail "$f differs from the Linux build's"
+    done
+fi
+
+echo "windows stage passed: build ${build_seconds} s, wine $((SECONDS - wine_start)) s," \
+     "whole stage $((SECONDS - stage_start)) s"
