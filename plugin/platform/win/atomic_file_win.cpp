@@ -60,7 +60,55 @@ DWORD writeAll(HANDLE h, const char* data, size_t size) {
     return 0;
 }
 
+// The process number in a temporary file's name "BASE.tmp-PID-N", or 0
+// when the name is not one of those.
+unsigned long temporaryOwner(const std::wstring& name, const std::wstring& base) {
+    std::wstring prefix = base + L".tmp-";
+    if (name.compare(0, prefix.size(), prefix) != 0) return 0;
+    size_t i = prefix.size(), digits = i;
+    unsigned long pid = 0;
+    while (i < name.size() && name[i] >= L'0' && name[i] <= L'9' && pid < 100000000UL)
+        pid = pid * 10 + static_cast<unsigned long>(name[i++] - L'0');
+    if (i == digits || i >= name.size() || name[i] != L'-') return 0;
+    size_t counter = ++i;
+    while (i < name.size() && name[i] >= L'0' && name[i] <= L'9')
+        ++i;
+    return i == counter || i != name.size() ? 0 : pid;
+}
+
+// A process that cannot be opened for want of rights still runs; only one
+// the system does not know (or that has ended) is gone.
+bool processRuns(unsigned long pid) {
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    bool runs = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
+    CloseHandle(h);
+    return runs;
+}
+
 } // namespace
+
+int removeStaleTemporaries(const char* path) {
+    std::wstring target;
+    if (!path || !*path || !widen(path, &target)) return 0;
+    size_t cut = target.find_last_of(L"\\/");
+    std::wstring folder = cut == std::wstring::npos ? L"." : target.substr(0, cut);
+    std::wstring base = cut == std::wstring::npos ? target : target.substr(cut + 1);
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\" + base + L".tmp-*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    int removed = 0;
+    unsigned long self = GetCurrentProcessId();
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        unsigned long pid = temporaryOwner(found.cFileName, base);
+        if (pid == 0 || pid == self || processRuns(pid)) continue;
+        if (DeleteFileW((folder + L"\\" + found.cFileName).c_str())) ++removed;
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return removed;
+}
 
 int replaceFileAtomically(const char* path, const char* data, size_t size, PlxFileStamp* stamp) {
     if (!path || !*path || (!data && size > 0)) return EINVAL;
