@@ -147,6 +147,7 @@ bool Distiller::distil(const std::string& postscript, size_t setupBegin, size_t 
         setupEnd = std::min(setupEnd, postscript.size());
         setupBegin = std::min(setupBegin, setupEnd);
         std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
+        if (server_.running() && jobsPerProcess_ > 0 && serverJobs_ >= jobsPerProcess_) stop();
         ok = (server_.running() || startServer(error));
         if (ok && setup_.empty() && !setup.empty()) {
             // The first job's set-up becomes the process's own, outside any
@@ -212,6 +213,7 @@ void Distiller::stop() {
 
 bool Distiller::startServer(std::string* error) {
     setup_.clear();
+    serverJobs_ = 0;
     std::vector<std::string> args = baseArguments(612, 792);
     args.push_back("-dNOPROMPT");
     args.push_back("-sOutputFile=" + outputFileArgument(work_ + "/idle.pdf"));
@@ -282,6 +284,7 @@ bool Distiller::runOnServer(const std::string& psPath, const std::string& pdfPat
                           psBytesLiteral(psPath) + " " +
                           psBytesLiteral(outputFileArgument(pdfPath)) + " " + number(width) +
                           " " + number(height) + " plxjob\n";
+    ++serverJobs_;
     return ask(command, seconds, error);
 }
 

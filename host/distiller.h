@@ -47,6 +47,8 @@ class Distiller {
     bool distil(const std::string& postscript, size_t setupBegin, size_t setupEnd, double width,
                 double height, const std::string& pdfPath, double seconds, bool durable,
                 std::string* error);
+    // Replaces the kept process after this many jobs (0: never).
+    void setJobsPerProcess(int jobs) { jobsPerProcess_ = jobs; }
     // Whether the last distil() failed because Ghostscript took too long.
     bool timedOut() const { return timedOut_; }
     // Ends the kept process.
@@ -73,6 +75,8 @@ class Distiller {
     KeptProcess server_; // the kept process
     std::string setup_;  // the prolog and set-up it keeps
     bool timedOut_ = false;
+    int jobsPerProcess_ = 0;
+    int serverJobs_ = 0; // jobs the kept process has run
 };
 
 } // namespace plxhost

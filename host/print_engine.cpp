@@ -195,6 +195,7 @@ int32_t PrintEngine::writeJob() {
             distiller_.reset();
         if (!distiller_)
             distiller_ = std::make_unique<Distiller>(options_.ghostscript, options_.keepGhostscript);
+        distiller_->setJobsPerProcess(options_.ghostscriptJobsPerProcess);
         int16_t code = kXTIOErr;
         if (!distiller_->prepare(&error, &code)) return fail(code, error);
     }

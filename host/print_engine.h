@@ -32,6 +32,10 @@ struct PrintOptions {
     // Keep one Ghostscript process for a run of PDF jobs instead of
     // starting one per job.
     bool keepGhostscript = true;
+    // A kept process is replaced after this many jobs: Ghostscript's
+    // memory grows a little with every output file it opens, and this
+    // keeps a long run's peak near a short one's.
+    int ghostscriptJobsPerProcess = 250;
     // Seconds Ghostscript may take for one job before it is stopped, and
     // the seconds added for each megabyte of the job's PostScript, so that
     // huge pages get the time they need while a hang ends the run soon.

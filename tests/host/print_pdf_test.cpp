@@ -88,6 +88,25 @@ TEST_P(HostPrintPdf, CropBoxProgramOfTheBoxTakesEffect) {
     EXPECT_EQ(numbersAfter(text, "MediaBox:"), (std::vector<double>{0, 0, 432.5, 288}));
 }
 
+TEST_P(HostPrintPdf, KeptProcessIsReplacedAfterItsJobsAndTheNewOneTakesTheSetUp) {
+    if (!GetParam()) GTEST_SKIP() << "one process per job anyway";
+    h_.engine().options().ghostscriptJobsPerProcess = 2;
+    std::vector<long> processes;
+    for (int job = 1; job <= 3; ++job) {
+        testJob().outputFile = out_ + "/job" + std::to_string(job) + ".pdf";
+        ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+        processes.push_back(h_.engine().ghostscriptProcess());
+        // Each file has its text in the embedded font, the third one too,
+        // whose process never saw the first job's set-up.
+        RunResult fonts = run("pdffonts '" + testJob().outputFile + "'");
+        EXPECT_NE(fonts.output.find("Helvetica"), std::string::npos) << fonts.output;
+        RunResult text = run("pdftotext '" + testJob().outputFile + "' -");
+        EXPECT_NE(text.output.find("Crop me"), std::string::npos) << text.output;
+    }
+    EXPECT_EQ(processes[0], processes[1]);
+    EXPECT_NE(processes[1], processes[2]);
+}
+
 TEST_P(HostPrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
     testJob().outputFile = out_ + "/all.pdf";
     testJob().first = 1;
