@@ -108,7 +108,7 @@ void PostScriptWriter::header(const std::string& title) {
         line(std::string("%%CreationDate: (") + date + ")");
     line("%%DocumentData: Clean7Bit");
     line("%%LanguageLevel: 2");
-    format("%%%%Pages: %zu\n", pages_.size());
+    format("%%%%Pages: %lu\n", static_cast<unsigned long>(pages_.size()));
     if (hasText()) line("%%DocumentNeededResources: font Helvetica");
 }
 

@@ -43,7 +43,7 @@ class PostScriptWriter {
 
   private:
     void line(const std::string& s);
-    void format(const char* fmt, ...) __attribute__((format(gnu_printf, 2, 3)));
+    void format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void drawBox(const Box& box);
     bool hasText() const;
 
