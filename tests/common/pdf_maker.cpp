@@ -14,13 +14,13 @@ std::string num(double v) {
 
 } // namespace
 
-std::string makePdf(const PdfDocumentSpec& spec) {
+std::string makePdf(const PdfDocumentPlan& plan) {
     // Objects: 1 catalog, 2 page tree, 3 font, then a page and its content
     // stream for each page.
     std::vector<std::string> objects(3);
     std::string kids;
-    for (size_t i = 0; i < spec.pages.size(); ++i) {
-        const PdfPage& p = spec.pages[i];
+    for (size_t i = 0; i < plan.pages.size(); ++i) {
+        const PdfPage& p = plan.pages[i];
         size_t pageObj = 4 + 2 * i, contentObj = pageObj + 1;
         kids += std::to_string(pageObj) + " 0 R ";
         std::string page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + num(p.width) + " " +
@@ -36,11 +36,11 @@ std::string makePdf(const PdfDocumentSpec& spec) {
                           stream + "endstream");
     }
     objects[0] = "<< /Type /Catalog /Pages 2 0 R";
-    if (!spec.pageLabels.empty()) objects[0] += " /PageLabels << /Nums [" + spec.pageLabels + "] >>";
-    if (!spec.pageLayout.empty()) objects[0] += " /PageLayout /" + spec.pageLayout;
+    if (!plan.pageLabels.empty()) objects[0] += " /PageLabels << /Nums [" + plan.pageLabels + "] >>";
+    if (!plan.pageLayout.empty()) objects[0] += " /PageLayout /" + plan.pageLayout;
     objects[0] += " >>";
     objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " +
-                 std::to_string(spec.pages.size()) + " >>";
+                 std::to_string(plan.pages.size()) + " >>";
     objects[2] = "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
 
     std::string out = "%PDF-1.7\n%\xe2\xe3\xcf\xd3\n";

@@ -14,13 +14,13 @@ struct PdfPage {
     std::string text;                 // shown in Helvetica near the top left
 };
 
-struct PdfDocumentSpec {
+struct PdfDocumentPlan {
     std::vector<PdfPage> pages;
     std::string pageLabels; // the /Nums array's content, e.g. "0 << /S /r >> 4 << /S /D >>"
     std::string pageLayout; // e.g. "TwoPageRight"; empty for none
 };
 
 // The PDF's bytes (a valid file with a cross-reference table).
-std::string makePdf(const PdfDocumentSpec& spec);
+std::string makePdf(const PdfDocumentPlan& plan);
 
 } // namespace plxtest

@@ -12,7 +12,7 @@
 #include "tests/common/plugin_host.h"
 #include "tests/common/temp_dir.h"
 
-using plxtest::PdfDocumentSpec;
+using plxtest::PdfDocumentPlan;
 using plxtest::PdfPage;
 using plxtest::runPlexmoor;
 using plxtest::shellQuoted;
@@ -29,10 +29,10 @@ class PdfOpen : public ::testing::Test {
     plxtest::CliResult info(const std::string& path) {
         return runPlexmoor("info " + shellQuoted(path));
     }
-    static PdfDocumentSpec pages(int n) {
-        PdfDocumentSpec spec;
-        for (int i = 1; i <= n; ++i) spec.pages.push_back(PdfPage{612, 792, "", 0, "p" + std::to_string(i)});
-        return spec;
+    static PdfDocumentPlan pages(int n) {
+        PdfDocumentPlan plan;
+        for (int i = 1; i <= n; ++i) plan.pages.push_back(PdfPage{612, 792, "", 0, "p" + std::to_string(i)});
+        return plan;
     }
     plxtest::TempHome home;
 };
@@ -40,10 +40,10 @@ class PdfOpen : public ::testing::Test {
 } // namespace
 
 TEST_F(PdfOpen, LabelsOfEveryStyleWithPrefixesAndStarts) {
-    PdfDocumentSpec spec = pages(14);
-    spec.pageLabels = "0 << /S /r >> 3 << /S /R /St 4 >> 5 << /S /D >> 7 << /S /D /P (A-) /St 9 >> "
+    PdfDocumentPlan plan = pages(14);
+    plan.pageLabels = "0 << /S /r >> 3 << /S /R /St 4 >> 5 << /S /D >> 7 << /S /D /P (A-) /St 9 >> "
                       "9 << /S /a /St 26 >> 11 << /S /A >> 12 << /P (Cover) >> 13 << /S /D >>";
-    std::string path = write("Book.pdf", plxtest::makePdf(spec));
+    std::string path = write("Book.pdf", plxtest::makePdf(plan));
     plxtest::CliResult r = info(path);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("project \"Book.pdf\""), std::string::npos) << r.out;
@@ -59,21 +59,21 @@ TEST_F(PdfOpen, LabelsOfEveryStyleWithPrefixesAndStarts) {
 }
 
 TEST_F(PdfOpen, LabelsStartingPastTheFirstPageLeaveTheFrontNumbered) {
-    PdfDocumentSpec spec = pages(4);
-    spec.pageLabels = "2 << /S /r >>";
-    plxtest::CliResult r = info(write("late.pdf", plxtest::makePdf(spec)));
+    PdfDocumentPlan plan = pages(4);
+    plan.pageLabels = "2 << /S /r >>";
+    plxtest::CliResult r = info(write("late.pdf", plxtest::makePdf(plan)));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("pages: 1=1 2=2 3=i 4=ii\n"), std::string::npos) << r.out;
 }
 
 TEST_F(PdfOpen, PagesKeepTheirOwnSizesFromCropBoxAndRotation) {
-    PdfDocumentSpec spec;
-    spec.pages = {PdfPage{612, 792, "", 0, "letter"},
+    PdfDocumentPlan plan;
+    plan.pages = {PdfPage{612, 792, "", 0, "letter"},
                   PdfPage{842, 595, "", 0, "landscape"},
                   PdfPage{612, 792, "", 90, "turned"},
                   PdfPage{612, 792, "[50 100 350 500]", 0, "cropped"},
                   PdfPage{612, 792, "[50 100 350 500]", -90, "both"}};
-    plxtest::CliResult r = info(write("mixed.pdf", plxtest::makePdf(spec)));
+    plxtest::CliResult r = info(write("mixed.pdf", plxtest::makePdf(plan)));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("page sizes: 1=612x792 2=842x595 3=792x612 4=300x400 5=400x300\n"),
               std::string::npos)
@@ -90,9 +90,9 @@ TEST_F(PdfOpen, SpreadsFollowThePageLayout) {
                  {"TwoColumnLeft", "spreads: [1 2] [3 4] [5]\n"},
                  {"SinglePage", "spreads: [1] [2] [3] [4] [5]\n"}};
     for (const Case& c : cases) {
-        PdfDocumentSpec spec = pages(5);
-        spec.pageLayout = c.layout;
-        plxtest::CliResult r = info(write(std::string(c.layout) + ".pdf", plxtest::makePdf(spec)));
+        PdfDocumentPlan plan = pages(5);
+        plan.pageLayout = c.layout;
+        plxtest::CliResult r = info(write(std::string(c.layout) + ".pdf", plxtest::makePdf(plan)));
         ASSERT_EQ(r.status, 0) << c.layout << r.err;
         EXPECT_NE(r.out.find(c.spreads), std::string::npos) << c.layout << "\n" << r.out;
     }
