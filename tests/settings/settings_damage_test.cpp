@@ -13,27 +13,15 @@
 #include "plugin/settings/atomic_file.h"
 #include "plugin/settings/settings_store.h"
 #include "tests/common/temp_dir.h"
+#include "tests/settings/message_catcher.h"
 
+using plxtest::MessageCatcher;
 using plxtest::readFile;
+using plxtest::sMessages;
 using plxtest::TempDir;
 using plxtest::writeFile;
 
 namespace {
-
-std::vector<std::string> sMessages;
-
-void recordMessage(const char* key, const char* path) {
-    sMessages.push_back(std::string(key) + " " + path);
-}
-
-// Catches the store's messages for the life of a test.
-struct MessageCatcher {
-    MessageCatcher() {
-        sMessages.clear();
-        setSettingsMessageProc(recordMessage);
-    }
-    ~MessageCatcher() { setSettingsMessageProc(nullptr); }
-};
 
 // The number of a process that has ended.
 pid_t endedProcess() {
