@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "plugin/support/bounded.h"
+
 namespace {
 
 constexpr size_t kPathCapacity = kMyPathSize;
@@ -86,4 +88,13 @@ char* getFolder(char* path) {
     char* cut = sep == path ? sep + 1 : sep;
     *cut = 0;
     return cut;
+}
+
+bool movedPath(const char* src, const char* folder, const char* newName, char* dst) {
+    char name[kMyPathSize];
+    if (!src || !folder) return false;
+    if (newName && *newName ? !copyText(name, sizeof name, newName)
+                            : !getFileName(src, name, true))
+        return false;
+    return copyText(dst, kMyPathSize, folder) && addPathComponent(dst, name);
 }

@@ -43,3 +43,8 @@ bool pathEndsWith(const char* path, const char* suffix);
 // position of the cut (the new terminator). The root keeps its separator:
 // "/name" becomes "/". Null, path unchanged, when there is no separator.
 char* getFolder(char* path);
+
+// The path a move of src into folder lands at: folder plus newName, or
+// plus src's own name when newName is null or empty. Written into dst
+// (kMyPathSize bytes); false when a part is missing or does not fit.
+bool movedPath(const char* src, const char* folder, const char* newName, char* dst);

@@ -74,17 +74,8 @@ bool makeDirPath(const char* path) {
 
 bool moveFile(const char* src, const char* folder, const char* newName) {
     if (!usable(src) || !folder) return false;
-    char name[kMyPathSize];
-    if (newName && *newName) {
-        if (strlen(newName) >= sizeof name) return false;
-        memcpy(name, newName, strlen(newName) + 1);
-    } else if (!getFileName(src, name, true)) {
-        return false;
-    }
     char dst[kMyPathSize];
-    if (strlen(folder) >= sizeof dst) return false;
-    memcpy(dst, folder, strlen(folder) + 1);
-    if (!addPathComponent(dst, name)) return false;
+    if (!movedPath(src, folder, newName, dst)) return false;
     if (rename(src, dst) == 0) return true;
     if (errno != EXDEV) return false;
     return copyFile(src, dst) && unlink(src) == 0;

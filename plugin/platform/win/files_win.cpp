@@ -82,17 +82,8 @@ bool makeDirPath(const char* path) {
 
 bool moveFile(const char* src, const char* folder, const char* newName) {
     if (!src || !*src || !folder) return false;
-    char name[kMyPathSize];
-    if (newName && *newName) {
-        if (strlen(newName) >= sizeof name) return false;
-        memcpy(name, newName, strlen(newName) + 1);
-    } else if (!getFileName(src, name, true)) {
-        return false;
-    }
     char dst[kMyPathSize];
-    if (strlen(folder) >= sizeof dst) return false;
-    memcpy(dst, folder, strlen(folder) + 1);
-    if (!addPathComponent(dst, name)) return false;
+    if (!movedPath(src, folder, newName, dst)) return false;
     std::wstring from, to;
     if (!widen(src, &from) || !widen(dst, &to)) return false;
     // Replaces an existing file and copies across volumes when it must.
