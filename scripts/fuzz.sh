@@ -26,8 +26,11 @@ fi
 
 work=build-fuzz
 mkdir -p "$work/artifacts" "$work/logs"
-# The targets' files go to a folder of this run, removed afterwards.
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/plexfuzz-run-XXXXXX")
+# The targets' files go to a folder of this run, removed afterwards: in
+# memory where there is /dev/shm, since the stores flush every save to disk
+# and on a disk that alone holds a target to a few dozen inputs a second.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then base=/dev/shm; else base=${TMPDIR:-/tmp}; fi
+scratch=$(mktemp -d "$base/plexfuzz-run-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
 failed=()
