@@ -117,8 +117,15 @@ bool Distiller::prepare(std::string* error, int16_t* code) {
     return true;
 }
 
+void Distiller::permitReading(const std::vector<std::string>& files) {
+    bool added = false;
+    for (const std::string& file : files)
+        if (readable_.insert(file).second) added = true;
+    if (added) stop();
+}
+
 std::vector<std::string> Distiller::baseArguments(double width, double height) const {
-    return {path_,
+    std::vector<std::string> args = {path_,
             "-q",
             "-dSAFER",
             "-dNOPAUSE",
@@ -127,9 +134,15 @@ std::vector<std::string> Distiller::baseArguments(double width, double height) c
             "-dEmbedAllFonts=true",
             "-dSubsetFonts=true",
             "-dAutoRotatePages=/None",
+            // Images of the PDF pages jobs show keep their resolution.
+            "-dDownsampleColorImages=false",
+            "-dDownsampleGrayImages=false",
+            "-dDownsampleMonoImages=false",
             "-dDEVICEWIDTHPOINTS=" + number(width),
             "-dDEVICEHEIGHTPOINTS=" + number(height),
             "--permit-file-all=" + work_ + "/"};
+    for (const std::string& file : readable_) args.push_back("--permit-file-read=" + file);
+    return args;
 }
 
 // Ghostscript's own temporary files go into the work folder too, so that

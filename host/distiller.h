@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ class Distiller {
     bool distil(const std::string& postscript, size_t setupBegin, size_t setupEnd, double width,
                 double height, const std::string& pdfPath, double seconds, bool durable,
                 std::string* error);
+    // Lets Ghostscript read these files (pages of PDF files that jobs
+    // show). Under -dSAFER a process can only be given them as it starts,
+    // so a kept process that lacks one is replaced.
+    void permitReading(const std::vector<std::string>& files);
     // Replaces the kept process after this many jobs (0: never).
     void setJobsPerProcess(int jobs) { jobsPerProcess_ = jobs; }
     // Whether the last distil() failed because Ghostscript took too long.
@@ -74,6 +79,7 @@ class Distiller {
     std::string work_;   // private work folder
     KeptProcess server_; // the kept process
     std::string setup_;  // the prolog and set-up it keeps
+    std::set<std::string> readable_; // files Ghostscript may read
     bool timedOut_ = false;
     int jobsPerProcess_ = 0;
     int serverJobs_ = 0; // jobs the kept process has run
