@@ -8,6 +8,7 @@
 
 #include "host/font_encoding.h"
 #include "host/host_objects.h"
+#include "host/pdf_page_program.h"
 
 namespace plxhost {
 
@@ -174,11 +175,46 @@ void PostScriptWriter::content(size_t index) {
     format("%.3f %.3f %.3f %.3f rectclip\n", fixedPoints(area.left), fixedPoints(area.top),
            areaWidth(area), areaHeight(area));
     // The page itself is left unpainted, so that what lies under a placed
-    // EPS shows through its empty parts.
+    // EPS shows through its empty parts. A page shown from a PDF lies under
+    // the page's boxes.
+    for (int page : p.pages)
+        if (const PageSource* source = pageSourceOf(layout_, page)) drawSource(page, *source);
     for (int page : p.pages)
         for (const auto& box : layout_.boxes)
             if (box->page == page) drawBox(*box);
     line("grestore end");
+}
+
+void PostScriptWriter::drawSource(int page, const PageSource& source) {
+    // The page's own default user space: its lower-left corner, y upwards.
+    fixedrect r = pagePrintRect(layout_, page);
+    format("gsave %.3f %.3f translate 1 -1 scale\n", fixedPoints(r.left), fixedPoints(r.bottom));
+    if (!eps_) {
+        text_ += pdfPageProgram(source, page);
+        line("grestore");
+        return;
+    }
+    const std::string* eps = nullptr;
+    if (sourceEps_) {
+        auto found = sourceEps_->find(page);
+        if (found != sourceEps_->end()) eps = &found->second;
+    }
+    if (!eps) {
+        line("grestore");
+        return;
+    }
+    // Placed as any included EPS: its state, stacks and showpage are its
+    // own.
+    line("/plxincluded save def /plxdicts countdictstack def /plxops count 1 sub def");
+    line("userdict begin /showpage { } def 0 setgray 0 setlinecap 1 setlinewidth 0 setlinejoin");
+    line("10 setmiterlimit [ ] 0 setdash newpath false setoverprint false setstrokeadjust");
+    format("%%%%BeginDocument: (page %d of %s)\n", source.page,
+           dscText(source.file, 160).c_str());
+    text_ += *eps;
+    if (!eps->empty() && eps->back() != '\n') text_ += '\n';
+    line("%%EndDocument");
+    line("count plxops sub { pop } repeat countdictstack plxdicts sub { end } repeat");
+    line("plxincluded restore grestore");
 }
 
 void PostScriptWriter::drawBox(const Box& box) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ class PostScriptWriter {
     void endPage();
     void trailer();
 
+    // EPS of the pages shown from PDF files, by page (an EPS job needs
+    // one for each such page; PDF jobs draw them through Ghostscript's
+    // PDF interpreter instead). Kept by the caller while the job is written.
+    void setSourceEps(const std::map<int, std::string>* eps) { sourceEps_ = eps; }
+
     void raw(const char* bytes, size_t length) { text_.append(bytes, length); }
     const std::string& text() const { return text_; }
     // Where the prolog and set-up lie in text(): the same for every job of
@@ -45,6 +51,7 @@ class PostScriptWriter {
     void line(const std::string& s);
     void format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void drawBox(const Box& box);
+    void drawSource(int page, const PageSource& source);
     bool hasText() const;
 
     bool eps_;
@@ -53,6 +60,7 @@ class PostScriptWriter {
     std::string text_;
     size_t setupBegin_ = 0, setupEnd_ = 0;
     std::set<char32_t> undrawn_;
+    const std::map<int, std::string>* sourceEps_ = nullptr;
 };
 
 // Width and height of an area in points.

@@ -13,6 +13,8 @@
 #include "host/host.h"
 #include "host/job_plan.h"
 #include "host/output_styles.h"
+#include "host/pdf_page_eps.h"
+#include "host/pdf_page_program.h"
 #include "host/postscript_writer.h"
 #include "host/safe_file.h"
 #include "xt/xtcallbacks.h"
@@ -68,7 +70,10 @@ double PrintEngine::ghostscriptSeconds(size_t bytes) const {
     return std::min(std::max(seconds, 0.001), kMaxGhostscriptSeconds);
 }
 
-void PrintEngine::stopGhostscript() { distiller_.reset(); }
+void PrintEngine::stopGhostscript() {
+    distiller_.reset();
+    converter_.reset();
+}
 
 long PrintEngine::ghostscriptProcess() const { return distiller_ ? distiller_->serverPid() : 0; }
 
@@ -198,9 +203,21 @@ int32_t PrintEngine::writeJob() {
         distiller_->setJobsPerProcess(options_.ghostscriptJobsPerProcess);
         int16_t code = kXTIOErr;
         if (!distiller_->prepare(&error, &code)) return fail(code, error);
+        std::vector<std::string> sources;
+        for (const PlannedPage& p : pages)
+            for (int page : p.pages)
+                if (const PageSource* source = pageSourceOf(*layout, page))
+                    sources.push_back(source->file);
+        distiller_->permitReading(sources);
+    }
+    std::map<int, std::string> sourceEps;
+    if (eps) {
+        int32_t converted = convertSources(*layout, pages, &sourceEps);
+        if (converted != 0) return converted;
     }
 
     PostScriptWriter writer(eps, *layout, pages);
+    writer.setSourceEps(&sourceEps);
     stream_ = &writer;
     Project* project = host().documents().projectOfLayout(layout->docRef);
     writer.header((project ? project->name + ": " : std::string()) + layout->name + ", page " +
@@ -243,6 +260,12 @@ int32_t PrintEngine::writeJob() {
                                       "have it through PLEXHOST_GHOSTSCRIPT_SECONDS.");
         }
         if (!options_.keepGhostscript) distiller_.reset();
+        int failed = 0;
+        std::string errorName;
+        if (!written && findSourceFailure(error, &failed, &errorName) &&
+            pageSourceOf(*layout, failed))
+            return sourceFailed(*layout, failed,
+                                sourceFailureText(errorName) + " (Ghostscript: " + errorName + ")");
     }
     if (!written)
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (" + error + ").");
@@ -250,6 +273,37 @@ int32_t PrintEngine::writeJob() {
         unsynced_.push_back(folder);
     written_.push_back(job_.outputFile);
     return 0;
+}
+
+int32_t PrintEngine::convertSources(const Layout& layout, const std::vector<PlannedPage>& pages,
+                                    std::map<int, std::string>* eps) {
+    for (const PlannedPage& p : pages)
+        for (int page : p.pages) {
+            const PageSource* source = pageSourceOf(layout, page);
+            if (!source) continue;
+            if (converter_ && converter_->program() != options_.ghostscript) converter_.reset();
+            if (!converter_) converter_ = std::make_unique<PdfPageConverter>(options_.ghostscript);
+            std::string error;
+            int16_t code = kXTIOErr;
+            if (!converter_->prepare(&error, &code)) return fail(code, error);
+            bool pageFailed = false;
+            if (converter_->convert(*source, pageWidthOf(layout, page), pageHeightOf(layout, page),
+                                    options_.ghostscriptTimeout, &(*eps)[page], &pageFailed,
+                                    &error))
+                continue;
+            if (pageFailed) return sourceFailed(layout, page, error);
+            return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (page " +
+                                      std::to_string(source->page) + " of " + source->file +
+                                      ": " + error + ").");
+        }
+    return 0;
+}
+
+// The page is named as the PDF numbers it, so that it can be found there.
+int32_t PrintEngine::sourceFailed(const Layout& layout, int page, const std::string& what) {
+    const PageSource* source = pageSourceOf(layout, page);
+    return fail(kXTIOErr, source->file + ", page " + std::to_string(source->page) + ": " + what +
+                              ". The file " + job_.outputFile + " was not written.");
 }
 
 } // namespace plxhost

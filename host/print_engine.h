@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -23,7 +24,9 @@
 namespace plxhost {
 
 class Distiller;
+class PdfPageConverter;
 class PostScriptWriter;
+struct PlannedPage;
 
 // Settings tests and the command line give the engine.
 struct PrintOptions {
@@ -63,6 +66,8 @@ struct PrintJob {
     bool spreads = false;           // the style exports spreads
     bool rangeSet = false;
 };
+
+struct Layout;
 
 class PrintEngine {
   public:
@@ -108,6 +113,10 @@ class PrintEngine {
 
   private:
     int32_t writeJob();
+    // The EPS of each page of the plan shown from a PDF file, by page.
+    int32_t convertSources(const Layout& layout, const std::vector<PlannedPage>& pages,
+                           std::map<int, std::string>* eps);
+    int32_t sourceFailed(const Layout& layout, int page, const std::string& what);
     int32_t fail(int16_t code, const std::string& text);
     double ghostscriptSeconds(size_t bytes) const;
 
@@ -122,6 +131,7 @@ class PrintEngine {
     std::set<char32_t> undrawn_;
     PostScriptWriter* stream_ = nullptr; // the stream being written, if any
     std::unique_ptr<Distiller> distiller_;
+    std::unique_ptr<PdfPageConverter> converter_;
 };
 
 } // namespace plxhost

@@ -1,0 +1,91 @@
+#include "host/pdf_page_program.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "host/postscript_writer.h"
+
+namespace plxhost {
+
+namespace {
+
+const char* const kMarker = "PLX-SOURCE-";
+
+std::string points(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", v);
+    return text;
+}
+
+// The transformation from the box's own space (its lower-left corner at
+// the origin) to the page as shown, for a clockwise rotation of the box.
+std::string rotation(int rotate, double w, double h) {
+    switch (rotate) {
+    case 90: return "0 " + points(w) + " translate -90 rotate\n";
+    case 180: return points(w) + " " + points(h) + " translate 180 rotate\n";
+    case 270: return points(h) + " 0 translate 90 rotate\n";
+    default: return std::string();
+    }
+}
+
+} // namespace
+
+std::string sourceFailureMarker(int index) { return kMarker + std::to_string(index); }
+
+std::string pdfPageProgram(const PageSource& source, int index) {
+    double w = source.urx - source.llx, h = source.ury - source.lly;
+    std::string marker = psBytesLiteral(sourceFailureMarker(index));
+    // The interpreter is used through its operators rather than through
+    // runpdfbegin and runpdfend: those end with a setpagedevice, which
+    // would erase the page drawn so far. Outlines and named destinations
+    // of the whole document do not belong to one page's file.
+    std::string program = "gsave 4 dict begin\n";
+    program += rotation(source.rotate, w, h);
+    program += points(-source.llx) + " " + points(-source.lly) + " translate\n";
+    program += points(source.llx) + " " + points(source.lly) + " " + points(w) + " " + points(h) +
+               " rectclip\n";
+    program += "/plxctx << /QUIET true /NO_PDFMARK_OUTLINES true /NO_PDFMARK_DESTS true >>"
+               " .PDFInit def count /plxdepth exch def\n";
+    program += "{ " + psBytesLiteral(source.file) + " (r) file plxctx .PDFStream plxctx " +
+               std::to_string(source.page - 1) + " .PDFDrawPage } stopped\n";
+    // A failure leaves operands behind; they go, the file is closed and
+    // the error is raised again under the marker.
+    program += "{ count plxdepth sub { pop } repeat { plxctx .PDFClose } stopped pop"
+               " $error /errorname get end grestore " +
+               marker + " exch signalerror }\n";
+    program += "{ plxctx .PDFClose end grestore } ifelse\n";
+    return program;
+}
+
+bool findSourceFailure(const std::string& message, int* index, std::string* errorName) {
+    size_t at = message.find(kMarker);
+    if (at == std::string::npos) return false;
+    size_t digits = at + std::char_traits<char>::length(kMarker), end = digits;
+    while (end < message.size() && std::isdigit(static_cast<unsigned char>(message[end])) &&
+           end - digits < 6)
+        ++end;
+    if (end == digits) return false;
+    *index = std::stoi(message.substr(digits, end - digits));
+    // "ioerror in PLX-SOURCE-0" (kept process) or "Error: /ioerror in
+    // (PLX-SOURCE-0)" (one process a job).
+    size_t in = message.rfind(" in ", at);
+    size_t start = in == std::string::npos ? std::string::npos : message.rfind(' ', in - 1);
+    start = start == std::string::npos ? 0 : start + 1;
+    errorName->clear();
+    if (in != std::string::npos && in > start) *errorName = message.substr(start, in - start);
+    if (!errorName->empty() && (*errorName)[0] == '/') errorName->erase(0, 1);
+    return true;
+}
+
+std::string sourceFailureText(const std::string& errorName) {
+    if (errorName == "invalidfileaccess" || errorName == "undefinedfilename")
+        return "the file could not be read";
+    if (errorName == "ioerror") return "its content could not be read (damaged data)";
+    if (errorName == "rangecheck" || errorName == "typecheck" || errorName == "undefined" ||
+        errorName == "syntaxerror")
+        return "the page is damaged";
+    if (errorName == "VMerror") return "Ghostscript ran out of memory";
+    return "Ghostscript could not draw it";
+}
+
+} // namespace plxhost
