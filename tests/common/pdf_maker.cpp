@@ -29,8 +29,20 @@ std::string makePdf(const PdfDocumentPlan& plan) {
         if (p.rotate) page += " /Rotate " + std::to_string(p.rotate);
         page += " /Resources << /Font << /F1 3 0 R >> >> /Contents " + std::to_string(contentObj) +
                 " 0 R >>";
-        std::string stream = "BT /F1 18 Tf 40 " + num(p.height - 60) + " Td (" + p.text +
-                             ") Tj ET\n0 0 1 rg 40 40 100 50 re f\n";
+        // What is drawn lies inside the shown box, near its corners.
+        double llx = 0, lly = 0, urx = p.width, ury = p.height;
+        if (!p.cropBox.empty())
+            std::sscanf(p.cropBox.c_str(), "[%lf %lf %lf %lf]", &llx, &lly, &urx, &ury);
+        std::string stream = "BT /F1 18 Tf " + num(llx + 40) + " " + num(ury - 60) + " Td (" +
+                             p.text + ") Tj ET\n0 0 1 rg " + num(llx + 40) + " " + num(lly + 40) +
+                             " 100 50 re f\n";
+        if (p.image) {
+            std::string pixels;
+            for (int y = 0; y < 64; ++y)
+                for (int x = 0; x < 64; ++x) pixels += static_cast<char>((x ^ y) & 1 ? 0 : 255);
+            stream += "q 10 0 0 10 " + num(urx - 60) + " " + num(ury - 60) +
+                      " cm BI /W 64 /H 64 /CS /G /BPC 8 ID " + pixels + " EI Q\n";
+        }
         objects.push_back(page);
         objects.push_back("<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" +
                           stream + "endstream");

@@ -1,5 +1,6 @@
 // Small PDFs made for tests: pages of given sizes, boxes and rotations,
-// each showing a line of text, with optional page labels and page layout.
+// each showing a line of text and a blue rectangle inside the page's shown
+// box, with optional page labels and page layout.
 #pragma once
 
 #include <string>
@@ -12,6 +13,9 @@ struct PdfPage {
     std::string cropBox;              // "[llx lly urx ury]" or empty
     int rotate = 0;
     std::string text;                 // shown in Helvetica near the top left
+    // A 64 x 64 gray image drawn 10 points wide (about 460 dpi), near the
+    // top right.
+    bool image = false;
 };
 
 struct PdfDocumentPlan {
