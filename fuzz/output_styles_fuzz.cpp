@@ -16,11 +16,15 @@ using namespace plxhost;
 
 namespace {
 
+// A text in a description: its length, then its bytes as they are, so that
+// no name or value can pass for another. Descriptions are made for every
+// input and only printed (printable) when a property fails.
+std::string counted(const std::string& text) { return std::to_string(text.size()) + ":" + text; }
+
 void describe(const XTXMLNode_& node, int depth, std::string* out) {
     out->append(static_cast<size_t>(depth), ' ');
-    *out += "<" + plxfuzz::printable(node.name, 1 << 20);
-    for (const auto& [name, value] : node.attributes)
-        *out += " " + plxfuzz::printable(name, 1 << 20) + "=[" + plxfuzz::printable(value, 1 << 20) + "]";
+    *out += "<" + counted(node.name);
+    for (const auto& [name, value] : node.attributes) *out += " " + counted(name) + "=" + counted(value);
     *out += ">\n";
     for (const auto& child : node.children) describe(*child, depth + 1, out);
 }
@@ -34,7 +38,7 @@ std::string describe(const XTXMLTree_& tree) {
 std::string describe(StyleStore& store) {
     std::string out;
     for (OutputStyleRef s : store.styles()) {
-        out += "style [" + plxfuzz::printable(s->name, 1 << 20) + "] " + styleKeyText(s->medium) + "\n";
+        out += "style " + counted(s->name) + " " + styleKeyText(s->medium) + "\n";
         for (const auto& [key, tree] : s->data) out += "data " + styleKeyText(key) + "\n" + describe(*tree);
     }
     return out;
@@ -53,8 +57,9 @@ bool checkXml(const std::string& text) {
     PLX_FUZZ_CHECK(second != nullptr, "the written XML cannot be read: " + error + "\n" +
                                           plxfuzz::printable(written, 2000));
     std::string before = describe(*first), after = describe(*second);
-    PLX_FUZZ_CHECK(before == after, "written and read back, the tree changed\n--- read:\n" + before +
-                                        "--- read back:\n" + after);
+    PLX_FUZZ_CHECK(before == after, "written and read back, the tree changed\n--- read:\n" +
+                                        plxfuzz::printable(before, 1 << 20) + "\n--- read back:\n" +
+                                        plxfuzz::printable(after, 1 << 20));
     PLX_FUZZ_CHECK(writeXml(*second) == written, "writing the tree read back gives another text");
     return true;
 }
@@ -86,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     StyleStore again(path);
     std::string reread = describe(again);
-    PLX_FUZZ_CHECK(reread == styles, "saved and read back, the styles changed\n--- read:\n" + styles +
-                                         "--- read back:\n" + reread);
+    PLX_FUZZ_CHECK(reread == styles, "saved and read back, the styles changed\n--- read:\n" +
+                                         plxfuzz::printable(styles, 1 << 20) + "\n--- read back:\n" +
+                                         plxfuzz::printable(reread, 1 << 20));
     return 0;
 }
