@@ -25,6 +25,11 @@ bool isPdfPath(const std::string& path);
 // encrypted, damaged, no pages, or this build cannot read PDFs).
 std::unique_ptr<Project> readPdfDocument(const std::string& path, std::string* error);
 
+// Gives the pages named by the layouts' "page-source" statements their
+// sources: each file, relative to the project file's folder, is read as a
+// PDF. False with *error set to "PROJECT:LINE: what is wrong".
+bool resolvePageSources(Project* project, const std::string& projectPath, std::string* error);
+
 // Whether this build can read PDF documents.
 bool canReadPdfDocuments();
 

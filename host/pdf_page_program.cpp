@@ -30,6 +30,16 @@ std::string rotation(int rotate, double w, double h) {
 
 } // namespace
 
+double shownWidth(const PageSource& source) {
+    return source.rotate == 90 || source.rotate == 270 ? source.ury - source.lly
+                                                       : source.urx - source.llx;
+}
+
+double shownHeight(const PageSource& source) {
+    return source.rotate == 90 || source.rotate == 270 ? source.urx - source.llx
+                                                       : source.ury - source.lly;
+}
+
 std::string sourceFailureMarker(int index) { return kMarker + std::to_string(index); }
 
 std::string pdfPageProgram(const PageSource& source, int index) {

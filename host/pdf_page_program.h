@@ -13,13 +13,16 @@ namespace plxhost {
 // Draws the source page into the current user space taken as the shown
 // page's default user space: origin at its lower-left corner, y upwards,
 // the page as shown (the box's rotation applied) filling the rectangle 0 0
-// w h, where w x h is the page's size in the layout. Only the shown box is
-// drawn. Leaves the graphics state and the stacks as it found them.
+// shownWidth shownHeight. Only the shown box is drawn. Leaves the graphics state and the stacks as it found them.
 //
 // When Ghostscript cannot read the file or draw the page, the program ends
 // with Ghostscript's error, its command being sourceFailureMarker(index),
 // so that the caller can tell which of its source pages failed.
 std::string pdfPageProgram(const PageSource& source, int index);
+
+// The size of the source page as shown (its box, turned by its rotation).
+double shownWidth(const PageSource& source);
+double shownHeight(const PageSource& source);
 
 // "PLX-SOURCE-<index>": the marker a failed source page leaves in
 // Ghostscript's error message.

@@ -186,9 +186,14 @@ void PostScriptWriter::content(size_t index) {
 }
 
 void PostScriptWriter::drawSource(int page, const PageSource& source) {
-    // The page's own default user space: its lower-left corner, y upwards.
+    // The source page's own default user space, y upwards, its top-left
+    // corner on the page's: a page of a PDF layout is the source page; on a
+    // drawn layout's page of another size the source keeps its own size and
+    // what lies beyond the page is cut off.
     fixedrect r = pagePrintRect(layout_, page);
-    format("gsave %.3f %.3f translate 1 -1 scale\n", fixedPoints(r.left), fixedPoints(r.bottom));
+    format("gsave %.3f %.3f %.3f %.3f rectclip %.3f %.3f translate 1 -1 scale\n",
+           fixedPoints(r.left), fixedPoints(r.top), areaWidth(r), areaHeight(r),
+           fixedPoints(r.left), fixedPoints(r.top) + shownHeight(source));
     if (!eps_) {
         text_ += pdfPageProgram(source, page);
         line("grestore");

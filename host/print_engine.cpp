@@ -287,7 +287,7 @@ int32_t PrintEngine::convertSources(const Layout& layout, const std::vector<Plan
             int16_t code = kXTIOErr;
             if (!converter_->prepare(&error, &code)) return fail(code, error);
             bool pageFailed = false;
-            if (converter_->convert(*source, pageWidthOf(layout, page), pageHeightOf(layout, page),
+            if (converter_->convert(*source, shownWidth(*source), shownHeight(*source),
                                     options_.ghostscriptTimeout, &(*eps)[page], &pageFailed,
                                     &error))
                 continue;

@@ -37,8 +37,18 @@ struct Box;
 // Where a layout read from a file stands in that file's text, so that
 // saving can change the statements that must change and keep every other
 // line as the person wrote it (docs/project-format.md, "Saving").
+// A "page-source" statement: the layout's page shows page pdfPage of the
+// PDF file `file` (as written, relative to the project's folder).
+struct PageSourceLine {
+    int line = 0;
+    int page = 0;
+    std::string file;
+    int pdfPage = 0;
+};
+
 struct LayoutSource {
     bool known = false;     // the layout was read from the project's text
+    std::vector<PageSourceLine> pageSources; // resolved when the file is read
     int lastLine = 0;       // the last line of a statement of the layout
     std::map<uint32_t, std::vector<int>> dataLines; // the data lines of each tag
     std::map<uint32_t, std::string> dataAsRead;     // the slug data those lines gave

@@ -11,6 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "host/pdf_document.h"
+
 namespace plxhost {
 
 namespace {
@@ -210,6 +212,15 @@ class Parser {
             draft_.explicitSpreads.push_back({lineNo, pages});
         } else if (kw == "box") {
             box(w, lineNo, l);
+        } else if (kw == "page-source") {
+            expectArgs(w, lineNo, 3, 3);
+            PageSourceLine source;
+            source.line = lineNo;
+            source.page = toInt(w[1].value, lineNo, "the page", 1, kMaxPages);
+            source.file = w[2].value;
+            if (source.file.empty()) throw ParseError{lineNo, "a page source names a PDF file"};
+            source.pdfPage = toInt(w[3].value, lineNo, "the PDF's page", 1, 99999);
+            l.source.pageSources.push_back(source);
         } else if (kw == "current-page") {
             expectArgs(w, lineNo, 1, 1);
             l.currentPage = toInt(w[1].value, lineNo, "the current page", 1, kMaxPages);
@@ -327,6 +338,11 @@ class Parser {
             if (l.boxes[i]->page > l.numPages)
                 throw ParseError{draft_.boxLines[i], "the box lies on page " + std::to_string(l.boxes[i]->page) +
                                                          " of a " + std::to_string(l.numPages) + "-page layout"};
+        for (const PageSourceLine& source : l.source.pageSources)
+            if (source.page > l.numPages)
+                throw ParseError{source.line, "the page source is for page " +
+                                                  std::to_string(source.page) + " of a " +
+                                                  std::to_string(l.numPages) + "-page layout"};
         if (l.currentPage > l.numPages)
             throw ParseError{draft_.currentPageLine, "the current page is past the last page"};
         project_->layouts.push_back(std::move(draft_.layout));
@@ -414,6 +430,7 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
     std::filesystem::path abs = std::filesystem::absolute(path, ec);
     p->path = (ec ? std::filesystem::path(path) : abs.lexically_normal()).string();
     p->name = std::filesystem::path(path).filename().string();
+    if (!resolvePageSources(p.get(), path, error)) return nullptr;
     return p;
 }
 

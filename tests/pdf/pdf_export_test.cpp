@@ -5,6 +5,7 @@
 // while the other pages are written.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -192,5 +193,53 @@ TEST_F(PdfExport, APageGhostscriptCannotDrawIsReportedAndTheRunGoesOn) {
         EXPECT_TRUE(std::filesystem::exists(out + "/Damaged_001." + medium)) << r.out;
         EXPECT_FALSE(std::filesystem::exists(out + "/Damaged_002." + medium)) << r.out;
         EXPECT_TRUE(std::filesystem::exists(out + "/Damaged_003." + medium)) << r.out;
+    }
+}
+
+TEST_F(PdfExport, ADrawnLayoutsPageCanShowAPdfPage) {
+    PdfDocumentPlan plan;
+    plan.pages = {PdfPage{300, 400, "", 0, "Cover art", false},
+                  PdfPage{300, 400, "", 90, "Turned art", false}};
+    write("Art.pdf", plan);
+    std::string project = home.file("Mix.proj");
+    ASSERT_TRUE(plxtest::writeFile(project, "layout \"Mix\"\n  page-size 400 500\n  pages 3\n"
+                                            "  page-source 2 \"Art.pdf\" 1\n"
+                                            "  page-source 3 \"Art.pdf\" 2\n"
+                                            "  box 1 page=2 x=20 y=200 w=200 h=60 text=\"On top\"\n"));
+    plxtest::CliResult r = runPlexmoor("export " + shellQuoted(project) +
+                                       " --all --style \"Default PDF\" --to " +
+                                       shellQuoted(out + "/Mix.pdf"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string second = text(out + "/Mix_002.pdf", 1);
+    EXPECT_NE(second.find("Cover art"), std::string::npos) << second;
+    EXPECT_NE(second.find("On top"), std::string::npos) << second;
+    EXPECT_NE(text(out + "/Mix_003.pdf", 1).find("Turned art"), std::string::npos);
+    EXPECT_EQ(text(out + "/Mix_001.pdf", 1).find("art"), std::string::npos);
+    // The source page sits at the page's top-left corner, at its own size.
+    plxtest::GrayImage page, art;
+    ASSERT_TRUE(plxtest::renderPdfPage(out + "/Mix_002.pdf", 1, &page));
+    ASSERT_TRUE(plxtest::renderPdfPage(home.file("Art.pdf"), 1, &art));
+    int differing = 0;
+    for (int y = 0; y < 190; ++y) // above the box
+        for (int x = 0; x < art.width; ++x)
+            if (std::abs(page.pixels[static_cast<size_t>(y * page.width + x)] -
+                         art.pixels[static_cast<size_t>(y * art.width + x)]) > 64)
+                ++differing;
+    EXPECT_LT(differing, 100);
+
+    struct Case {
+        const char* line;
+        const char* message;
+    } cases[] = {{"page-source 2 \"Missing.pdf\" 1", "Mix.proj:4: "},
+                 {"page-source 2 \"Art.pdf\" 3", "Art.pdf has 2 pages, not a page 3"},
+                 {"page-source 4 \"Art.pdf\" 1", "Mix.proj:4: the page source is for page 4"},
+                 {"page-source 2 \"Art.pdf\"", "Mix.proj:4: \"page-source\" takes 3 values"}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(plxtest::writeFile(project, std::string("layout \"Mix\"\n  page-size 400 500\n"
+                                                            "  pages 3\n  ") +
+                                                    c.line + "\n"));
+        r = runPlexmoor("info " + shellQuoted(project));
+        EXPECT_EQ(r.status, 1) << c.line;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.line << ": " << r.err;
     }
 }
