@@ -11,3 +11,4 @@ cmake --build --preset default --target Plexmoor plexmoor
 mkdir -p out
 build/bin/plexmoor info examples/Catalog.proj
 build/bin/plexmoor export examples/Catalog.proj --pages i-2 --to out/Spring.eps
+build/bin/plexmoor export examples/Handbook.pdf --pages iv-2 --style "Default PDF" --to out/Handbook.pdf

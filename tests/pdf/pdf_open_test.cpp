@@ -142,3 +142,16 @@ TEST(PdfPageLayout, FacingLayoutsOfOneAndTwoPages) {
     EXPECT_EQ(spreadsForPageLayout("TwoPageRight", 2), (std::vector<std::vector<int>>{{1}, {2}}));
     EXPECT_EQ(spreadsForPageLayout("TwoPageLeft", 2), (std::vector<std::vector<int>>{{1, 2}}));
 }
+
+TEST(PdfExample, TheHandbookHasRomanFrontMatterAndFacingPages) {
+    plxtest::TempHome home;
+    plxtest::CliResult r =
+        runPlexmoor("info " + shellQuoted(plxtest::sourcePath("examples/Handbook.pdf")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("12 pages of 420 x 595 pt"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("pages: 1=i 2=ii 3=iii 4=iv 5=1 6=2"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("spreads: [1] [2 3] [4 5]"), std::string::npos) << r.out;
+    r = runPlexmoor("menu " + shellQuoted(plxtest::sourcePath("examples/Handbook.pdf")));
+    EXPECT_NE(r.out.find("Save current box as EPS/PDF…      disabled"), std::string::npos)
+        << r.out;
+}
