@@ -2,7 +2,7 @@
 # the plug-in module carries them and needs no files beside it.
 # Called as a script: cmake -DOUT=... -DINPUTS="a|b|c" -P embed_resources.cmake
 # A file "Name.type" becomes the resource "Name" of type "type".
-set(_src "// Generated from plugin/resources; do not edit.\n#include \"plugin/support/resources.h\"\n\nnamespace {\n")
+set(_src "// Generated from plugin/resources; do not edit.\n#include \"plugin/platform/linux/embedded_resources.h\"\n\nnamespace {\n")
 set(_table "")
 set(_i 0)
 string(REPLACE "|" ";" _inputs "${INPUTS}")

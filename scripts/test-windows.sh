@@ -81,10 +81,29 @@ documents=$(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name Docum
 [ -d "$documents" ] || fail "no Documents folder in the Wine prefix"
 rm -rf "$documents/Korvane"
 
+# The plug-in's resources are the DLL's own: the dialog templates as DIALOG
+# resources beside the window descriptions and string tables (type XML),
+# and what the plug-in shows comes from them (the German table and the
+# preferences dialog's description, through the window request).
+check_plugin_resources() {
+    echo "== Plexmoor.xnt: resources"
+    local listed
+    listed=$(x86_64-w64-mingw32-windres -i "$xnt" -O rc 2>/dev/null |
+        grep -E '^[^ /]+ (DIALOG|DIALOGEX|"XML")( |$)' | cut -d' ' -f1,2 | tr -d '"' | tr '\n' ' ')
+    for res in "MYDIALOG DIALOGEX" "MSGBOX DIALOGEX" "25051 DIALOGEX" "25052 DIALOGEX" "25053 DIALOGEX" \
+               "PREFS XML" "PROGRESS XML" "MYSTRINGS_E XML" "MYSTRINGS_D XML"; do
+        case " $listed" in *" $res "*) ;; *) fail "Plexmoor.xnt lacks the resource $res (has: $listed)" ;; esac
+    done
+    wine "$bin/plexmoor.exe" window Prefs --lang de >"$work/prefs-de.svg" || fail "window Prefs failed"
+    grep -q "Letzten Ordner verwenden" "$work/prefs-de.svg" ||
+        fail "the German preferences dialog does not show its German texts"
+}
+
 echo "== plexmoor.exe info"
 wine "$bin/plexmoor.exe" info examples/Catalog.proj >"$work/info.txt" || fail "info failed"
 grep -q "activation: accepted (0)" "$work/info.txt" || fail "the plug-in was not activated"
 tr -d '\r' <"$work/info.txt" | head -4
+check_plugin_resources
 
 echo "== plexmoor.exe export (EPS)"
 mkdir "$work/out"

@@ -1,4 +1,5 @@
-#include "plugin/support/resources.h"
+// Resources compiled into the module as a table.
+#include "plugin/platform/linux/embedded_resources.h"
 
 #include <strings.h>
 
