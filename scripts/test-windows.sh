@@ -99,11 +99,21 @@ check_plugin_resources() {
         fail "the German preferences dialog does not show its German texts"
 }
 
+# The dialog toolkit on real Win32 controls: each dialog driven from a timer
+# inside its own modal loop (tests/win32).
+check_win32_dialogs() {
+    echo "== Win32 dialog toolkit"
+    wine "$bin/win32_dialogs_check.exe" >"$work/win32-dialogs.txt" 2>&1 ||
+        fail "the Win32 dialog toolkit: $(tr -d '\r' <"$work/win32-dialogs.txt")"
+    tr -d '\r' <"$work/win32-dialogs.txt"
+}
+
 echo "== plexmoor.exe info"
 wine "$bin/plexmoor.exe" info examples/Catalog.proj >"$work/info.txt" || fail "info failed"
 grep -q "activation: accepted (0)" "$work/info.txt" || fail "the plug-in was not activated"
 tr -d '\r' <"$work/info.txt" | head -4
 check_plugin_resources
+check_win32_dialogs
 
 echo "== plexmoor.exe export (EPS)"
 mkdir "$work/out"

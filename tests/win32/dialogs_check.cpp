@@ -1,0 +1,168 @@
+// The dialog toolkit on the real Win32 controls, driven as a person would
+// from a timer inside each modal loop: run under Wine by the Windows stage.
+// Each check that fails prints a line; the exit status is the number of
+// failures.
+#include "plugin/dialogs/dialogs.h"
+#include "plugin/dialogs/msgbox.h"
+#include "plugin/dialogs/native_controls.h"
+#include "plugin/dialogs/progress.h"
+#include "plugin/support/mystrings.h"
+#include "xt/xttypes.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+int sFailures = 0;
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    ++sFailures;
+    std::printf("FAILED: %s\n", what);
+}
+
+int controlHeight(PlxWindow control) {
+    RECT r{};
+    GetWindowRect(reinterpret_cast<HWND>(control), &r);
+    return r.bottom - r.top;
+}
+
+// The preferences dialog: a click reaches the handler, a value set from
+// code does not, OK ends the run with 1.
+struct PrefsRun {
+    int step = 0;
+    int handlerCalls = 0;
+};
+
+uint8_t countClicks(PlxWindow, PlxWindow, void* user) {
+    ++static_cast<PrefsRun*>(user)->handlerCalls;
+    return 0;
+}
+
+void prefsTick(PlxWindow dialog, void* user) {
+    auto* run = static_cast<PrefsRun*>(user);
+    HWND logging = reinterpret_cast<HWND>(getControl(dialog, 4));
+    switch (run->step++) {
+    case 0:
+        SendMessageW(logging, BM_CLICK, 0, 0);
+        break;
+    case 1:
+        check(run->handlerCalls == 1, "a click calls the check box's handler once");
+        check(getControlValue(dialog, 4) == 1, "the clicked check box is on");
+        SendMessageW(reinterpret_cast<HWND>(getControl(dialog, 1)), BM_CLICK, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void prefsSetup(PlxWindow dialog, void* user) {
+    check(getControl(dialog, 3) != 0, "the built dialog has control 3");
+    check(controlHeight(getControl(dialog, 1)) == 24, "a push button is 24 pixels high");
+    setControlHandler(dialog, 4, countClicks, user);
+    setControlValue(dialog, 4, 0);
+    setControlValue(dialog, 3, 1);
+    check(getControlValue(dialog, 3) == 1, "a check box set from code is on");
+    check(static_cast<PrefsRun*>(user)->handlerCalls == 0, "setting a value calls no handler");
+    startDialogTimer(dialog, 1, prefsTick);
+}
+
+// Escape typed in a control closes the dialog with 2; a dialog without
+// controls is closed by its window's close box.
+void escapeTick(PlxWindow dialog, void*) {
+    if (PlxWindow control = getControl(dialog, 3))
+        SendMessageW(reinterpret_cast<HWND>(control), WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+        SendMessageW(reinterpret_cast<HWND>(dialog), WM_CLOSE, 0, 0);
+}
+void escapeSetup(PlxWindow dialog, void*) {
+    startDialogTimer(dialog, 1, escapeTick);
+}
+
+// The message box is answered from a thread timer while it runs.
+std::string sBoxText;
+int sBoxTextHeight = 0;
+int sAnswer = 2;
+
+void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Plexmoor");
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    wchar_t text[2048];
+    GetDlgItemTextW(box, 10, text, 2048);
+    char utf8[4096];
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    sBoxText = utf8;
+    RECT r;
+    GetWindowRect(GetDlgItem(box, 10), &r);
+    sBoxTextHeight = r.bottom - r.top;
+    SendMessageW(GetDlgItem(box, sAnswer), BM_CLICK, 0, 0);
+}
+
+int32_t answered(int answer, int32_t (*show)(const char*, ...), const char* key) {
+    sAnswer = answer;
+    sBoxText.clear();
+    SetTimer(nullptr, 0, 10, answerBox);
+    return show(key);
+}
+
+std::vector<std::string> sSteps;
+int32_t recordStep(PlxWindow, const void* item, const void* next, void*) {
+    sSteps.push_back(std::string(item ? static_cast<const char*>(item) : "-") + ">" +
+                     (next ? static_cast<const char*>(next) : "-"));
+    return 1;
+}
+
+} // namespace
+
+int main() {
+    gLanguage = kLangEnglish;
+    check(setupMyStrings() == 0, "the string table is a resource of the program");
+    registerDialogClasses();
+
+    PrefsRun prefs;
+    check(doModalDialog("Prefs", prefsSetup, &prefs) == 1, "OK ends the preferences dialog with 1");
+    check(doModalDialog("Prefs", escapeSetup, nullptr) == 2, "Escape ends a dialog with 2");
+    check(doModalDialog("NoSuchWindow", escapeSetup, nullptr) == 2,
+          "a dialog without a description still runs");
+
+    check(answered(2, msgBoxYesNo, "kNoValidPageNum") == 2, "\"no\" in a yes/no box gives 2");
+    check(!sBoxText.empty() && sBoxText == "Invalid page range!", "the box shows the localized text");
+    int oneLine = sBoxTextHeight;
+    std::string longText(600, 'w');
+    for (size_t i = 10; i < longText.size(); i += 11) longText[i] = ' ';
+    check(answered(1, msgBox, longText.c_str()) == 1, "OK in a message box gives 1");
+    check(sBoxTextHeight > oneLine * 2, "the box grows with a long text");
+
+    const char* pages[] = {"1", "2", "3"};
+    check(doProgressDialog("saveAsEPS", recordStep, pages, 3, nullptr) == 1,
+          "a progress run over all items ends with 1");
+    std::string steps;
+    for (const std::string& s : sSteps) steps += s + " ";
+    check(steps == "->1 1>2 2>3 3>- ", "the progress steps go item by item");
+
+    bool described = false;
+    PlxWindow progress = createDialogWindow("Progress", nullptr, &described);
+    check(described, "the progress window has a description");
+    check(getControl(progress, static_cast<int32_t>(xtFourCharCode("prog"))) ==
+              getControl(progress, 3),
+          "a control is found by its command code");
+    PlxWindow status = getControl(progress, 4);
+    std::string tooLong(300, 'x');
+    setControlLiteralText(status, tooLong.c_str());
+    char buffer[kControlTextSize];
+    check(!getControlText(status, buffer) && buffer[0] == 0,
+          "a text longer than the buffer comes back empty");
+    setControlLiteralText(status, "Seite 1 \xE2\x80\x93 \xC3\xBC");
+    check(getControlText(status, buffer) && std::strcmp(buffer, "Seite 1 \xE2\x80\x93 \xC3\xBC") == 0,
+          "UTF-8 text goes through the window and back");
+    destroyDialogWindow(progress);
+
+    std::printf("%s: %d failure(s)\n", sFailures ? "FAILED" : "passed", sFailures);
+    return sFailures;
+}
