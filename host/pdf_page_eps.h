@@ -6,11 +6,19 @@
 // Ghostscript's PDF interpreter into self-contained PostScript (fonts
 // embedded, text as text, images at their resolution); the host places
 // that output like any included EPS. See docs/pdf-documents.md.
+//
+// One Ghostscript process serves a run: eps2write writes each page into a
+// numbered file of its own; a page is drawn inside `stopped` and
+// `save`/`restore`, and its file is whole once its showpage has run. Under -dSAFER the
+// process may read only the files it was started with, so a page of a new
+// file starts it afresh; so does a process that died or stopped answering.
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 
+#include "host/process.h"
 #include "host/project.h"
 
 namespace plxhost {
@@ -35,12 +43,19 @@ class PdfPageConverter {
                  std::string* eps, bool* pageFailed, std::string* error);
     // Whether the last convert() failed because Ghostscript took too long.
     bool timedOut() const { return timedOut_; }
+    // Ends the kept process.
+    void stop();
 
   private:
+    bool start(std::string* error);
+
     std::string program_;
     std::string path_; // the program found
     std::string work_; // private work folder
     bool timedOut_ = false;
+    KeptProcess server_;
+    std::set<std::string> readable_; // the files the process may read
+    int pages_ = 0;                  // pages the process has drawn
 };
 
 } // namespace plxhost

@@ -79,7 +79,8 @@ bool findSourceFailure(const std::string& message, int* index, std::string* erro
     // "ioerror in PLX-SOURCE-0" (kept process) or "Error: /ioerror in
     // (PLX-SOURCE-0)" (one process a job).
     size_t in = message.rfind(" in ", at);
-    size_t start = in == std::string::npos ? std::string::npos : message.rfind(' ', in - 1);
+    size_t start =
+        in == std::string::npos || in == 0 ? std::string::npos : message.rfind(' ', in - 1);
     start = start == std::string::npos ? 0 : start + 1;
     errorName->clear();
     if (in != std::string::npos && in > start) *errorName = message.substr(start, in - start);
