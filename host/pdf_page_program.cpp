@@ -49,21 +49,31 @@ std::string pdfPageProgram(const PageSource& source, int index) {
     // runpdfbegin and runpdfend: those end with a setpagedevice, which
     // would erase the page drawn so far. Outlines and named destinations
     // of the whole document do not belong to one page's file.
+    //
+    // The opened document is kept in global VM under its path, so that a
+    // kept Ghostscript opens each file once for all the jobs of a run
+    // (each job runs inside save and restore, which leave global VM alone).
+    std::string file = psBytesLiteral(source.file);
     std::string program = "gsave 4 dict begin\n";
     program += rotation(source.rotate, w, h);
     program += points(-source.llx) + " " + points(-source.lly) + " translate\n";
     program += points(source.llx) + " " + points(source.lly) + " " + points(w) + " " + points(h) +
                " rectclip\n";
-    program += "/plxctx << /QUIET true /NO_PDFMARK_OUTLINES true /NO_PDFMARK_DESTS true >>"
-               " .PDFInit def count /plxdepth exch def\n";
-    program += "{ " + psBytesLiteral(source.file) + " (r) file plxctx .PDFStream plxctx " +
-               std::to_string(source.page - 1) + " .PDFDrawPage } stopped\n";
-    // A failure leaves operands behind; they go, the file is closed and
-    // the error is raised again under the marker.
-    program += "{ count plxdepth sub { pop } repeat { plxctx .PDFClose } stopped pop"
+    program += "/plxglobal currentglobal def count /plxdepth exch def\n";
+    program += "{ true setglobal globaldict /plxpdfs known not { globaldict /plxpdfs 8 dict put } if\n";
+    program += "  globaldict /plxpdfs get " + file + " known not {\n";
+    program += "    << /QUIET true /NO_PDFMARK_OUTLINES true /NO_PDFMARK_DESTS true >> .PDFInit\n";
+    program += "    dup " + file + " (r) file exch .PDFStream\n";
+    program += "    globaldict /plxpdfs get " + file + " 3 -1 roll put } if\n";
+    program += "  plxglobal setglobal\n";
+    program += "  globaldict /plxpdfs get " + file + " get " + std::to_string(source.page - 1) +
+               " .PDFDrawPage } stopped\n";
+    // A failure leaves operands behind; they go, and the error is raised
+    // again under the marker.
+    program += "{ plxglobal setglobal count plxdepth sub { pop } repeat"
                " $error /errorname get end grestore " +
                marker + " exch signalerror }\n";
-    program += "{ plxctx .PDFClose end grestore } ifelse\n";
+    program += "{ end grestore } ifelse\n";
     return program;
 }
 
