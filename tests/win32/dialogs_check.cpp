@@ -7,6 +7,7 @@
 #include "plugin/dialogs/native_controls.h"
 #include "plugin/dialogs/progress.h"
 #include "plugin/support/mystrings.h"
+#include "ui/platform/win/win32_person.h"
 #include "xt/xttypes.h"
 
 #include <windows.h>
@@ -49,12 +50,13 @@ void prefsTick(PlxWindow dialog, void* user) {
     HWND logging = reinterpret_cast<HWND>(getControl(dialog, 4));
     switch (run->step++) {
     case 0:
-        SendMessageW(logging, BM_CLICK, 0, 0);
+        check(win32person::click(logging), "the check box can be clicked");
         break;
     case 1:
         check(run->handlerCalls == 1, "a click calls the check box's handler once");
         check(getControlValue(dialog, 4) == 1, "the clicked check box is on");
-        SendMessageW(reinterpret_cast<HWND>(getControl(dialog, 1)), BM_CLICK, 0, 0);
+        check(win32person::click(win32person::findControl(reinterpret_cast<HWND>(dialog), 1)),
+              "OK can be clicked");
         break;
     default:
         break;
@@ -90,18 +92,15 @@ int sBoxTextHeight = 0;
 int sAnswer = 2;
 
 void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = FindWindowW(L"#32770", L"Plexmoor");
+    HWND box = win32person::findWindow("Plexmoor", L"#32770");
     if (!box) return;
     KillTimer(nullptr, timer);
-    wchar_t text[2048];
-    GetDlgItemTextW(box, 10, text, 2048);
-    char utf8[4096];
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-    sBoxText = utf8;
+    HWND message = win32person::findControl(box, 10);
+    sBoxText = win32person::text(message);
     RECT r;
-    GetWindowRect(GetDlgItem(box, 10), &r);
+    GetWindowRect(message, &r);
     sBoxTextHeight = r.bottom - r.top;
-    SendMessageW(GetDlgItem(box, sAnswer), BM_CLICK, 0, 0);
+    check(win32person::answer(box, sAnswer), "the message box can be answered");
 }
 
 int32_t answered(int answer, int32_t (*show)(const char*, ...), const char* key) {
@@ -109,6 +108,48 @@ int32_t answered(int answer, int32_t (*show)(const char*, ...), const char* key)
     sBoxText.clear();
     SetTimer(nullptr, 0, 10, answerBox);
     return show(key);
+}
+
+// The export options as a dialog of their own: typing reaches the field's
+// handler with the text typed, choosing reaches the popup's, a disabled
+// control cannot be worked.
+struct ExportRun {
+    std::string typed;
+    int chosen = 0;
+    bool refused = false;
+};
+
+uint8_t onPages(PlxWindow control, PlxWindow, void* user) {
+    char text[kControlTextSize];
+    getControlText(control, text);
+    static_cast<ExportRun*>(user)->typed = text;
+    return 1;
+}
+
+uint8_t onStyle(PlxWindow control, PlxWindow, void* user) {
+    static_cast<ExportRun*>(user)->chosen = getControlValue(control);
+    return 1;
+}
+
+void exportTick(PlxWindow dialog, void* user) {
+    auto* run = static_cast<ExportRun*>(user);
+    HWND window = reinterpret_cast<HWND>(dialog);
+    check(win32person::type(win32person::findControl(window, 3), "ii-1"), "the page field takes typing");
+    check(win32person::chooseText(win32person::findControl(window, 9), "PDF"),
+          "the popup offers its items");
+    run->refused = !win32person::type(win32person::findControl(window, 6), "3");
+    win32person::click(win32person::findControl(window, 2));
+}
+
+void exportSetup(PlxWindow dialog, void* user) {
+    setControlHandler(dialog, 3, onPages, user);
+    setControlHandler(dialog, 9, onStyle, user);
+    PlxWindow styles = getControl(dialog, 9);
+    addControlItem(styles, "EPS");
+    addControlItem(styles, "PDF");
+    setControlValue(styles, 1);
+    enableControl(getControl(dialog, 6), false);
+    startDialogTimer(dialog, 1, exportTick);
 }
 
 std::vector<std::string> sSteps;
@@ -130,6 +171,12 @@ int main() {
     check(doModalDialog("Prefs", escapeSetup, nullptr) == 2, "Escape ends a dialog with 2");
     check(doModalDialog("NoSuchWindow", escapeSetup, nullptr) == 2,
           "a dialog without a description still runs");
+
+    ExportRun exportRun;
+    check(doModalDialog("Export", exportSetup, &exportRun) == 2, "Cancel ends the export dialog with 2");
+    check(exportRun.typed == "ii-1", "the page field's handler sees the text typed");
+    check(exportRun.chosen == 2, "the popup's handler sees the item chosen");
+    check(exportRun.refused, "a disabled field takes no typing");
 
     check(answered(2, msgBoxYesNo, "kNoValidPageNum") == 2, "\"no\" in a yes/no box gives 2");
     check(!sBoxText.empty() && sBoxText == "Invalid page range!", "the box shows the localized text");
