@@ -2,6 +2,7 @@
 // from a timer inside each modal loop: run under Wine by the Windows stage.
 // Each check that fails prints a line; the exit status is the number of
 // failures.
+#include "plugin/core/about.h"
 #include "plugin/dialogs/dialogs.h"
 #include "plugin/dialogs/msgbox.h"
 #include "plugin/dialogs/native_controls.h"
@@ -45,7 +46,14 @@ uint8_t countClicks(PlxWindow, PlxWindow, void* user) {
     return 0;
 }
 
+// A person acts on a dialog once it is on the screen: the modal loop shows
+// it when its queue first runs empty, and a tick may come before.
+bool shown(PlxWindow dialog) {
+    return IsWindowVisible(reinterpret_cast<HWND>(dialog)) != 0;
+}
+
 void prefsTick(PlxWindow dialog, void* user) {
+    if (!shown(dialog)) return;
     auto* run = static_cast<PrefsRun*>(user);
     HWND logging = reinterpret_cast<HWND>(getControl(dialog, 4));
     switch (run->step++) {
@@ -132,6 +140,8 @@ uint8_t onStyle(PlxWindow control, PlxWindow, void* user) {
 }
 
 void exportTick(PlxWindow dialog, void* user) {
+    if (!shown(dialog)) return;
+    stopDialogTimer(dialog);
     auto* run = static_cast<ExportRun*>(user);
     HWND window = reinterpret_cast<HWND>(dialog);
     check(win32person::type(win32person::findControl(window, 3), "ii-1"), "the page field takes typing");
@@ -150,6 +160,23 @@ void exportSetup(PlxWindow dialog, void* user) {
     setControlValue(styles, 1);
     enableControl(getControl(dialog, 6), false);
     startDialogTimer(dialog, 1, exportTick);
+}
+
+// The about box, answered, and the text it showed.
+std::string aboutBoxText() {
+    sAnswer = 1;
+    sBoxText.clear();
+    SetTimer(nullptr, 0, 10, answerBox);
+    doAbout1(nullptr);
+    return sBoxText;
+}
+
+// The preferences dialog in the current language: the title of its first
+// check box, then closed.
+std::string sFirstTitle;
+void titleSetup(PlxWindow dialog, void*) {
+    sFirstTitle = win32person::text(reinterpret_cast<HWND>(getControl(dialog, 3)));
+    quitModalDialog(dialog, 2);
 }
 
 std::vector<std::string> sSteps;
@@ -192,6 +219,18 @@ int main() {
     std::string steps;
     for (const std::string& s : sSteps) steps += s + " ";
     check(steps == "->1 1>2 2>3 3>- ", "the progress steps go item by item");
+
+    check(aboutBoxText() == "Plexmoor 6.72\n\nCopyright \xC2\xA9 2017 Korvane. All rights reserved.",
+          "the about box shows the version and the copyright");
+    gLanguage = kLangGerman;
+    check(setupMyStrings() == 0, "the German string table is a resource of the program");
+    check(aboutBoxText().find("Alle Rechte vorbehalten.") != std::string::npos,
+          "the German about box");
+    check(doModalDialog("Prefs", titleSetup, nullptr) == 2 &&
+              sFirstTitle == "Letzten Ordner verwenden",
+          "the German preferences dialog");
+    gLanguage = kLangEnglish;
+    setupMyStrings();
 
     bool described = false;
     PlxWindow progress = createDialogWindow("Progress", nullptr, &described);
