@@ -7,7 +7,9 @@
 #include "plugin/dialogs/msgbox.h"
 #include "plugin/dialogs/native_controls.h"
 #include "plugin/dialogs/progress.h"
+#include "plugin/platform/win/dialogs/dlg_win.h"
 #include "plugin/support/mystrings.h"
+#include "tests/win32/text_fit.h"
 #include "ui/platform/win/win32_person.h"
 #include "xt/xttypes.h"
 
@@ -179,6 +181,43 @@ void titleSetup(PlxWindow dialog, void*) {
     quitModalDialog(dialog, 2);
 }
 
+INT_PTR CALLBACK templateProc(HWND, UINT msg, WPARAM, LPARAM) {
+    return msg == WM_INITDIALOG;
+}
+
+void reportTexts(HWND window, const std::string& name) {
+    for (const std::string& line : textsNotFitting(window, name)) check(false, line.c_str());
+}
+
+// Every text of every window fits its control in the current language: the
+// descriptions as the builder makes them, the panel templates localized as
+// they are shown (inside an empty dialog, as a host would hold them), the
+// message box laid out for its most frequent message.
+void checkTextsFit(const std::string& language) {
+    for (const char* name : {"Prefs", "Progress", "Export"}) {
+        PlxWindow window = createDialogWindow(name, nullptr, nullptr);
+        reportTexts(reinterpret_cast<HWND>(window), std::string(name) + " " + language);
+        destroyDialogWindow(window);
+    }
+    PlxWindow holder = createDialogWindow("NoSuchWindow", nullptr, nullptr);
+    for (int id : {25051, 25052, 25053}) {
+        HWND panel = CreateDialogParamW(toolkitInstance(), MAKEINTRESOURCEW(id),
+                                        reinterpret_cast<HWND>(holder), templateProc, 0);
+        check(panel != nullptr, "a panel template makes a window");
+        localizeWindowTexts(panel);
+        reportTexts(panel, std::to_string(id) + " " + language);
+        DestroyWindow(panel);
+    }
+    destroyDialogWindow(holder);
+    HWND box = CreateDialogParamW(toolkitInstance(), L"MSGBOX", nullptr, templateProc, 0);
+    std::string ok = localizeString("ok");
+    const char* buttons[] = {ok.c_str()};
+    layOutMessageWindow(reinterpret_cast<PlxWindow>(box), localizeString("kNoValidPageNum").c_str(),
+                        buttons, 1);
+    reportTexts(box, "MSGBOX " + language);
+    DestroyWindow(box);
+}
+
 std::vector<std::string> sSteps;
 int32_t recordStep(PlxWindow, const void* item, const void* next, void*) {
     sSteps.push_back(std::string(item ? static_cast<const char*>(item) : "-") + ">" +
@@ -222,8 +261,10 @@ int main() {
 
     check(aboutBoxText() == "Plexmoor 6.72\n\nCopyright \xC2\xA9 2017 Korvane. All rights reserved.",
           "the about box shows the version and the copyright");
+    checkTextsFit("en");
     gLanguage = kLangGerman;
     check(setupMyStrings() == 0, "the German string table is a resource of the program");
+    checkTextsFit("de");
     check(aboutBoxText().find("Alle Rechte vorbehalten.") != std::string::npos,
           "the German about box");
     check(doModalDialog("Prefs", titleSetup, nullptr) == 2 &&

@@ -70,6 +70,10 @@ struct SuppressNotifications {
     SuppressNotifications& operator=(const SuppressNotifications&) = delete;
 };
 
+// Gives the texts of a window's buttons and static texts made from a dialog
+// template, which are string-table keys, in the current language.
+void localizeWindowTexts(HWND window);
+
 // The dialog a control lives in: the nearest ancestor that is no child
 // window (the control itself when it is one).
 HWND dialogOf(HWND control);

@@ -239,3 +239,24 @@ void addControlItem(PlxWindow control, const char* text) {
     if (kind == Ctl::ListBox)
         SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
+
+void localizeWindowTexts(HWND window) {
+    if (!window) return;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            Ctl kind = controlKind(child);
+            if (kind == Ctl::Edit || kind == Ctl::ComboBox || kind == Ctl::Popup ||
+                kind == Ctl::ListBox)
+                return TRUE;
+            std::string key = windowText(child);
+            if (!key.empty()) {
+                try {
+                    setWindowTextUtf8(child, localizeString(key.c_str()).c_str());
+                } catch (...) {
+                }
+            }
+            return TRUE;
+        },
+        0);
+}
