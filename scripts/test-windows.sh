@@ -103,7 +103,8 @@ check_plugin_resources() {
 # inside its own modal loop (tests/win32).
 check_win32_dialogs() {
     echo "== Win32 dialog toolkit"
-    wine "$bin/win32_dialogs_check.exe" >"$work/win32-dialogs.txt" 2>&1 ||
+    # A dialog that does not end as driven would wait for a person forever.
+    timeout 120 wine "$bin/win32_dialogs_check.exe" >"$work/win32-dialogs.txt" 2>&1 ||
         fail "the Win32 dialog toolkit: $(tr -d '\r' <"$work/win32-dialogs.txt")"
     tr -d '\r' <"$work/win32-dialogs.txt"
 }

@@ -127,6 +127,8 @@ struct ExportRun {
     std::string typed;
     int chosen = 0;
     bool refused = false;
+    int afterPages = 0;
+    int afterAbsolute = 0;
 };
 
 uint8_t onPages(PlxWindow control, PlxWindow, void* user) {
@@ -150,7 +152,15 @@ void exportTick(PlxWindow dialog, void* user) {
     check(win32person::chooseText(win32person::findControl(window, 9), "PDF"),
           "the popup offers its items");
     run->refused = !win32person::type(win32person::findControl(window, 6), "3");
-    win32person::click(win32person::findControl(window, 2));
+    // Tab goes from the page field to "All"; from "absolute" it passes the
+    // disabled offset field by. Return in a field presses OK.
+    HWND pages = win32person::findControl(window, 3);
+    SetFocus(pages);
+    SendMessageW(pages, WM_KEYDOWN, VK_TAB, 0);
+    run->afterPages = GetDlgCtrlID(GetFocus());
+    SendMessageW(win32person::findControl(window, 5), WM_KEYDOWN, VK_TAB, 0);
+    run->afterAbsolute = GetDlgCtrlID(GetFocus());
+    SendMessageW(pages, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 void exportSetup(PlxWindow dialog, void* user) {
@@ -239,7 +249,10 @@ int main() {
           "a dialog without a description still runs");
 
     ExportRun exportRun;
-    check(doModalDialog("Export", exportSetup, &exportRun) == 2, "Cancel ends the export dialog with 2");
+    check(doModalDialog("Export", exportSetup, &exportRun) == 1,
+          "Return in a field ends the dialog with 1");
+    check(exportRun.afterPages == 4, "Tab moves from the page field to the next control");
+    check(exportRun.afterAbsolute == 7, "Tab passes a disabled control by");
     check(exportRun.typed == "ii-1", "the page field's handler sees the text typed");
     check(exportRun.chosen == 2, "the popup's handler sees the item chosen");
     check(exportRun.refused, "a disabled field takes no typing");
