@@ -33,6 +33,8 @@ enum {
 /* The platform code host and plug-in of one build exchange. */
 #ifdef _WIN32
 #define kXTPlatformThis kXTPlatformWindows
+#elif defined(__APPLE__) || defined(PLX_PLATFORM_MAC)
+#define kXTPlatformThis kXTPlatformMac
 #else
 #define kXTPlatformThis kXTPlatformLinux
 #endif

@@ -1,5 +1,5 @@
 #include "plugin/core/lifecycle.h"
-#include "plugin/core/menus.h"
+#include "plugin/core/menu_install.h"
 #include "plugin/core/module_info.h"
 #include "plugin/core/pdf_module.h"
 #include "plugin/core/plexmoor.h"
@@ -9,8 +9,6 @@
 #include "plugin/dialogs/toolkit.h"
 #include "plugin/export/print_hooks.h"
 #include "plugin/settings/prefs.h"
-#include "plugin/settings/prefs_dialog.h"
-#include "plugin/styles/style_panel.h"
 #include "plugin/support/log.h"
 #include "xt/xtcallbacks.h"
 #include "xt/xtwindows.h"
@@ -53,19 +51,8 @@ int32_t activateCallback(XTSetupRec* setup) {
     registerCallback(kXTCBSettingsCheck, settingsCheckCallback);
     registerCallback(kXTCBQuit, quitCallback);
 
-    // Menus, then the two panels, each handler under the identifier
-    // reserved for it at entry.
-    resetMenus();
-    registerCallback(kXTCBAddMenus, addMenusCallback);
-    registerCallback(kXTCBUpdateMenus, updateMenusCallback);
-    registerCallback(kXTCBContextMenu, contextMenuCallback);
-    registerCallback(kXTCBMenuCommand, menuCommandCallback);
-    registerCallback(kXTCBAppPrefs, appPrefsCallback);
-    if (gPrefsPanelCallbackId)
-        registerCallback(static_cast<int32_t>(gPrefsPanelCallbackId), prefsPanelCallback);
-    registerCallback(kXTCBOutputStyles, outputStylesCallback);
-    if (gStylesPanelCallbackId)
-        registerCallback(static_cast<int32_t>(gStylesPanelCallbackId), stylesPanelCallback);
+    // Menus, then the two panels.
+    installMenus();
 
     registerExportCallbacks();
 

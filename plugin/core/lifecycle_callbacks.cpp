@@ -1,4 +1,5 @@
 #include "plugin/core/lifecycle.h"
+#include "plugin/core/menu_install.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/mystrings.h"
 #include "xt/xtcallbacks.h"
@@ -17,8 +18,9 @@ int32_t settingsCheckCallback(void*) {
 }
 
 int32_t quitCallback(void*) {
-    // The Linux build keeps no controller object and nothing is saved at
-    // quit; the string table goes before the host unloads the module.
+    // Nothing is saved at quit. The macOS controller is released; the
+    // string table goes before the host unloads the module.
+    removeMenus();
     releaseMyStrings();
     return 0;
 }

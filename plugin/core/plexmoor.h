@@ -17,8 +17,9 @@ constexpr uint32_t kPlxId = XT_FOURCC('B', 'W', 'Y', 'A');
 constexpr uint32_t kPdfModuleId = XT_FOURCC('X', 'P', 'D', 'F');
 
 constexpr int32_t kPlxPlatform = kXTPlatformThis;
-// Every build registers callbacks the way the Windows build does.
-constexpr int32_t kPlxRegistrationFlags = 5;
+// The macOS build registers its callbacks with flags 7; every other build
+// registers them the way the Windows build does.
+constexpr int32_t kPlxRegistrationFlags = kPlxPlatform == kXTPlatformMac ? 7 : 5;
 constexpr int32_t kPlxRegistrationPriority = 200;
 constexpr uint32_t kPlxFailure = kXTFailure;
 

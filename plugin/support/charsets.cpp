@@ -1,6 +1,7 @@
 #include "plugin/support/charsets.h"
 
 #include "plugin/support/unicode.h"
+#include "xt/xtsetup.h"
 
 namespace {
 
@@ -48,7 +49,9 @@ const uint16_t kWindows1252[128] = {
 
 const uint16_t* tableFor(int32_t encoding) {
     if (encoding == kEncMacRoman) return kMacRoman;
-    if (encoding == kEncHost) return kWindows1252;
+    // The host's 8-bit encoding is the platform's legacy one: Mac Roman on
+    // macOS, Windows-1252 elsewhere.
+    if (encoding == kEncHost) return kXTPlatformThis == kXTPlatformMac ? kMacRoman : kWindows1252;
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 // The 8-bit text encodings the plug-in can write and read: Mac Roman and
-// the host 8-bit encoding, which on Linux is Windows-1252 (see
-// docs/encodings.md for the choice).
+// the host 8-bit encoding, which is Mac Roman on macOS and Windows-1252
+// on Linux (see docs/encodings.md for the choice).
 #pragma once
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 // Encoding identifiers of the conversion calls.
 enum : int32_t {
     kEncMacRoman = 0, // Mac Roman
-    kEncHost = 1,     // the host 8-bit encoding: Windows-1252 here
+    kEncHost = 1,     // the host 8-bit encoding: Windows-1252, on macOS Mac Roman
     kEncUTF8 = 2,     // UTF-8
     kEncUTF16 = 3,    // UTF-16 in host byte order
 };

@@ -43,6 +43,7 @@ int32_t getFileModDate(const char* path);
 // one second; 0 when the file does not exist.
 int64_t getFileModTime(const char* path);
 
-// Resolves a platform alias in place. Linux has no aliases (symbolic links
-// are followed by the system itself), so this does nothing.
+// Resolves a platform alias in place: on macOS a Finder alias is replaced
+// by the path of its target. Linux and Windows have no aliases (symbolic
+// links are followed by the system itself), so there it does nothing.
 void resolveAlias(char* path);

@@ -17,7 +17,7 @@ namespace {
 char sLogPath[kMyPathSize];
 int32_t sLogMode = 0;
 
-constexpr size_t kStampLen = kLogStampLen; // "hh:mm:ss:mmm: "
+constexpr size_t kStampLen = kLogStampLen; // "hh:mm:ss:mmm: " at most
 constexpr size_t kLineEndLen = sizeof(kPlxLineEnd) - 1;
 
 } // namespace
@@ -42,11 +42,17 @@ const char* getLogPath() {
     return sLogPath;
 }
 
+int32_t getLogMode() {
+    return sLogMode;
+}
+
 void dprintf(const char* format, ...) {
     if (sLogMode <= 0 || !sLogPath[0] || !format) return;
     char line[kStampLen + kMaxLogMessage + kLineEndLen + 1];
+    // The macOS build's lines carry no stamp: it writes an empty one.
     formatLogStamp(line);
-    char* message = line + kStampLen;
+    const size_t stampLen = strnlen(line, kStampLen);
+    char* message = line + stampLen;
     va_list args;
     va_start(args, format);
     int n = vsnprintf(message, kMaxLogMessage + 1, format, args);
@@ -58,7 +64,7 @@ void dprintf(const char* format, ...) {
         trimPartialUTF8(message);
         messageLen = strlen(message);
     }
-    size_t len = kStampLen + messageLen;
+    size_t len = stampLen + messageLen;
     memcpy(line + len, kPlxLineEnd, kLineEndLen);
     len += kLineEndLen;
 

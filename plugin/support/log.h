@@ -4,8 +4,9 @@
 //
 // The file is $XDG_STATE_HOME/Korvane/Plexmoor.txt (default
 // ~/.local/state/Korvane/Plexmoor.txt; on Windows the file Plexmoor.txt in
-// Documents\Korvane). Each dprintf call appends one line:
-// the local time "hh:mm:ss:mmm: ", the message (at most 7999 bytes, cut at
+// Documents\Korvane; on macOS in Documents/Korvane). Each dprintf call
+// appends one line: the local time "hh:mm:ss:mmm: " (not on macOS), the
+// message (at most 7999 bytes, cut at
 // a UTF-8 character boundary; it may hold line breaks of its own), and the
 // platform's line end (kPlxLineEnd). The file is opened for appending and
 // the whole line goes out in one write, so a line is never split by
@@ -30,6 +31,8 @@ void setLogMode(int32_t mode);
 
 // The log file's path; empty before setupDump.
 const char* getLogPath();
+// The log mode; lines are written while it is > 0.
+int32_t getLogMode();
 
 // Appends one formatted line when logging is on.
 void dprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

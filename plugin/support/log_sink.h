@@ -4,11 +4,12 @@
 
 #include <cstddef>
 
-// Length of the stamp "hh:mm:ss:mmm: ".
+// Length of the stamp "hh:mm:ss:mmm: ", the longest one a platform writes.
 constexpr size_t kLogStampLen = 14;
 
 // Writes the local time as "hh:mm:ss:mmm: " into dst (kLogStampLen + 1
-// bytes, terminator included).
+// bytes, terminator included). The macOS build writes an empty stamp: its
+// formatted lines carry no time.
 void formatLogStamp(char* dst);
 
 // Appends `len` bytes at the end of the file at `path` (UTF-8), creating

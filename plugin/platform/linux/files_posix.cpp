@@ -102,5 +102,3 @@ int32_t getFileModDate(const char* path) {
     if (st.st_mtim.tv_sec < INT32_MIN) return INT32_MIN;
     return static_cast<int32_t>(st.st_mtim.tv_sec);
 }
-
-void resolveAlias(char*) {}
