@@ -2,7 +2,9 @@
 # Installs what the build, the tests and the examples need on Debian.
 # As root it installs what is missing; otherwise it prints the exact
 # apt-get line and stops. `setup.sh windows` adds what the Windows stage
-# needs: the mingw-w64 cross compiler (posix threads), Wine and Xvfb.
+# needs: the mingw-w64 cross compiler (posix threads), Wine and Xvfb;
+# `setup.sh mac` what the macOS stage needs: GNUstep's Foundation and
+# AppKit with the GNU Objective-C runtime, its cairo back end, and Xvfb.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
@@ -10,6 +12,10 @@ packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev
           clang libclang-rt-14-dev) # the fuzz targets: clang and its libFuzzer runtime
 if [ "${1:-}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb)
+fi
+if [ "${1:-}" = mac ]; then
+    packages+=(gnustep-make libgnustep-base-dev libgnustep-gui-dev gobjc++
+               gnustep-back0.29-cairo gnustep-base-runtime xvfb xauth)
 fi
 
 missing=()

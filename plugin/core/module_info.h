@@ -5,5 +5,6 @@
 extern char gModulePath[512];
 
 // Fills gModulePath from the loader's record of the module that holds this
-// code. Returns false when the loader cannot tell.
+// code. Returns false when the loader cannot tell. On macOS it then finds
+// the plug-in's bundle too (setupXTPath, platform/mac/bundle.h).
 bool findModulePath();
