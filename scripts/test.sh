@@ -4,7 +4,9 @@
 # builds the fuzz targets and runs each briefly: its corpus (seeds and the
 # reproducers of faults found so far) and a few seconds of new inputs, and
 # cross-builds the Windows deliverables and runs them under Wine
-# (scripts/test-windows.sh). Each stage reports how long it took.
+# (scripts/test-windows.sh), then builds the macOS bundle on GNUstep and
+# tests it under Xvfb (scripts/test-mac.sh) when its packages can be
+# installed. Each stage reports how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -21,3 +23,10 @@ scripts/fuzz.sh 4
 start=$SECONDS
 scripts/test-windows.sh
 echo "== windows stage: $((SECONDS - start)) s"
+start=$SECONDS
+if scripts/setup.sh mac; then
+    scripts/test-mac.sh
+    echo "== mac stage: $((SECONDS - start)) s"
+else
+    echo "== mac stage skipped: the GNUstep packages are not installed"
+fi

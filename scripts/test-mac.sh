@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the macOS deliverable on GNUstep (preset mac-gnustep: Plexmoor.bundle,
+# the stand-in host with its Cocoa side, plexmoor) and tests it under Xvfb:
+# the bundle in the host (test_mac), then the command line through the Cocoa
+# menu: the preferences saved with CR line ends, the log's version line in
+# CRs, the menu, an EPS export (its product comment ending in CR) and the
+# about box. Everything runs with a private home folder:
+# GNUstep takes the home from the password database, so a preload library
+# points it at the run's folder. GNUstep catches SIGTERM, so every run is
+# bounded with SIGKILL.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+scripts/setup.sh mac
+cmake --preset mac-gnustep >/dev/null
+cmake --build --preset mac-gnustep --target Plexmoor plexmoor test_mac plx_passwd_home
+
+work=$(mktemp -d /tmp/plexmoor-mac.XXXXXX)
+display=90
+while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
+Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+
+home=$work/home
+mkdir -p "$home"
+run() {
+    DISPLAY=:$display PLX_PASSWD_HOME=$home LD_PRELOAD=$root/build-mac/lib/passwd_home.so \
+        timeout -s KILL 60 "$@"
+}
+fail() { echo "test-mac: $*" >&2; exit 1; }
+
+run build-mac/bin/test_mac
+
+# The command line, through the plug-in's Cocoa menu.
+cd "$work"
+run "$root/build-mac/bin/plexmoor" prefs --logging on --add-always off >prefs.txt 2>&1 ||
+    { cat prefs.txt; fail "prefs failed"; }
+ini=$home/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini
+[ -f "$ini" ] || fail "no settings file at $ini"
+[ "$(tr -cd '\n' <"$ini" | wc -c)" -eq 0 ] || fail "the settings file holds LF line ends"
+[ "$(tr -cd '\r' <"$ini" | wc -c)" -ge 3 ] || fail "the settings file lacks CR line ends"
+grep -q $'Logging=1\r' "$ini" || fail "Logging=1 not stored"
+grep -q $'AddAlways=0\r' "$ini" || fail "AddAlways=0 not stored"
+
+run "$root/build-mac/bin/plexmoor" menu "$root/examples/Catalog.proj" >menu.txt 2>&1 ||
+    { cat menu.txt; fail "menu failed"; }
+grep -q 'Save current box as EPS/PDF…  *enabled' menu.txt || { cat menu.txt; fail "menu"; }
+
+mkdir out
+run "$root/build-mac/bin/plexmoor" export "$root/examples/Catalog.proj" --pages ii-1 --to out/ \
+    >export.txt 2>&1 || { cat export.txt; fail "export failed"; }
+[ "$(cd out && ls | tr '\n' ' ')" = "Catalog_001.eps Catalog_ii.eps Catalog_iii.eps Catalog_iv.eps " ] ||
+    { cat export.txt; fail "export wrote other files"; }
+grep -aq $'^%%Plexmoor: 6.72\r%%EndComments' out/Catalog_ii.eps ||
+    fail "the product comment does not end in CR"
+
+run "$root/build-mac/bin/plexmoor" about >about.txt 2>&1 || { cat about.txt; fail "about failed"; }
+grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
+
+# Logging was on for the last run: the log starts with the version line.
+log=$home/Documents/Korvane/Plexmoor.txt
+cmp -s -n 17 "$log" <(printf '\rPlexmoor: 6.72\r\r') ||
+    fail "the log does not start with the version line in CRs"
+echo "test-mac: all checks passed"
