@@ -51,7 +51,7 @@ void dprintf(const char* format, ...) {
     char line[kStampLen + kMaxLogMessage + kLineEndLen + 1];
     // The macOS build's lines carry no stamp: it writes an empty one.
     formatLogStamp(line);
-    const size_t stampLen = strnlen(line, kStampLen);
+    const size_t stampLen = strlen(line);
     char* message = line + stampLen;
     va_list args;
     va_start(args, format);

@@ -1,4 +1,5 @@
 #include "plugin/support/mystr.h"
+#include "plugin/support/host_paths.h"
 
 #include "plugin/core/xt_groups.h"
 #include "plugin/support/log.h"
@@ -86,7 +87,8 @@ bool MyStr::getHostString(char* dst, int32_t capacity) const {
 
 bool MyStr::getPath(char* dst) const {
     if (!hasText_) return false;
-    return getString(dst, kMyPathSize, kEncUTF8);
+    char text[kMyPathSize];
+    return getString(text, kMyPathSize, kEncUTF8) && posixPathOf(text, dst);
 }
 
 int32_t MyStr::length() const {

@@ -1,5 +1,7 @@
 #include "plugin/support/paths.h"
 
+#include "xt/xtsetup.h"
+
 #include <cstring>
 
 #include "plugin/support/bounded.h"
@@ -52,8 +54,11 @@ bool getFileName(const char* path, char* dst, bool keepExtension) {
     if (!dst) return false;
     dst[0] = 0;
     if (!path) return false;
-    // A path in POSIX form keeps its own separator wherever it is read.
-    const char separator = path[0] == '/' ? '/' : kPathSeparator;
+    // A path in POSIX form keeps its own separator wherever it is read; on
+    // macOS any other path is the host's colon form.
+    const char separator = path[0] == '/'                      ? '/'
+                           : kXTPlatformThis == kXTPlatformMac ? ':'
+                                                               : kPathSeparator;
     const char* sep = strrchr(path, separator);
     const char* name = sep ? sep + 1 : path;
     if (!putAt(dst, 0, name, strlen(name))) return false;

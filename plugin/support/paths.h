@@ -25,7 +25,7 @@ bool addPathExtension(char* path, const char* extension);
 
 // Copies the last component of path (all of it when there is no
 // separator; a path that begins with "/" is taken apart at "/" on every
-// platform, any other at kPathSeparator) into dst (kMyPathSize bytes); without keepExtension the
+// platform, any other at kPathSeparator, on macOS at ":") into dst (kMyPathSize bytes); without keepExtension the
 // extension is then cut as by replaceExtension(dst, ""). False, with an
 // empty dst, for a null path or a component too long for dst.
 bool getFileName(const char* path, char* dst, bool keepExtension);
