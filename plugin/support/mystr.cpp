@@ -88,7 +88,10 @@ bool MyStr::getHostString(char* dst, int32_t capacity) const {
 bool MyStr::getPath(char* dst) const {
     if (!hasText_) return false;
     char text[kMyPathSize];
-    return getString(text, kMyPathSize, kEncUTF8) && posixPathOf(text, dst);
+    if (getString(text, kMyPathSize, kEncUTF8)) return posixPathOf(text, dst);
+    // A path that does not fit leaves an empty one, like any read-out.
+    if (dst) dst[0] = 0;
+    return false;
 }
 
 int32_t MyStr::length() const {
