@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -151,7 +152,7 @@ TEST_F(MacBundle, BundleCarriesVersionIdentifierAndResources) {
         EXPECT_NE([bundle pathForResource:name ofType:@"xml"], nil) << [name UTF8String];
 }
 
-TEST_F(MacBundle, LogStartsWithTheVersionLineInCRs) {
+TEST_F(MacBundle, LogHoldsTheVersionLineInCRsAndMyLogLinesInLF) {
     ASSERT_FALSE(home().empty()) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
     std::string folder = home() + "/GNUstep/Library/ApplicationSupport/Korvane";
     ASSERT_EQ(system(("mkdir -p '" + folder + "'").c_str()), 0);
@@ -162,11 +163,22 @@ TEST_F(MacBundle, LogStartsWithTheVersionLineInCRs) {
     }
     plxhost::Host host;
     start(host);
+    std::string error;
+    ASSERT_GE(host.documents().openProject(PLX_SOURCE_DIR "/examples/Catalog.proj", &error), 0)
+        << error;
+    // The controller logs the context menu it is given with MyLog.
+    host.menus().contextMenu();
+
     std::ifstream log(home() + "/Documents/Korvane/Plexmoor.txt", std::ios::binary);
     ASSERT_TRUE(log.good());
     std::stringstream text;
     text << log.rdbuf();
-    EXPECT_EQ(text.str(), "\rPlexmoor: 6.72\r\r");
+    const std::string version = "\rPlexmoor: 6.72\r\r";
+    ASSERT_EQ(text.str().compare(0, version.size(), version), 0) << text.str();
+    std::string line = text.str().substr(version.size());
+    EXPECT_TRUE(std::regex_match(line, std::regex("[0-9]{2}:[0-9]{2}:[0-9]{2}:[0-9]{3}: "
+                                                  "Plexmoor::doContextMenu: [^\r\n]+\n")))
+        << line;
 }
 
 } // namespace
