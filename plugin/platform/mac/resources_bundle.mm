@@ -39,9 +39,6 @@ bool readFile(const char* path, std::vector<unsigned char>& bytes) {
 
 } // namespace
 
-// The embedded table of other builds; this build has none.
-const PlxResource kPlxResources[] = {{nullptr, nullptr, nullptr, 0}};
-
 const PlxResource* findPlxResource(const char* name, const char* type) {
     if (!name || !type) return nullptr;
     for (LoadedResource* r : loadedResources()) {
