@@ -15,6 +15,7 @@
 
 #include "host/host.h"
 #include "host/platform/mac/qxp_callback.h"
+#include "plx_prefs_controller.h"
 #include "xt/xtcallbacks.h"
 
 namespace {
@@ -140,6 +141,37 @@ TEST_F(MacBundle, ContextMenuOffersTheCommandTheSelectionCallsFor) {
     EXPECT_EQ(itemsOf([[QXPXTCallback sharedInstance] lastContextMenu]),
               (std::vector<std::string>{"-", "Save page(s) as EPS/PDF…"}));
     EXPECT_EQ(itemsOf(plexmoorMenu())[1], "Save current box as EPS/PDF… (off)");
+}
+
+TEST_F(MacBundle, PreferencesPanelShowsAndStoresTheSettingsWithCRs) {
+    ASSERT_FALSE(home().empty()) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
+    std::string ini = home() + "/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini";
+    remove(ini.c_str());
+    plxhost::Host host;
+    start(host);
+    XTAppPrefsRec rec{};
+    host.sendCallback(kXTCBAppPrefs, &rec);
+    NSArray* panels = [[[QXPXTCallback sharedInstance] lastPrefsContainer] panels];
+    ASSERT_EQ([panels count], 1u);
+    PlxPrefsController* panel = [panels objectAtIndex:0];
+    EXPECT_STREQ([[panel title] UTF8String], "Plexmoor");
+    NSButton* lastFolder = [[panel view] viewWithTag:3];
+    NSButton* logging = [[panel view] viewWithTag:4];
+    NSButton* addAlways = [[panel view] viewWithTag:5];
+    // The defaults: "LastFolder" 0, "Logging" 0, "AddAlways" 1.
+    EXPECT_EQ([lastFolder state], NSOffState);
+    EXPECT_EQ([logging state], NSOffState);
+    EXPECT_EQ([addAlways state], NSOnState);
+
+    [logging setState:NSOnState];
+    [addAlways setState:NSOffState];
+    [panel saveSettings];
+    std::ifstream file(ini, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find("Logging=1\r"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("AddAlways=0\r"), std::string::npos) << text.str();
+    EXPECT_EQ(text.str().find('\n'), std::string::npos);
 }
 
 TEST_F(MacBundle, BundleCarriesVersionIdentifierAndResources) {

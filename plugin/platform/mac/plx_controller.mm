@@ -1,6 +1,7 @@
 #include "plx_controller.h"
 
 #include "my_log.h"
+#include "plx_prefs_controller.h"
 #include "plugin/core/about.h"
 #include "plugin/core/menu_install.h"
 #include "plugin/core/plexmoor.h"
@@ -156,7 +157,12 @@ void removeMenus() {
 }
 
 - (int32_t)doAppPrefs:(void*)cbRecord {
-    (void)cbRecord;
+    auto* rec = static_cast<XTAppPrefsRec*>(cbRecord);
+    id<QXPPanelContainer> container = rec ? (id<QXPPanelContainer>)rec->container : nil;
+    if (!container) return 0;
+    PlxPrefsController* panel = [PlxPrefsController new];
+    [container addView:panel];
+    [panel release];
     return 0;
 }
 

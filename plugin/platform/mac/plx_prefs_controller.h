@@ -1,0 +1,21 @@
+// PlxPrefsController: the plug-in's panel in the host's preferences window
+// (code 279). Its view holds the three check boxes of the preferences
+// dialog, tagged as the dialog's controls (3 "lastFolder", 4 "logging",
+// 5 "addAlways"), set from the settings when the panel is made; the host
+// sends saveSettings when its window is confirmed. Objective-C++ only.
+#pragma once
+
+#import <AppKit/AppKit.h>
+
+@interface PlxPrefsController : NSObject {
+    NSWindow* _window;
+    NSView* _view;
+    NSButton* _lastFolderBtn;
+    NSButton* _loggingBtn;
+    NSButton* _addAlwaysBtn;
+}
+- (NSView*)view;
+- (NSString*)title;
+// Stores what the check boxes show, then saves the settings file.
+- (void)saveSettings;
+@end
