@@ -4,7 +4,8 @@
 # the bundle in the host (test_mac), then the command line through the Cocoa
 # menu: the preferences saved with CR line ends, the log's version line in
 # CRs, the menu, an EPS export (its product comment ending in CR) and the
-# about box. Everything runs with a private home folder:
+# about box. Everything runs with a private home folder (the host's own
+# settings, with the output styles the tests edit, included):
 # GNUstep takes the home from the password database, so a preload library
 # points it at the run's folder. GNUstep catches SIGTERM, so every run is
 # bounded with SIGKILL.
@@ -24,14 +25,18 @@ trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
 
 home=$work/home
-mkdir -p "$home"
+mkdir -p "$work/home-tests"
 run() {
-    DISPLAY=:$display PLX_PASSWD_HOME=$home LD_PRELOAD=$root/build-mac/lib/passwd_home.so \
+    # The host keeps its own settings (the output styles) under $HOME.
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_STATE_HOME=$home/.local/state \
+        DISPLAY=:$display PLX_PASSWD_HOME=$home LD_PRELOAD=$root/build-mac/lib/passwd_home.so \
         timeout -s KILL 60 "$@"
 }
 fail() { echo "test-mac: $*" >&2; exit 1; }
 
-run build-mac/bin/test_mac
+# The tests edit the output styles: they get a home of their own.
+home=$work/home-tests run build-mac/bin/test_mac
+mkdir -p "$home"
 
 # The command line, through the plug-in's Cocoa menu.
 cd "$work"

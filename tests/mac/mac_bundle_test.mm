@@ -16,6 +16,8 @@
 #include "host/host.h"
 #include "host/platform/mac/qxp_callback.h"
 #include "plx_prefs_controller.h"
+#include "plx_styles_controller.h"
+#include "xt/xtoutput.h"
 #include "xt/xtcallbacks.h"
 
 namespace {
@@ -172,6 +174,58 @@ TEST_F(MacBundle, PreferencesPanelShowsAndStoresTheSettingsWithCRs) {
     EXPECT_NE(text.str().find("Logging=1\r"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("AddAlways=0\r"), std::string::npos) << text.str();
     EXPECT_EQ(text.str().find('\n'), std::string::npos);
+}
+
+TEST_F(MacBundle, StylesPanelStoresWhatItShowsOnlyWhenTheEditorSaves) {
+    plxhost::Host host;
+    start(host);
+    OutputStyleRef style = host.styles().defaultStyle(kXTMediumEPS);
+    ASSERT_NE(style, nullptr);
+    auto open = [&]() -> PlxStylesController* {
+        XTOutputStylesRec rec{};
+        rec.style = style;
+        host.sendCallback(kXTCBOutputStyles, &rec);
+        NSArray* panels = [[[QXPXTCallback sharedInstance] lastStylesContainer] panels];
+        return [panels count] == 1 ? [panels objectAtIndex:0] : nil;
+    };
+    auto close = [&](int32_t value) {
+        XTStylesPanelDoneRec done{};
+        done.style = style;
+        done.value = value;
+        host.sendCallback(kXTCBStylesPanelDone, &done);
+    };
+    auto shown = [](PlxStylesController* panel) {
+        NSView* v = [panel view];
+        return std::to_string([[v viewWithTag:2] indexOfSelectedItem]) + " " +
+               [[[v viewWithTag:4] stringValue] UTF8String] + " " +
+               std::to_string([[v viewWithTag:6] indexOfSelectedItem]) + " " +
+               [[[v viewWithTag:8] stringValue] UTF8String] + " " +
+               std::to_string([[v viewWithTag:9] state]) + std::to_string([[v viewWithTag:10] state]);
+    };
+
+    PlxStylesController* panel = open();
+    ASSERT_NE(panel, nil);
+    const std::string before = shown(panel);
+    [[[panel view] viewWithTag:4] setStringValue:@"-"];
+    [[[panel view] viewWithTag:6] selectItemAtIndex:4]; // none
+    // Longer than 31 bytes: stored empty, never cut.
+    [[[panel view] viewWithTag:8] setStringValue:[@"" stringByPaddingToLength:40
+                                                                   withString:@"s"
+                                                              startingAtIndex:0]];
+    [[[panel view] viewWithTag:10] setState:NSOnState];
+    close(kXTStylesEditorDiscarded);
+    EXPECT_EQ(shown(open()), before);
+
+    panel = open();
+    [[[panel view] viewWithTag:4] setStringValue:@"-"];
+    [[[panel view] viewWithTag:6] selectItemAtIndex:4];
+    [[[panel view] viewWithTag:8] setStringValue:[@"" stringByPaddingToLength:40
+                                                                   withString:@"s"
+                                                              startingAtIndex:0]];
+    [[[panel view] viewWithTag:10] setState:NSOnState];
+    close(kXTStylesEditorSaved);
+    EXPECT_EQ(shown(open()), "0 - 4  01");
+    close(kXTStylesEditorDiscarded);
 }
 
 TEST_F(MacBundle, BundleCarriesVersionIdentifierAndResources) {

@@ -2,6 +2,8 @@
 
 #include "my_log.h"
 #include "plx_prefs_controller.h"
+#include "plx_styles_controller.h"
+#include "plugin/styles/style_data.h"
 #include "plugin/core/about.h"
 #include "plugin/core/menu_install.h"
 #include "plugin/core/plexmoor.h"
@@ -16,6 +18,8 @@
 namespace {
 
 PlxController* sController = nil;
+// The output-style panel being shown, from code 728 to 768.
+PlxStylesController* sStylesPanel = nil;
 
 // Registrations with the host's callback object carry flags 1; those
 // through the set-up record the plug-in's own flags.
@@ -152,7 +156,15 @@ void removeMenus() {
 }
 
 - (int32_t)doOutputStyles:(void*)cbRecord {
-    (void)cbRecord;
+    auto* rec = static_cast<XTOutputStylesRec*>(cbRecord);
+    id<QXPPanelContainer> container = rec ? (id<QXPPanelContainer>)rec->container : nil;
+    if (!container) return 0;
+    uint32_t medium = outputMediaForStyle(rec->style);
+    if (medium != kXTMediumEPS && medium != kXTMediumPDF) return 0;
+    [sStylesPanel release];
+    sStylesPanel = [[PlxStylesController alloc] initWithStyleRef:rec->style mediaRef:medium];
+    [sStylesPanel setParent:container];
+    [container addView:sStylesPanel];
     return 0;
 }
 
@@ -167,7 +179,11 @@ void removeMenus() {
 }
 
 - (int32_t)stylesPanelDone:(void*)cbRecord {
-    (void)cbRecord;
+    if (!sStylesPanel) return 0;
+    auto* rec = static_cast<XTStylesPanelDoneRec*>(cbRecord);
+    if (rec && rec->value == kXTStylesEditorSaved) [sStylesPanel saveSettings];
+    [sStylesPanel release];
+    sStylesPanel = nil;
     return 0;
 }
 
