@@ -64,6 +64,11 @@ void writeLayout(const Layout& l, std::string& out) {
         if (l.selectedBox == b.get()) out += " selected";
         out += "\n";
     }
+    // As the statements named them: the files stay relative to the
+    // project's folder.
+    for (const PageSourceLine& source : l.source.pageSources)
+        out += "  page-source " + std::to_string(source.page) + " " + quoted(source.file) + " " +
+               std::to_string(source.pdfPage) + "\n";
     out += "  current-page " + std::to_string(l.currentPage) + "\n";
     for (const auto& [tag, bytes] : l.slugs.data) {
         std::string statement = dataStatement(tag, bytes);

@@ -19,6 +19,9 @@ std::string summary(const plxhost::Project& p) {
             s += " box" + std::to_string(b->id) + "@" + std::to_string(b->page) + ":" + b->text +
                  (l->selectedBox == b.get() ? "*" : "");
         for (const auto& [tag, bytes] : l->slugs.data) s += " data" + std::to_string(bytes.size());
+        for (const auto& source : l->source.pageSources)
+            s += " source" + std::to_string(source.page) + ":" + source.file + "#" +
+                 std::to_string(source.pdfPage);
         s += "\n";
     }
     return s + "front " + std::to_string(p.currentLayout);
@@ -32,6 +35,7 @@ TEST(HostProjectWriter, WrittenProjectReadsBackTheSame) {
     ASSERT_NE(original, nullptr) << error;
     original->layouts[0]->slugs.data[XT_FOURCC('B', 'W', 'Y', 'A')] = std::string("Default\0\0", 9);
     original->layouts[0]->boxes[0]->text = "quote \" and \\ and\ttab";
+    original->layouts[0]->source.pageSources.push_back({0, 3, "Art \"1\".pdf", 2});
     original->layouts[1]->docRef = 7;
     std::string text = plxhost::projectFileText(*original, 7);
     auto again = plxhost::parseProject(text, "again.proj", &error);
