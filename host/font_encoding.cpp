@@ -88,17 +88,21 @@ std::string fontText(const std::string& utf8, std::set<char32_t>* missing) {
     return out;
 }
 
-std::string winAnsiEncodingProgram() {
-    // ISOLatin1Encoding already holds 0xA0 to 0xFF as Windows-1252 has
-    // them; the quote and grave of ASCII and the block 0x80 to 0x9F differ.
-    std::string program = "ISOLatin1Encoding dup length array copy\n"
-                          "dup 39 /quotesingle put dup 96 /grave put\n";
-    for (int i = 0; i < 32; ++i) {
-        char entry[48];
-        std::snprintf(entry, sizeof entry, "dup %d /%s put\n", 0x80 + i,
-                      kHigh[i].glyph ? kHigh[i].glyph : ".notdef");
-        program += entry;
-    }
+const std::string& winAnsiEncodingProgram() {
+    // Every job with text sends it: made once.
+    static const std::string program = [] {
+        // ISOLatin1Encoding already holds 0xA0 to 0xFF as Windows-1252 has
+        // them; the quote and grave of ASCII and the block 0x80 to 0x9F differ.
+        std::string text = "ISOLatin1Encoding dup length array copy\n"
+                           "dup 39 /quotesingle put dup 96 /grave put\n";
+        for (int i = 0; i < 32; ++i) {
+            char entry[48];
+            std::snprintf(entry, sizeof entry, "dup %d /%s put\n", 0x80 + i,
+                          kHigh[i].glyph ? kHigh[i].glyph : ".notdef");
+            text += entry;
+        }
+        return text;
+    }();
     return program;
 }
 

@@ -21,7 +21,7 @@ std::string fontText(const std::string& utf8, std::set<char32_t>* missing);
 
 // PostScript that builds the encoding vector from ISOLatin1Encoding and
 // leaves it on the stack: "… plxWinAnsi" with the differences put in.
-std::string winAnsiEncodingProgram();
+const std::string& winAnsiEncodingProgram();
 
 // "€ (U+20AC)" style text of a character, for messages.
 std::string describeCharacter(char32_t c);

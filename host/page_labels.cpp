@@ -66,17 +66,15 @@ std::string pageLabel(const Layout& layout, int page) {
 }
 
 bool spreadOfPage(const Layout& layout, int page, int* spread, int* place) {
-    for (size_t s = 0; s < layout.spreads.size(); ++s) {
-        const std::vector<int>& pages = layout.spreads[s];
-        for (size_t k = 0; k < pages.size(); ++k) {
-            if (pages[k] == page) {
-                if (spread) *spread = static_cast<int>(s) + 1;
-                if (place) *place = static_cast<int>(k);
-                return true;
-            }
-        }
-    }
-    return false;
+    std::pair<int, int> at = layout.index.spreadOf(layout, page);
+    if (at.first == 0) return false;
+    if (spread) *spread = at.first;
+    if (place) *place = at.second;
+    return true;
+}
+
+const std::vector<const Box*>& boxesOnPage(const Layout& layout, int page) {
+    return layout.index.boxesOn(layout, page);
 }
 
 } // namespace plxhost

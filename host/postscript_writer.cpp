@@ -85,9 +85,9 @@ void PostScriptWriter::format(const char* fmt, ...) {
 
 bool PostScriptWriter::hasText() const {
     for (const PlannedPage& p : pages_)
-        for (const auto& box : layout_.boxes)
-            for (int page : p.pages)
-                if (box->page == page && !box->text.empty()) return true;
+        for (int page : p.pages)
+            for (const Box* box : boxesOnPage(layout_, page))
+                if (!box->text.empty()) return true;
     return false;
 }
 
@@ -180,8 +180,7 @@ void PostScriptWriter::content(size_t index) {
     for (int page : p.pages)
         if (const PageSource* source = pageSourceOf(layout_, page)) drawSource(page, *source);
     for (int page : p.pages)
-        for (const auto& box : layout_.boxes)
-            if (box->page == page) drawBox(*box);
+        for (const Box* box : boxesOnPage(layout_, page)) drawBox(*box);
     line("grestore end");
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/page_index.h"
 #include "xt/xttypes.h"
 
 // Slug data: byte blocks under 32-bit tags. The address of a store is the
@@ -86,6 +87,8 @@ struct Layout {
     XTSlugHolder_ slugs;
     XTDocView_ view;
     LayoutSource source;
+    // Each page's spread and boxes, for spreadOfPage and boxesOnPage.
+    PageIndex index;
 };
 
 // The address of a Box is its boxid.
@@ -131,5 +134,7 @@ const PageSource* pageSourceOf(const Layout& layout, int page);
 // Spread (1-based) holding a page, and the page's 0-based place in it;
 // false for a page that lies on no spread.
 bool spreadOfPage(const Layout& layout, int page, int* spread, int* place);
+// The boxes lying on a page, in the layout's order.
+const std::vector<const Box*>& boxesOnPage(const Layout& layout, int page);
 
 } // namespace plxhost

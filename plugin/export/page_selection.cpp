@@ -132,6 +132,7 @@ void foldPagesIntoSpreads(ExportData* data) {
 
 void buildPageList(const ExportData& data, MyArray* list) {
     int last = data.numPages < kMaxExportPages ? data.numPages : kMaxExportPages;
+    // Ascending, so each page is new to the list.
     for (int32_t p = 1; p <= last; ++p)
-        if (data.pageFlags[p] == 1) list->addElem(&p);
+        if (data.pageFlags[p] == 1) list->appendElem(&p);
 }

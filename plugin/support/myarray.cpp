@@ -27,6 +27,11 @@ int32_t MyArray::addElem(const void* elem) {
         int32_t pos = getPos(elem);
         if (pos >= 0) return pos;
     }
+    return appendElem(elem);
+}
+
+int32_t MyArray::appendElem(const void* elem) {
+    if (!elem || !data_) return -1;
     auto size = static_cast<size_t>(elemSize_);
     if (count_ == capacity_) {
         if (capacity_ > INT32_MAX - kGrowBy) return -1;

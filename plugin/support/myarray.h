@@ -24,6 +24,9 @@ class MyArray {
     // elements. -1 when nothing could be added (no memory, null element);
     // the elements held stay as they were.
     int32_t addElem(const void* elem);
+    // addElem for an element the caller knows is not held yet: no search
+    // (which would make filling a long list take the square of its length).
+    int32_t appendElem(const void* elem);
 
     // Index of the first element bytewise equal to elem, or -1.
     int32_t getPos(const void* elem) const;

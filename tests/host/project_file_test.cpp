@@ -152,6 +152,41 @@ TEST(HostProjectFile, ManyBoxesKeepTheirOrderAndDuplicatesAreFound) {
         << error;
 }
 
+TEST(HostProjectFile, PagesKnowTheirSpreadAndBoxesEvenAfterTheLayoutChanges) {
+    std::string error;
+    auto p = parseProject("layout \"A\"\n pages 3\n spreads facing\n"
+                          " box 1 page=2 w=1 h=1\n box 2 page=3 w=1 h=1\n box 3 page=2 w=1 h=1\n",
+                          "a.proj", &error);
+    ASSERT_NE(p, nullptr) << error;
+    plxhost::Layout& l = *p->layouts[0];
+    int spread = 0, place = -1;
+    ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
+    EXPECT_EQ(spread, 2);
+    EXPECT_EQ(place, 1);
+    EXPECT_FALSE(plxhost::spreadOfPage(l, 4, &spread, &place));
+    EXPECT_FALSE(plxhost::spreadOfPage(l, 0, &spread, &place));
+    auto ids = [&](int page) {
+        std::vector<int> out;
+        for (const plxhost::Box* b : plxhost::boxesOnPage(l, page)) out.push_back(b->id);
+        return out;
+    };
+    EXPECT_EQ(ids(2), (std::vector<int>{1, 3})); // the layout's order
+    EXPECT_TRUE(ids(1).empty());
+    EXPECT_TRUE(ids(9).empty());
+    // Spreads made anew, or edited in place, and boxes added are seen.
+    l.spreads = {{1, 2, 3}};
+    ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
+    EXPECT_EQ(spread, 1);
+    EXPECT_EQ(place, 2);
+    l.spreads[0] = {3, 2, 1};
+    ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
+    EXPECT_EQ(place, 0);
+    l.boxes.push_back(std::make_unique<plxhost::Box>());
+    l.boxes.back()->id = 4;
+    l.boxes.back()->page = 1;
+    EXPECT_EQ(ids(1), std::vector<int>{4});
+}
+
 TEST(HostPageLabels, NumberFormats) {
     using plxhost::formatPageNumber;
     EXPECT_EQ(formatPageNumber(4, 'i'), "iv");

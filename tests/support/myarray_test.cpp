@@ -13,6 +13,14 @@ TEST(SupportMyArray, keeps_order_without_duplicates) {
     ASSERT_EQ(3, pages.count());
     for (int32_t i = 0; i < 3; ++i)
         EXPECT_EQ(added[i], pages.integerValue(i));
+    // Appending skips the search, and grows like adding.
+    MyArray appended(1, 4);
+    int32_t five = 5;
+    EXPECT_EQ(0, appended.appendElem(&five));
+    EXPECT_EQ(1, appended.appendElem(&five));
+    EXPECT_EQ(2, appended.count());
+    EXPECT_EQ(101, appended.capacity());
+    EXPECT_EQ(-1, appended.appendElem(nullptr));
     // Indices outside the list read as 0 instead of beyond the block.
     EXPECT_EQ(0, pages.integerValue(3));
     EXPECT_EQ(0, pages.integerValue(-1));

@@ -1,0 +1,61 @@
+#include "host/page_index.h"
+
+#include "host/project.h"
+
+namespace plxhost {
+
+void PageIndex::update(const Layout& layout) const {
+    const void* firstSpread = layout.spreads.empty() ? nullptr : layout.spreads.data();
+    const void* firstBox = layout.boxes.empty() ? nullptr : layout.boxes.data();
+    if (built_ && pages_ == layout.numPages && spreadCount_ == layout.spreads.size() &&
+        boxCount_ == layout.boxes.size() && firstSpread_ == firstSpread && firstBox_ == firstBox)
+        return;
+    size_t pages = layout.numPages > 0 ? static_cast<size_t>(layout.numPages) : 0;
+    spreadOfPage_.assign(pages, {0, 0});
+    // A page listed on two spreads belongs to the first.
+    for (size_t s = 0; s < layout.spreads.size(); ++s) {
+        const std::vector<int>& onSpread = layout.spreads[s];
+        for (size_t k = 0; k < onSpread.size(); ++k) {
+            int page = onSpread[k];
+            if (page < 1 || static_cast<size_t>(page) > pages) continue;
+            std::pair<int, int>& at = spreadOfPage_[static_cast<size_t>(page - 1)];
+            if (at.first == 0) at = {static_cast<int>(s) + 1, static_cast<int>(k)};
+        }
+    }
+    boxesOnPage_.assign(pages, {});
+    for (const auto& box : layout.boxes)
+        if (box->page >= 1 && static_cast<size_t>(box->page) <= pages)
+            boxesOnPage_[static_cast<size_t>(box->page - 1)].push_back(box.get());
+    built_ = true;
+    pages_ = layout.numPages;
+    spreadCount_ = layout.spreads.size();
+    boxCount_ = layout.boxes.size();
+    firstSpread_ = firstSpread;
+    firstBox_ = firstBox;
+}
+
+std::pair<int, int> PageIndex::spreadOf(const Layout& layout, int page) const {
+    update(layout);
+    if (page < 1 || page > pages_) return {0, 0};
+    std::pair<int, int> at = spreadOfPage_[static_cast<size_t>(page - 1)];
+    // A spread edited in place since: look again.
+    const std::vector<std::vector<int>>& spreads = layout.spreads;
+    if (at.first != 0 &&
+        (static_cast<size_t>(at.first) > spreads.size() ||
+         static_cast<size_t>(at.second) >= spreads[static_cast<size_t>(at.first - 1)].size() ||
+         spreads[static_cast<size_t>(at.first - 1)][static_cast<size_t>(at.second)] != page)) {
+        built_ = false;
+        update(layout);
+        at = spreadOfPage_[static_cast<size_t>(page - 1)];
+    }
+    return at;
+}
+
+const std::vector<const Box*>& PageIndex::boxesOn(const Layout& layout, int page) const {
+    static const std::vector<const Box*> kNone;
+    update(layout);
+    if (page < 1 || page > pages_) return kNone;
+    return boxesOnPage_[static_cast<size_t>(page - 1)];
+}
+
+} // namespace plxhost
