@@ -5,8 +5,9 @@
 #        the same sizes, temp + rename, one syncfs) and Ghostscript's
 #        eps2write splitting a PDF of the same pages into one file a page;
 #   PDF: Ghostscript's pdfwrite splitting that PDF into one file a page.
-# Every run's output is checked (file count, one page a file, page size,
-# the plug-in's comment) before its time counts. Prints medians and
+# The exports use styles with the plug-in's page frame on. Every run's
+# output is checked (file count, one page a file, page size and CropBox,
+# the plug-in's comment and frame) before its time counts. Prints medians and
 # minimums, and ratios of the medians (ours / reference: below 1 means
 # plexmoor is faster). Then, when valgrind is there, the plug-in's share
 # of an EPS export's instructions (callgrind, the same pages), and the
@@ -61,27 +62,37 @@ check() { # FOLDER EXT COUNT
             grep -q "^%%BoundingBox: 0 0 595 842" "$1/$f" || fail "$f: BoundingBox"
             grep -q "^%%Plexmoor: " "$1/$f" || fail "$f: the plug-in's comment is missing"
         fi
+        # The frame lies on the page's edge, the page's box well inside it:
+        # what is drawn reaches the edges only with the frame.
+        if [[ -n ${4:-} ]]; then
+            local drawn
+            drawn=$(gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox "$1/$f" 2>&1)
+            grep -q "^%%BoundingBox: 0 0 59[56] 84[23]" <<<"$drawn" || fail "$f: no page frame"
+        fi
     done
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 minimum() { sort -g | sed -n 1p; }
 
+# Styles like the defaults, with the page frame on.
+"$plexmoor" style "Bench EPS" --medium eps --frame on >/dev/null
+"$plexmoor" style "Bench PDF" --medium pdf --frame on >/dev/null
 project Bench "$pages"
 declare -A times
 record() { times[$1]="${times[$1]:-} $2"; }
 
 # The references' input: the same pages as one PDF (not timed).
 mkdir -p "$work/seed"
-export_run Bench "Default PDF" pdf "$work/seed"
-check "$work/seed" pdf "$pages"
+export_run Bench "Bench PDF" pdf "$work/seed"
+check "$work/seed" pdf "$pages" plexmoor
 qpdf --empty --pages $(ls -d "$work"/seed/*.pdf | sort) -- "$work/all.pdf"
 rm -rf "$work/seed"
 
 for ((r = 1; r <= runs; r++)); do
     for d in eps base e2w pdf pw; do rm -rf "$work/$d"; mkdir -p "$work/$d"; done
     sync
-    t=$(now); export_run Bench "Default EPS" eps "$work/eps"; record eps "$(since "$t")"
+    t=$(now); export_run Bench "Bench EPS" eps "$work/eps"; record eps "$(since "$t")"
     check "$work/eps" eps "$pages" plexmoor
     sizes=$(find "$work/eps" -name '*.eps' -printf '%s\n' | sort -n)
     record base "$("$baseline" "$work/base" $sizes)"
@@ -90,8 +101,8 @@ for ((r = 1; r <= runs; r++)); do
         >/dev/null 2>&1 || fail "eps2write failed"
     record e2w "$(since "$t")"
     check "$work/e2w" eps "$pages"
-    t=$(now); export_run Bench "Default PDF" pdf "$work/pdf"; record pdf "$(since "$t")"
-    check "$work/pdf" pdf "$pages"
+    t=$(now); export_run Bench "Bench PDF" pdf "$work/pdf"; record pdf "$(since "$t")"
+    check "$work/pdf" pdf "$pages" plexmoor
     t=$(now)
     gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -o "$work/pw/p%04d.pdf" "$work/all.pdf" \
         >/dev/null 2>&1 || fail "pdfwrite failed"
@@ -119,7 +130,7 @@ if command -v valgrind >/dev/null && [[ ${BENCH_CALLGRIND:-1} == 1 ]]; then
     project Small "$pages"
     mkdir -p "$work/cg"
     valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$plexmoor" export \
-        "$work/Small.proj" --absolute --all --style "Default EPS" --to "$work/cg/Small.eps" \
+        "$work/Small.proj" --absolute --all --style "Bench EPS" --to "$work/cg/Small.eps" \
         >/dev/null 2>&1
     # Self cost by object file: lines after "calls=" are inclusive costs
     # of a call and are skipped; "ob=(n) name" names an object once.
@@ -144,7 +155,7 @@ if [[ $rss_pages -gt 0 ]]; then
         for name in Hundred Rss; do
             rm -rf "$work/rss"; mkdir -p "$work/rss"
             kb=$( { /usr/bin/time -f '%M' "$plexmoor" export "$work/$name.proj" --absolute --all \
-                --style "Default $style" --to "$work/rss/$name.$ext" >/dev/null; } 2>&1 | tail -1)
+                --style "Bench $style" --to "$work/rss/$name.$ext" >/dev/null; } 2>&1 | tail -1)
             eval "rss_$name=$kb"
         done
         printf 'peak RSS, %s: %6d KB at 100 pages, %6d KB at %d pages (%+.0f %%; goal: within 20 %%)\n' \
