@@ -14,8 +14,8 @@ void psSend(const char* text, int32_t length) {
 }
 
 void psPrintf(const char* format, ...) {
+    // vsnprintf ends what it writes; only the bytes it wrote are sent.
     char buffer[4096];
-    std::memset(buffer, 0, sizeof buffer);
     va_list args;
     va_start(args, format);
     int n = std::vsnprintf(buffer, sizeof buffer, format, args);

@@ -67,6 +67,10 @@ bool decodeUTF8(const char* text, size_t length, std::vector<uint16_t>& out) {
     std::vector<uint16_t> units;
     units.reserve(length);
     for (size_t i = 0; i < length;) {
+        if (s[i] < 0x80) { // most text: ASCII, one unit a byte
+            units.push_back(s[i++]);
+            continue;
+        }
         uint32_t cp = 0;
         size_t n = decodeOne(s + i, length - i, &cp);
         if (n == 0) return false;
