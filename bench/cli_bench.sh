@@ -11,13 +11,13 @@
 # minimums, and ratios of the medians (ours / reference: below 1 means
 # plexmoor is faster). Then, when valgrind is there, the plug-in's share
 # of an EPS export's instructions (callgrind, the same pages), and the
-# peak memory of 100 pages against RSS_PAGES pages.
+# peak memory of 100 pages against RSS_PAGES pages (at most 9999).
 # Usage: bench/cli_bench.sh [BUILD_DIR] [PAGES] [RUNS] [RSS_PAGES]
 set -euo pipefail
 build=${1:-build}
 pages=${2:-1000}
 runs=${3:-3}
-rss_pages=${4:-10000}
+rss_pages=${4:-9999} # the most pages a layout of the project format has
 plexmoor="$build/bin/plexmoor"
 baseline="$build/bin/bench_durable_baseline"
 work=$(mktemp -d "${BENCH_DIR:-$PWD/build}/plx-clibench-XXXXXX")
@@ -154,8 +154,10 @@ if [[ $rss_pages -gt 0 ]]; then
         ext=$(tr A-Z a-z <<<"$style")
         for name in Hundred Rss; do
             rm -rf "$work/rss"; mkdir -p "$work/rss"
-            kb=$( { /usr/bin/time -f '%M' "$plexmoor" export "$work/$name.proj" --absolute --all \
-                --style "Bench $style" --to "$work/rss/$name.$ext" >/dev/null; } 2>&1 | tail -1)
+            /usr/bin/time -o "$work/rss.txt" -f '%M' "$plexmoor" export "$work/$name.proj" \
+                --absolute --all --style "Bench $style" --to "$work/rss/$name.$ext" \
+                >/dev/null 2>"$work/export.err" || { cat "$work/export.err" >&2; fail "the export failed"; }
+            kb=$(tail -1 "$work/rss.txt")
             eval "rss_$name=$kb"
         done
         printf 'peak RSS, %s: %6d KB at 100 pages, %6d KB at %d pages (%+.0f %%; goal: within 20 %%)\n' \

@@ -7,5 +7,5 @@ scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target plexmoor Plexmoor bench_durable_baseline bench_project
 build/bin/bench_project
-bench/cli_bench.sh build "${1:-1000}" "${2:-5}" "${3:-10000}"
+bench/cli_bench.sh build "${1:-1000}" "${2:-5}" "${3:-9999}"
 bench/pdf_bench.sh build "${1:-1000}" "${2:-5}"
