@@ -18,6 +18,10 @@ struct Arguments {
     std::map<std::string, std::string> options; // "--lang" -> "de", "-o" -> path; flags map to ""
 };
 
+// The whole program: the arguments (UTF-8, argv[0] the program) in, the
+// exit status out.
+int runCommandLine(int argc, char** argv);
+
 // Splits argv into the command, its options ("--name value" for options
 // that take a value, "--name" alone for flags) and positional words.
 // Returns false with *error set for an unknown option or a missing value.

@@ -1,13 +1,10 @@
 #include "cli/export_target.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <vector>
 
+#include "cli/folder_probe.h"
 #include "cli/messages.h"
+#include "cli/program_path.h"
 
 namespace plxcli {
 
@@ -23,25 +20,9 @@ std::string fileInTheWay(const fs::path& folder) {
         std::error_code ec;
         fs::file_status status = fs::status(walked, ec);
         if (ec || !fs::exists(status)) return std::string();
-        if (!fs::is_directory(status)) return walked.string();
+        if (!fs::is_directory(status)) return walked.u8string();
     }
     return std::string();
-}
-
-// Whether a file can be made in the folder: one is made and removed, so
-// the answer is the file system's own, whoever runs the program.
-bool folderTakesFiles(const std::string& folder, std::string* reason) {
-    std::string pattern = folder + (folder.back() == '/' ? "" : "/") + ".plexmoor-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    int fd = ::mkstemp(buffer.data());
-    if (fd < 0) {
-        *reason = std::strerror(errno);
-        return false;
-    }
-    ::close(fd);
-    ::unlink(buffer.data());
-    return true;
 }
 
 } // namespace
@@ -52,18 +33,21 @@ bool resolveTarget(const std::string& to, ExportTarget* target, std::string* err
         return false;
     }
     std::error_code ec;
-    fs::path path = fs::absolute(to, ec);
+    fs::path path = fs::absolute(fs::u8path(to), ec);
     if (ec) {
         *error = say("--to %1: %2", {to, ec.message()});
         return false;
     }
-    bool folderOnly = to.back() == '/' || fs::is_directory(path, ec);
+    bool folderOnly = isPathSeparator(to.back()) || fs::is_directory(path, ec);
     fs::path folder = folderOnly ? path : path.parent_path();
     folder = folder.lexically_normal();
-    std::string folderText = folder.string();
-    if (folderText.size() > 1 && folderText.back() == '/') folderText.pop_back();
+    std::string folderText = folder.u8string();
+    // "/x/" is shown as "/x"; a root ("/", "C:\") keeps its separator.
+    if (folderText.size() > 1 && isPathSeparator(folderText.back()) &&
+        folderText[folderText.size() - 2] != ':')
+        folderText.pop_back();
     if (!folderOnly) {
-        std::string name = path.filename().string();
+        std::string name = path.filename().u8string();
         if (name == "." || name == "..") folderOnly = true;
         else target->name = name;
     }

@@ -1,5 +1,6 @@
 // plexmoor: runs the stand-in host with the Plexmoor plug-in loaded and
-// does what a person would do with it.
+// does what a person would do with it. The platform's entry point
+// (cli/platform/*/entry_*.cpp) hands the arguments over in UTF-8.
 #include <cstdio>
 
 #include <string>
@@ -7,8 +8,9 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 
-int main(int argc, char** argv) {
-    using namespace plxcli;
+namespace plxcli {
+
+int runCommandLine(int argc, char** argv) {
     Arguments args;
     std::string error;
     // The language first, so that even a usage error is told in it.
@@ -39,3 +41,5 @@ int main(int argc, char** argv) {
     if (args.command == "styles") return runStyles(args);
     return usageError(say("unknown command %1", {args.command}));
 }
+
+} // namespace plxcli

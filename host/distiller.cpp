@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/file_open.h"
 #include "host/postscript_writer.h"
 #include "host/safe_file.h"
 #include "host/work_folder.h"
@@ -65,7 +66,7 @@ bool copyInto(const std::string& from, const std::string& to, bool durable, std:
 // The job's PostScript for Ghostscript's eyes only: nothing need survive a
 // crash, so it is written without the care given to the user's files.
 bool writeScratch(const std::string& path, const std::string& text, std::string* error) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::FILE* f = openFile(path, "wb");
     bool ok = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
     if (f && std::fclose(f) != 0) ok = false;
     if (!ok) *error = path + ": " + std::strerror(errno ? errno : EIO);

@@ -1,6 +1,7 @@
 // Document, project and file groups.
 #include <filesystem>
 
+#include "host/file_open.h"
 #include "host/groups.h"
 #include "host/host.h"
 #include "host/host_objects.h"
@@ -63,7 +64,7 @@ int32_t getProjectFiles(int32_t projRef, XFileInfoRef first, XFileInfoRef second
     if (p->path.empty()) return kXTFileNotFoundErr;
     // The file goes into the second object, its folder into the first: the
     // flag is what tells the caller which is which.
-    first->path = std::filesystem::path(p->path).parent_path().string();
+    first->path = utf8Path(fileSystemPath(p->path).parent_path());
     second->path = p->path;
     *secondHoldsFile = 1;
     return 0;

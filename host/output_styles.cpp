@@ -1,4 +1,5 @@
 #include "host/output_styles.h"
+#include "host/file_open.h"
 #include "host/settings_folder.h"
 
 #include <sys/stat.h>
@@ -64,9 +65,9 @@ bool setAside(const std::string& file, std::string* aside) {
     for (int n = 1; n <= 9999; ++n) {
         std::string candidate = file + ".unreadable-" + std::to_string(n);
         std::error_code ec;
-        std::filesystem::create_hard_link(file, candidate, ec);
+        std::filesystem::create_hard_link(fileSystemPath(file), fileSystemPath(candidate), ec);
         if (!ec) {
-            std::filesystem::remove(file, ec);
+            std::filesystem::remove(fileSystemPath(file), ec);
             *aside = candidate;
             return true;
         }
@@ -75,8 +76,10 @@ bool setAside(const std::string& file, std::string* aside) {
             ec != std::errc::cross_device_link && ec != std::errc::too_many_links &&
             ec != std::errc::function_not_supported && ec != std::errc::not_supported)
             return false;
-        if (std::filesystem::exists(std::filesystem::symlink_status(candidate, ec))) continue;
-        if (std::rename(file.c_str(), candidate.c_str()) != 0) return false;
+        if (std::filesystem::exists(std::filesystem::symlink_status(fileSystemPath(candidate), ec)))
+            continue;
+        std::filesystem::rename(fileSystemPath(file), fileSystemPath(candidate), ec);
+        if (ec) return false;
         *aside = candidate;
         return true;
     }

@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/file_open.h"
+
 namespace plxhost {
 
 bool isPdfPath(const std::string& path) {
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    if (std::FILE* f = openFile(path, "rb")) {
         char head[1024];
         size_t n = std::fread(head, 1, sizeof head, f);
         std::fclose(f);

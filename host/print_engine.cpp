@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "host/distiller.h"
+#include "host/file_open.h"
 #include "host/host.h"
 #include "host/job_plan.h"
 #include "host/output_styles.h"
@@ -191,9 +192,9 @@ int32_t PrintEngine::writeJob() {
                                      std::to_string(job_.last) + " lie on " +
                                      std::to_string(pages.size()) + " spreads.");
     std::string folder = folderOf(job_.outputFile);
-    if (::access(folder.c_str(), W_OK) != 0)
+    if (int code = writeAccess(folder))
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written: " +
-                                  std::strerror(errno) + ".");
+                                  std::strerror(code) + ".");
     if (!eps) {
         if (distiller_ && (distiller_->program() != options_.ghostscript ||
                            distiller_->keeps() != options_.keepGhostscript))

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 #include <unordered_set>
 #include <vector>
 
+#include "host/file_open.h"
 #include "host/pdf_document.h"
 
 namespace plxhost {
@@ -409,27 +410,31 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
         return nullptr;
     };
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (std::filesystem::is_directory(fileSystemPath(path), ec))
         return fail("is a folder, not a project file");
-    std::ifstream in(path, std::ios::binary);
+    errno = 0;
+    std::FILE* in = openFile(path, "rb");
     if (!in) {
         int code = errno;
         return fail("cannot read the project file" +
                     (code ? " (" + std::generic_category().message(code) + ")" : std::string()));
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return fail("cannot read the project file");
-    const std::string& bytes = text.str();
+    std::string bytes;
+    char chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, n);
+    bool readFailed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (readFailed) return fail("cannot read the project file");
     // Other documents people reach for first; their first line would only
     // give a puzzling syntax error.
     if (bytes.compare(0, 5, "%PDF-") == 0)
         return fail("is a PDF document, not a project file");
     std::unique_ptr<Project> p = parseProject(bytes, path, error);
     if (!p) return nullptr;
-    std::filesystem::path abs = std::filesystem::absolute(path, ec);
-    p->path = (ec ? std::filesystem::path(path) : abs.lexically_normal()).string();
-    p->name = std::filesystem::path(path).filename().string();
+    std::filesystem::path abs = std::filesystem::absolute(fileSystemPath(path), ec);
+    p->path = ec ? path : utf8Path(abs.lexically_normal());
+    p->name = utf8Path(fileSystemPath(path).filename());
     if (!resolvePageSources(p.get(), path, error)) return nullptr;
     return p;
 }

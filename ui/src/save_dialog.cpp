@@ -64,11 +64,11 @@ void trySave(SaveState* state, Handle dialog) {
     std::string path = saveDialogPath(dialog);
     std::string folder = folderOf(path);
     std::error_code error;
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+    if (!folder.empty() && !std::filesystem::is_directory(std::filesystem::u8path(folder), error)) {
         tell(dialog, "The folder \"" + folder + "\" does not exist.", {"OK"}, nullptr);
         return;
     }
-    if (std::filesystem::is_directory(path, error)) {
+    if (std::filesystem::is_directory(std::filesystem::u8path(path), error)) {
         tell(dialog, "\"" + path + "\" is a folder.", {"OK"}, nullptr);
         return;
     }

@@ -1,0 +1,27 @@
+// Files named by UTF-8 paths, as every path inside the host is. On Windows
+// the narrow C calls would read the name in the ANSI code page, so files
+// are opened through their UTF-16 names there, and std::filesystem paths
+// are made from and turned back into UTF-8 explicitly.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace plxhost {
+
+// std::fopen for a UTF-8 path.
+std::FILE* openFile(const std::string& path, const char* mode);
+
+// 0 when the file or folder may be written to, else the errno saying why.
+int writeAccess(const std::string& path);
+
+inline std::filesystem::path fileSystemPath(const std::string& utf8) {
+    return std::filesystem::u8path(utf8);
+}
+
+inline std::string utf8Path(const std::filesystem::path& path) {
+    return path.u8string();
+}
+
+} // namespace plxhost
