@@ -25,6 +25,26 @@ xnt=$root/build-windows/lib/Plexmoor.xnt
 
 fail() { echo "windows stage: $*" >&2; exit 1; }
 
+# A Linux path as Wine's drive Z: sees it.
+winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+
+# A project and a target folder whose names hold non-ASCII letters, one
+# (Ω) outside the ANSI code page: the arguments must reach the program as
+# UTF-16 and every file be opened by its wide name.
+check_non_ascii_paths() {
+    echo "== plexmoor.exe export with non-ASCII paths"
+    local folder=$work/Übersicht target=$work/Ausgabe-é-Ω
+    mkdir -p "$folder" "$target"
+    cp examples/Catalog.proj "$folder/Katalog.proj"
+    LC_ALL=C.UTF-8 wine "$bin/plexmoor.exe" export "$(winpath "$folder/Katalog.proj")" --pages 1 \
+        --to "$(winpath "$target")\\" >"$work/non-ascii.txt" 2>&1 ||
+        fail "export with non-ASCII paths failed: $(cat "$work/non-ascii.txt")"
+    [ "$(cd "$target" && echo *)" = "Katalog_001.eps" ] ||
+        fail "files written for Übersicht/Katalog.proj: $(ls -A "$target")"
+    tr -d '\r' <"$work/non-ascii.txt" | grep -qF "Ausgabe-é-Ω\\Katalog_001.eps" ||
+        fail "the report does not name the folder as given: $(cat "$work/non-ascii.txt")"
+}
+
 echo "== Plexmoor.xnt: exports, imports, version block"
 objdump=x86_64-w64-mingw32-objdump
 exports=$($objdump -p "$xnt" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\t\[ *[0-9]*\] //p')
@@ -156,6 +176,8 @@ if [ -x build/bin/plexmoor ]; then
             fail "$f differs from the Linux build's"
     done
 fi
+
+check_non_ascii_paths
 
 echo "windows stage passed: build ${build_seconds} s, wine $((SECONDS - wine_start)) s," \
      "whole stage $((SECONDS - stage_start)) s"
