@@ -37,6 +37,7 @@ check_non_ascii_paths() {
     mkdir -p "$folder" "$target"
     cp examples/Catalog.proj "$folder/Katalog.proj"
     LC_ALL=C.UTF-8 wine "$bin/plexmoor.exe" export "$(winpath "$folder/Katalog.proj")" --pages 1 \
+        --style "Default EPS" \
         --to "$(winpath "$target")\\" >"$work/non-ascii.txt" 2>&1 ||
         fail "export with non-ASCII paths failed: $(cat "$work/non-ascii.txt")"
     [ "$(cd "$target" && echo *)" = "Katalog_001.eps" ] ||
