@@ -72,7 +72,7 @@ TEST_F(ExportCli, BoxToPdfIsCroppedToTheBoxAndTheStyleIsSaved) {
     // The style went into the layout and, with --save, into the file.
     EXPECT_NE(plxtest::readFile(project).find("data \"BWYA\" hex=44656661756c7420504446"),
               std::string::npos);
-    std::string settings = plxtest::readFile(home.file(".config/Korvane/Plexmoor.ini"));
+    std::string settings = plxtest::readFile(home.settingsFolder() + "/Plexmoor.ini");
     EXPECT_NE(settings.find("OutputStyle=Default PDF"), std::string::npos) << settings;
 }
 

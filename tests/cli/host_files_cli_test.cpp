@@ -124,8 +124,8 @@ TEST_F(HostFilesCli, ControlCharactersOfALabelDoNotReachTheFileName) {
 }
 
 TEST_F(HostFilesCli, EveryUnreadableStylesFileIsKeptAndTheUserIsTold) {
-    std::string styles = home.file(".config/plexhost/OutputStyles.xml");
-    std::filesystem::create_directories(home.file(".config/plexhost"));
+    std::string styles = home.hostFolder() + "/OutputStyles.xml";
+    std::filesystem::create_directories(home.hostFolder());
     for (int run = 1; run <= 2; ++run) {
         std::string broken = "<OutputStyles version=\"1\"><Style name=\"Run " +
                              std::to_string(run) + "\"";

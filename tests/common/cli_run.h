@@ -4,16 +4,14 @@
 
 #include <string>
 
+#include "tests/common/process.h"
+
 namespace plxtest {
 
-struct CliResult {
-    int status = -1;
-    std::string out; // standard output
-    std::string err; // standard error
-};
+using CliResult = ProgramRun;
 
-// Runs build/bin/plexmoor with the arguments (already quoted for the shell),
-// in the folder `workingFolder` when one is given.
+// Runs build/bin/plexmoor with the arguments (written as for a POSIX shell,
+// see shellWords), in the folder `workingFolder` when one is given.
 CliResult runPlexmoor(const std::string& arguments, const std::string& workingFolder = "");
 
 // A text quoted for the shell.

@@ -1,28 +1,11 @@
 #include "tests/common/output_check.h"
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <sstream>
 
 #include "tests/common/temp_dir.h"
 
 namespace plxtest {
-
-std::string runCommand(const std::string& command, int* status) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        if (status) *status = -1;
-        return out;
-    }
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    int rc = pclose(pipe);
-    if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
 
 namespace {
 

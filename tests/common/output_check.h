@@ -4,10 +4,9 @@
 
 #include <string>
 
-namespace plxtest {
+#include "tests/common/process.h"
 
-// Runs a shell command and gives its standard output and error together.
-std::string runCommand(const std::string& command, int* status = nullptr);
+namespace plxtest {
 
 struct Box4 {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

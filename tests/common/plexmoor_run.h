@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace plxtest {
+#include "tests/common/process.h"
 
-struct ProgramRun {
-    int status = -1; // exit status, -1 when it did not exit normally
-    std::string out;
-    std::string err;
-};
+namespace plxtest {
 
 // build/bin/plexmoor with the arguments, each passed as one word.
 ProgramRun runPlexmoor(const std::vector<std::string>& args);

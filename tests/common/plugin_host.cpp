@@ -2,36 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "plugin/core/lifecycle.h"
 
 namespace plxtest {
-
-namespace {
-const char* const kHomeVariables[5] = {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME",
-                                       "XDG_DOCUMENTS_DIR", "XDG_DATA_HOME"};
-} // namespace
-
-TempHome::TempHome() {
-    for (int i = 0; i < 5; ++i) {
-        const char* v = std::getenv(kHomeVariables[i]);
-        had_[i] = v != nullptr;
-        if (v) saved_[i] = v;
-    }
-    setenv("HOME", dir_.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", dir_.file(".config").c_str(), 1);
-    setenv("XDG_STATE_HOME", dir_.file(".local/state").c_str(), 1);
-    setenv("XDG_DOCUMENTS_DIR", dir_.file("Documents").c_str(), 1);
-    setenv("XDG_DATA_HOME", dir_.file(".local/share").c_str(), 1);
-}
-
-TempHome::~TempHome() {
-    for (int i = 0; i < 5; ++i) {
-        if (had_[i]) setenv(kHomeVariables[i], saved_[i].c_str(), 1);
-        else unsetenv(kHomeVariables[i]);
-    }
-}
 
 PluginHost::PluginHost(plxhost::HostOptions options, bool activate) : host_(std::move(options)) {
     if (!activate) return;

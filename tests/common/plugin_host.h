@@ -8,23 +8,9 @@
 
 #include "host/host.h"
 #include "tests/common/temp_dir.h"
+#include "tests/common/temp_home.h"
 
 namespace plxtest {
-
-// Points HOME and the XDG folders at a temporary folder for as long as it
-// lives, and restores them afterwards.
-class TempHome {
-  public:
-    TempHome();
-    ~TempHome();
-    const std::string& path() const { return dir_.path(); }
-    std::string file(const std::string& name) const { return dir_.file(name); }
-
-  private:
-    TempDir dir_;
-    std::string saved_[5];
-    bool had_[5] = {};
-};
 
 class PluginHost {
   public:
@@ -34,6 +20,7 @@ class PluginHost {
 
     plxhost::Host& host() { return host_; }
     const std::string& home() const { return home_.path(); }
+    const TempHome& tempHome() const { return home_; }
     int32_t activationResult() const { return result_; }
 
     // Opens a project from text (written into the home folder under

@@ -3,33 +3,45 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace plxtest {
 
 TempDir::TempDir() {
+    namespace fs = std::filesystem;
     const char* base = std::getenv("PLX_TEST_TMP");
-    std::filesystem::path root = base && *base ? base : std::filesystem::temp_directory_path();
-    std::filesystem::create_directories(root);
-    std::string tmpl = (root / "plx-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
-    path_ = tmpl;
+    fs::path root = base && *base ? fs::u8path(base) : fs::temp_directory_path();
+    fs::create_directories(root);
+    static std::mt19937 generator{std::random_device{}()};
+    const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "plx-";
+        for (int i = 0; i < 6; ++i) name += letters[generator() % (sizeof letters - 1)];
+        // create_directory is false when the name is taken (by another
+        // test program running at the same time).
+        if (fs::create_directory(root / name)) {
+            path_ = (root / name).generic_u8string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir() {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(std::filesystem::u8path(path_), ec);
 }
 
 bool writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
     out << text;
     return static_cast<bool>(out);
 }
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();

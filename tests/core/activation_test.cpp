@@ -1,4 +1,3 @@
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -113,21 +112,6 @@ TEST(CoreLanguage, LaterNotificationReplacesTheTable) {
     EXPECT_STREQ(getString("exportBoxCmd", text), "Rahmen als EPS/PDF");
     ph.host().sendLanguage(2);
     EXPECT_STREQ(getString("exportBoxCmd", text), "Save current box as EPS/PDF");
-}
-
-TEST(CoreModule, LoadsByDlopenAndExportsOnlyTheEntry) {
-    plxtest::TempHome home;
-    plxhost::Host host;
-    std::string module = std::string(PLX_BINARY_DIR) + "/lib/Plexmoor.so";
-    std::string error;
-    ASSERT_EQ(host.loadPlugin(module, &error), 0) << error;
-    ASSERT_EQ(host.plugins().size(), 1u);
-    EXPECT_TRUE(host.plugins()[0].active);
-    void* handle = host.plugins()[0].module;
-    EXPECT_NE(dlsym(handle, "XTActivateCallback"), nullptr);
-    EXPECT_EQ(dlsym(handle, "_Z16activateCallbackP10XTSetupRec"), nullptr);
-    EXPECT_EQ(dlsym(handle, "xtdoc_funchndl"), nullptr);
-    EXPECT_EQ(dlsym(handle, "gPDF"), nullptr);
 }
 
 TEST(CoreModule, MissingModuleIsAnErrorNotACrash) {

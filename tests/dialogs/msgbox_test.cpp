@@ -93,7 +93,7 @@ TEST_F(MsgBoxTest, about_showsNameVersionAndCopyrightInBothLanguages) {
 }
 
 TEST_F(MsgBoxTest, settings_aFailedSaveIsShownInABox) {
-    std::string file = host().home() + "/.config/Korvane/Plexmoor.ini";
+    std::string file = host().tempHome().settingsFolder() + "/Plexmoor.ini";
     std::filesystem::remove(file);
     std::filesystem::create_directories(file + "/blocker");
     EXPECT_EQ(savePrefs(), -1);

@@ -2,10 +2,10 @@
 #include "tests/dialogs/dialog_fixture.h"
 
 #include "plugin/core/plexmoor.h"
+#include "tests/common/plexmoor_run.h"
 #include "xt/xtwindows.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -140,59 +140,31 @@ TEST_F(WindowRequestTest, request_windowsOpenTitledAndSetAsTheyRun) {
 }
 
 TEST(WindowCommand, window_everyWindowDrawsWholeInBothLanguages) {
-    std::string program =
-        "ASAN_OPTIONS=detect_leaks=0 " + std::string(PLX_BINARY_DIR) + "/bin/plexmoor";
     TempHome home;
     for (const char* lang : {"en", "de"}) {
         for (const std::string& name : everyWindow()) {
             std::string out = home.file(name + ".svg");
-            std::string command =
-                program + " window " + name + " --lang " + lang + " -o " + out + " 2>&1";
-            FILE* pipe = popen(command.c_str(), "r");
-            ASSERT_NE(pipe, nullptr);
-            char line[512] = "";
-            std::string printed;
-            while (std::fgets(line, sizeof line, pipe))
-                printed += line;
-            EXPECT_EQ(pclose(pipe), 0) << printed;
+            ProgramRun run = runPlexmoor({"window", name, "--lang", lang, "-o", out});
+            EXPECT_EQ(run.status, 0) << run.err;
             // Only the file's name: no text was cut.
-            EXPECT_EQ(printed, out + "\n") << lang;
+            EXPECT_EQ(run.out + run.err, out + "\n") << lang;
         }
     }
 }
 
 TEST(WindowCommand, window_writesThePictureInTheChosenLanguage) {
-    // The plug-in still holds its string table when the program unloads it;
-    // that is not what this test looks at.
-    std::string program =
-        "ASAN_OPTIONS=detect_leaks=0 " + std::string(PLX_BINARY_DIR) + "/bin/plexmoor";
     TempHome home;
     std::string out = home.file("prefs.svg");
-    std::string command = program + " window Prefs --lang de -o " + out + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char line[512] = "";
-    std::string printed;
-    while (std::fgets(line, sizeof line, pipe))
-        printed += line;
-    EXPECT_EQ(pclose(pipe), 0) << printed;
-    EXPECT_EQ(printed, out + "\n");
-    FILE* f = std::fopen(out.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    std::string svg;
-    while (std::fgets(line, sizeof line, f))
-        svg += line;
-    std::fclose(f);
+    ProgramRun run = runPlexmoor({"window", "Prefs", "--lang", "de", "-o", out});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, out + "\n");
+    std::string svg = readFile(out);
     EXPECT_NE(svg.find("Letzten Ordner verwenden"), std::string::npos);
     EXPECT_NE(svg.find("Abbrechen"), std::string::npos);
 
-    pipe = popen((program + " window Nope 2>&1").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    printed.clear();
-    while (std::fgets(line, sizeof line, pipe))
-        printed += line;
-    EXPECT_NE(pclose(pipe), 0);
-    EXPECT_EQ(printed,
+    run = runPlexmoor({"window", "Nope"});
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.out + run.err,
               "plexmoor: the plug-in has no window named Nope (plexmoor --help lists them)\n");
 }
 

@@ -90,7 +90,7 @@ TEST_F(ExportMends, AStyleNameTheHostAcceptedAlwaysExports) {
     ProgramRun r = exportWith({"--style", name, "--pages", "ii", "--to", out + "/Spring.pdf"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::filesystem::exists(out + "/Spring_ii.pdf")) << r.out << r.err;
-    std::string settings = readFile(home.file(".config/Korvane/Plexmoor.ini"));
+    std::string settings = readFile(home.settingsFolder() + "/Plexmoor.ini");
     EXPECT_NE(settings.find("OutputStyle=" + name + "\n"), std::string::npos) << settings;
 }
 
@@ -99,7 +99,7 @@ TEST_F(ExportMends, APathKeptUnchangedIsLoggedForEveryPage) {
     ASSERT_EQ(runPlexmoor({"style", "Default EPS", "--suffix", "---"}).status, 0);
     ProgramRun r = exportWith({"--pages", "ii-iii", "--to", out + "/Plain.eps"});
     ASSERT_EQ(r.status, 0) << r.err;
-    std::string log = readFile(home.file(".local/state/Korvane/Plexmoor.txt"));
+    std::string log = readFile(home.logFolder() + "/Plexmoor.txt");
     std::string line = ": exportPath: " + out + "/Plain\n";
     size_t n = 0;
     for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++n;

@@ -2,7 +2,8 @@
 // output-style, xas and XML-node groups, and applying a style to a job.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <filesystem>
+
 
 #include "host/host_objects.h"
 #include "host/output_styles.h"
@@ -52,7 +53,7 @@ std::string take(QXStringRef s) {
 
 TEST(HostOutputStyles, FirstUseWritesTheDefaultsAndALaterHostReadsWhatWasSaved) {
     TempHome home;
-    std::string file = home.file(".config/plexhost/OutputStyles.xml");
+    std::string file = home.hostFolder() + "/OutputStyles.xml";
     {
         plxhost::Host host;
         StyleStore& store = host.styles();
@@ -261,7 +262,7 @@ TEST(HostStyleGroups, ApplyingAStyleGivesTheJobItsMediumAndSpreads) {
     ASSERT_EQ(h.host().styles().create("Spread EPS", kXTMediumEPS, &style, &error), 0);
     ASSERT_EQ(h.host().styles().setSpreads(style, true), 0);
     std::string out = h.file("out");
-    ASSERT_EQ(::mkdir(out.c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(out)));
     testJob().outputFile = out + "/spread.eps";
     testJob().styleName = "Spread EPS";
     // Asked for PDF, the job takes the style's EPS and its spread: 4 and 5.

@@ -2,7 +2,8 @@
 // Ghostscript's bbox device.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <filesystem>
+
 
 #include <fstream>
 
@@ -44,7 +45,7 @@ class HostPrintEps : public ::testing::Test {
   protected:
     void SetUp() override {
         out_ = h_.file("out");
-        ASSERT_EQ(::mkdir(out_.c_str(), 0755), 0);
+        ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(out_)));
     }
     PrintHost h_;
     std::string out_;

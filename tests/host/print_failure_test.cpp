@@ -1,13 +1,15 @@
 // Jobs that cannot be written, cancelled jobs, and the print-setup record.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <filesystem>
+
 
 #include <climits>
 #include <cstdlib>
 #include <fstream>
 
 #include "host/host_objects.h"
+#include "tests/common/environment.h"
 #include "tests/host/print_kit.h"
 
 using namespace plxtest;
@@ -23,7 +25,7 @@ class HostPrintFailure : public ::testing::Test {
   protected:
     void SetUp() override {
         out_ = h_.file("out");
-        ASSERT_EQ(::mkdir(out_.c_str(), 0755), 0);
+        ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(out_)));
         h_.open(kTwoPages);
     }
     // The one error the last job reported.
@@ -35,25 +37,6 @@ class HostPrintFailure : public ::testing::Test {
     }
     PrintHost h_;
     std::string out_;
-};
-
-// Restores PATH when it ends.
-class PathVariable {
-  public:
-    explicit PathVariable(const std::string& value) {
-        const char* old = std::getenv("PATH");
-        had_ = old != nullptr;
-        if (old) old_ = old;
-        setenv("PATH", value.c_str(), 1);
-    }
-    ~PathVariable() {
-        if (had_) setenv("PATH", old_.c_str(), 1);
-        else unsetenv("PATH");
-    }
-
-  private:
-    bool had_ = false;
-    std::string old_;
 };
 
 } // namespace
@@ -69,7 +52,7 @@ TEST_F(HostPrintFailure, MissingGhostscriptIsReportedBeforeAnythingIsWritten) {
 
     h_.engine().options().ghostscript = "gs";
     {
-        PathVariable path(h_.home()); // a PATH without Ghostscript
+        plxtest::ScopedVariable path("PATH", h_.home()); // a PATH without Ghostscript
         EXPECT_EQ(h_.output(kXTMediumPDF), kXTFileNotFoundErr);
         EXPECT_NE(onlyError().find("was not found"), std::string::npos);
     }

@@ -1,15 +1,15 @@
 #include "tests/host/print_kit.h"
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "host/host_objects.h"
+#include "tests/common/process.h"
 #include "xt/xtcallbacks.h"
 #include "xt/xtfile.h"
 
@@ -155,13 +155,7 @@ int32_t PrintHost::output(uint32_t medium, int32_t flags) {
 
 RunResult run(const std::string& command) {
     RunResult r;
-    std::FILE* p = ::popen((command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.output.append(buffer.data(), n);
-    int status = ::pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.output = runCommand(command, &r.status);
     return r;
 }
 
@@ -186,13 +180,11 @@ std::vector<double> numbersAfter(const std::string& text, const std::string& pre
 
 std::vector<std::string> hiddenFiles(const std::string& folder) {
     std::vector<std::string> out;
-    DIR* d = ::opendir(folder.c_str());
-    if (!d) return out;
-    while (dirent* e = ::readdir(d)) {
-        std::string name = e->d_name;
-        if (name.size() > 2 && name[0] == '.' && name != "..") out.push_back(name);
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::u8path(folder), ec)) {
+        std::string name = e.path().filename().u8string();
+        if (name.size() > 2 && name[0] == '.') out.push_back(name);
     }
-    ::closedir(d);
     return out;
 }
 

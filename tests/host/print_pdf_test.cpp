@@ -2,7 +2,8 @@
 // process and with one process per job; and the ways a job can fail.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <filesystem>
+
 
 #include <fstream>
 #include <sstream>
@@ -24,7 +25,7 @@ class HostPrintPdf : public ::testing::TestWithParam<bool> {
     void SetUp() override {
         h_.engine().options().keepGhostscript = GetParam();
         out_ = h_.file("out");
-        ASSERT_EQ(::mkdir(out_.c_str(), 0755), 0);
+        ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(out_)));
         h_.open(kOdd);
     }
     std::string info(const std::string& pdf) {

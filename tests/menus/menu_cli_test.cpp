@@ -22,7 +22,7 @@ bool has(const std::string& text, const std::string& part) {
 }
 
 std::string stylesFile(const TempHome& home) {
-    return home.file(".config/plexhost/OutputStyles.xml");
+    return home.hostFolder() + "/OutputStyles.xml";
 }
 
 } // namespace
@@ -118,7 +118,7 @@ TEST(StyleCommand, NewStyleSavedWithNoNumberAndAnOverlongSeparator) {
 
 TEST(StyleCommand, StyleWithoutMediumHasNoPanel) {
     TempHome home;
-    std::filesystem::create_directories(home.file(".config/plexhost"));
+    std::filesystem::create_directories(home.hostFolder());
     ASSERT_TRUE(writeFile(stylesFile(home), "<OutputStyles version=\"1\">\n"
                                             "  <Style name=\"Default EPS\" medium=\"XEPS\"/>\n"
                                             "  <Style name=\"Default PDF\" medium=\"XPDF\"/>\n"

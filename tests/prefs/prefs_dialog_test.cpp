@@ -3,8 +3,6 @@
 // and that Cancel leaves the settings file alone.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "host/preferences_window.h"
@@ -20,8 +18,8 @@ namespace {
 
 class Prefs : public PluginUiTest {
   protected:
-    std::string settingsFile() const { return ph().home() + "/.config/Korvane/Plexmoor.ini"; }
-    std::string logFile() const { return ph().home() + "/.local/state/Korvane/Plexmoor.txt"; }
+    std::string settingsFile() const { return ph().tempHome().settingsFolder() + "/Plexmoor.ini"; }
+    std::string logFile() const { return ph().tempHome().logFolder() + "/Plexmoor.txt"; }
     // The three check boxes 3, 4, 5 of an observed window, as "010".
     static std::string boxes(const ui::ControlInfo& window) {
         std::string out;
@@ -31,10 +29,9 @@ class Prefs : public PluginUiTest {
     }
 };
 
-struct timespec modified(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mtim;
+std::filesystem::file_time_type modified(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::last_write_time(std::filesystem::u8path(path), ec);
 }
 
 } // namespace
@@ -78,19 +75,17 @@ TEST_F(Prefs, OkStoresTheBoxesKeepsTheFolderAndSwitchesTheLogAtOnce) {
 TEST_F(Prefs, CancelLeavesAnExistingFileUntouched) {
     ASSERT_EQ(setUseLastFolder(1, "/srv/exports"), 0);
     std::string before = readFile(settingsFile());
-    struct timespec stamp = modified(settingsFile());
+    auto stamp = modified(settingsFile());
     playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #4\n[Plexmoor] key Escape\n");
     EXPECT_EQ(doPrefsDlg(), 2);
-    struct timespec after = modified(settingsFile());
-    EXPECT_EQ(after.tv_sec, stamp.tv_sec);
-    EXPECT_EQ(after.tv_nsec, stamp.tv_nsec);
+    EXPECT_TRUE(modified(settingsFile()) == stamp);
     EXPECT_EQ(readFile(settingsFile()), before);
     EXPECT_EQ(getLogging(), 0);
 }
 
 TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
     // The file changes behind the plug-in's back: the panel shows it anyway.
-    std::filesystem::create_directories(ph().home() + "/.config/Korvane");
+    std::filesystem::create_directories(ph().tempHome().settingsFolder());
     ASSERT_TRUE(writeFile(settingsFile(), "[General]\nLogging=1\nAddAlways=0\n"));
     WindowWatch watch;
     playScript("[Preferences] toggle #3\n[Preferences] click \"OK\"\n");

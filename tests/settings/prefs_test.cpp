@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <regex>
 #include <string>
-#include <sys/stat.h>
 
 #include "plugin/core/lifecycle.h"
 #include "plugin/settings/prefs.h"
@@ -17,23 +16,22 @@ using plxtest::writeFile;
 namespace {
 
 std::string settingsFile(const PluginHost& ph) {
-    return ph.home() + "/.config/Korvane/Plexmoor.ini";
+    return ph.tempHome().settingsFolder() + "/Plexmoor.ini";
 }
 std::string logFile(const PluginHost& ph) {
-    return ph.home() + "/.local/state/Korvane/Plexmoor.txt";
+    return ph.tempHome().logFolder() + "/Plexmoor.txt";
 }
 
 bool exists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
+    return std::filesystem::exists(std::filesystem::u8path(path));
 }
 
 // Writes the settings file and an old log into a fresh home, then
 // activates the plug-in there.
 void activateWith(PluginHost& ph, const std::string& settings) {
-    std::string folder = ph.home() + "/.config/Korvane";
+    std::string folder = ph.tempHome().settingsFolder();
     std::filesystem::create_directories(folder);
-    std::filesystem::create_directories(ph.home() + "/.local/state/Korvane");
+    std::filesystem::create_directories(ph.tempHome().logFolder());
     writeFile(logFile(ph), "old run\n");
     if (!settings.empty()) writeFile(settingsFile(ph), settings);
     ASSERT_EQ(ph.host().attachPlugin(XTActivateCallback), 0);

@@ -2,6 +2,8 @@
 // program that started it, and the next run removes the dead run's work
 // folder with Ghostscript's files in it. The files of a run are made
 // durable when the run ends, and a failure to do so is reported.
+// POSIX only: it kills runs and watches processes through /proc; the
+// Windows build keeps no Ghostscript process between jobs yet.
 #include <gtest/gtest.h>
 
 #include <signal.h>
