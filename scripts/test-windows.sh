@@ -46,6 +46,34 @@ check_non_ascii_paths() {
         fail "the report does not name the folder as given: $(cat "$work/non-ascii.txt")"
 }
 
+# Every test program of the build, one after the other (their temporary
+# homes move the prefix's profile folder, so they never run side by side).
+# A program that dies in the middle of a test may leave the profile folder
+# pointing into its home: it is put back after each failure. The cases of
+# tests/windows_pending.txt (expectations not yet ported) are left out.
+run_test_programs() {
+    echo "== test programs under Wine"
+    local tmp=$root/build-windows/test-tmp failed="" program name log pending
+    pending=$(grep -v '^#' tests/windows_pending.txt | grep . | paste -sd:)
+    rm -rf "$tmp"
+    mkdir -p "$tmp"
+    for program in "$bin"/test_*.exe; do
+        name=$(basename "$program" .exe)
+        log=$work/$name.txt
+        if PLX_TEST_TMP=$(winpath "$tmp") timeout 600 wine "$program" --gtest_brief=1 \
+            --gtest_filter="-$pending" >"$log" 2>&1; then
+            echo "$name: $(tr -d '\r' <"$log" | grep -E '^\[  (PASSED|SKIPPED) ' | tr '\n' ' ')"
+        else
+            tr -d '\r' <"$log" | tail -40
+            failed="$failed $name"
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\ProfileList' \
+                /v ProfilesDirectory /t REG_EXPAND_SZ /d 'C:\users' /f >/dev/null 2>&1
+        fi
+    done
+    rm -rf "$tmp"
+    [ -z "$failed" ] || fail "test programs failed:$failed"
+}
+
 echo "== Plexmoor.xnt: exports, imports, version block"
 objdump=x86_64-w64-mingw32-objdump
 exports=$($objdump -p "$xnt" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\t\[ *[0-9]*\] //p')
@@ -179,6 +207,10 @@ if [ -x build/bin/plexmoor ]; then
 fi
 
 check_non_ascii_paths
+
+tests_start=$SECONDS
+run_test_programs
+echo "test programs: $((SECONDS - tests_start)) s"
 
 echo "windows stage passed: build ${build_seconds} s, wine $((SECONDS - wine_start)) s," \
      "whole stage $((SECONDS - stage_start)) s"
