@@ -1,7 +1,5 @@
 #include "tests/common/page_render.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 
