@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "host/file_open.h"
+#include "host/ghostscript_output.h"
 #include "host/postscript_writer.h"
 #include "host/safe_file.h"
 #include "host/work_folder.h"
@@ -73,19 +74,6 @@ bool writeScratch(const std::string& path, const std::string& text, std::string*
     return ok;
 }
 
-// What Ghostscript said about a failure: its "Error: /name in command"
-// line when there is one, else the end of its output.
-std::string lastLines(const std::string& output) {
-    size_t error = output.find("Error: /");
-    if (error != std::string::npos) {
-        size_t end = output.find('\n', error);
-        return output.substr(error, end == std::string::npos ? std::string::npos : end - error);
-    }
-    std::string text = output;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    if (text.size() > 400) text = "…" + text.substr(text.size() - 400);
-    return text;
-}
 
 } // namespace
 
@@ -210,7 +198,7 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
     }
     if (r.exitCode != 0) {
         *error = "Ghostscript failed (exit status " + std::to_string(r.exitCode) + ")";
-        if (!r.output.empty()) *error += ": " + lastLines(r.output);
+        if (!r.output.empty()) *error += ": " + ghostscriptSays(r.output);
         return false;
     }
     if (r.output.find(kDone) == std::string::npos) {
@@ -278,7 +266,7 @@ bool Distiller::ask(const std::string& command, double seconds, std::string* err
         } else {
             *error = "Ghostscript stopped answering";
         }
-        if (!reply.empty()) *error += ": " + lastLines(reply);
+        if (!reply.empty()) *error += ": " + ghostscriptSays(reply);
         return false;
     }
     size_t failed = reply.find(kFailed);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/ghostscript_output.h"
 #include "host/pdf_page_program.h"
 #include "host/postscript_writer.h"
 #include "host/process.h"
@@ -38,19 +39,6 @@ std::string percentsDoubled(const std::string& path) {
 std::string points(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", v);
-    return text;
-}
-
-// Ghostscript's "Error: /name in command" line, else the end of its output.
-std::string ghostscriptSays(const std::string& output) {
-    size_t error = output.find("Error: /");
-    if (error != std::string::npos) {
-        size_t end = output.find('\n', error);
-        return output.substr(error, end == std::string::npos ? std::string::npos : end - error);
-    }
-    std::string text = output;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    if (text.size() > 400) text = "…" + text.substr(text.size() - 400);
     return text;
 }
 
