@@ -7,9 +7,9 @@
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
-#include "plugin/dialogs/progress.h"
 #include "plugin/export/export_data.h"
 #include "plugin/export/export_dialog.h"
+#include "plugin/export/export_progress.h"
 #include "plugin/export/page_selection.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/log.h"
@@ -23,11 +23,6 @@ namespace {
 
 const char kSection[] = "General";
 const char kOutputStyleKey[] = "OutputStyle";
-// The progress window's static text.
-constexpr int32_t kProgressText = 4;
-// Its format, looked up once per run: searching the string table for
-// every page cost more than the rest of the plug-in's work on a page.
-char sProgressFormat[kMyStringSize];
 
 void collect(ExportData* data) {
     // The last style: the settings first, else the one stored with the layout.
@@ -68,28 +63,6 @@ void rememberStyle(const ExportData* data) {
                    used <= kSlugNameSize ? kSlugNameSize : used);
 }
 
-int32_t exportStep(PlxWindow dialog, const void* item, const void*, void* user) {
-    if (!item) return 1; // the window is being set up
-    auto* data = static_cast<ExportData*>(user);
-    int32_t page;
-    std::memcpy(&page, item, sizeof page);
-    // The list holds 32-bit numbers; one outside the layout could not be
-    // told to the host without turning into another page.
-    if (page < 1 || page > data->numPages) return 1;
-    data->curPage = static_cast<PlxPageNum>(page);
-    char label[64], text[kControlFormatSize];
-    xtGetPageStr(data->curPage, label, sizeof label);
-    // The format is already in the user's language: the text is shown as
-    // it stands, not looked up again in the string table.
-    int n = std::snprintf(text, sizeof text, sProgressFormat, label);
-    if (n < 0) text[0] = 0;
-    if (n >= static_cast<int>(sizeof text)) trimPartialUTF8(text);
-    setControlLiteralText(getControl(dialog, kProgressText), text);
-    dprintf("exportPage: %d", page);
-    int32_t result = xtprint_funchndl->outputLayout(data->docRef, data->medium, kExportOutputFlags);
-    return result == kXTCanceled ? 0 : 1;
-}
-
 } // namespace
 
 void doExport(unsigned char isBox) {
@@ -116,10 +89,8 @@ void doExport(unsigned char isBox) {
         gPDFFuncGrpHndl->getSetting(0, &data->pdfSetting);
         if (data->pdfSetting == 1) gPDFFuncGrpHndl->setSetting(0, 0);
     }
-    getString("kProgress", sProgressFormat);
     data->exporting = 1;
-    doProgressDialog(data->medium == kXTMediumEPS ? "saveAsEPS" : "saveAsPDF", exportStep, &pages,
-                     data);
+    doExportWithProgressBar(data->medium == kXTMediumEPS ? "saveAsEPS" : "saveAsPDF", &pages, data);
     data->exporting = 0;
     if (gPDF == 1) gPDFFuncGrpHndl->setSetting(0, data->pdfSetting);
 }

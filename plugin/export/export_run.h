@@ -9,6 +9,3 @@
 // 0 exports the selected pages, 1 the selected box. Nothing happens when
 // no layout is open.
 void doExport(unsigned char isBox);
-
-// Output flags of each page's job.
-constexpr int32_t kExportOutputFlags = 0xD81;
