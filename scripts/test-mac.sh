@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the macOS deliverable on GNUstep (preset mac-gnustep: Plexmoor.bundle,
 # the stand-in host with its Cocoa side, plexmoor) and tests it under Xvfb:
-# the bundle in the host (test_mac), then the command line through the Cocoa
-# menu: the preferences saved with CR line ends, the log's version line in
-# CRs, the menu, an EPS export (its product comment ending in CR) and the
-# about box. Everything runs with a private home folder (the host's own
-# settings, with the output styles the tests edit, included):
+# the bundle with the Cocoa dialogs in the host (test_mac: activation, menus,
+# panels, the export panel, progress, message boxes), then the command line
+# (with the bundle whose dialogs still run on the headless window system)
+# through the Cocoa menu: the preferences saved with CR line ends, the log's
+# version line in CRs, the menu, an EPS export (its product comment ending in
+# CR) and the about box. Everything runs with a private home folder (the
+# host's own settings, with the output styles the tests edit, included):
 # GNUstep takes the home from the password database, so a preload library
 # points it at the run's folder. GNUstep catches SIGTERM, so every run is
 # bounded with SIGKILL.
@@ -14,7 +16,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 scripts/setup.sh mac
 cmake --preset mac-gnustep >/dev/null
-cmake --build --preset mac-gnustep --target Plexmoor plexmoor test_mac plx_passwd_home
+cmake --build --preset mac-gnustep --target Plexmoor PlexmoorCocoa plexmoor test_mac plx_passwd_home
 
 work=$(mktemp -d /tmp/plexmoor-mac.XXXXXX)
 display=90

@@ -2,20 +2,33 @@
 # Info plist and the resources (string tables, window descriptions) in
 # Resources. A Mac build lays out the same files as Contents/MacOS/Plexmoor,
 # Contents/Info.plist and Contents/Resources.
-set(PLX_BUNDLE_DIR ${CMAKE_BINARY_DIR}/lib/Plexmoor.bundle)
-add_library(Plexmoor MODULE $<TARGET_OBJECTS:plexmoor_objs>)
-set_target_properties(Plexmoor PROPERTIES PREFIX "" SUFFIX ""
-  LIBRARY_OUTPUT_DIRECTORY ${PLX_BUNDLE_DIR})
-target_link_libraries(Plexmoor PRIVATE plx_xt plx_gnustep ${CMAKE_DL_LIBS})
-if(TARGET plexui)
-  target_link_libraries(Plexmoor PRIVATE plexui)
-endif()
-target_link_options(Plexmoor PRIVATE
-  -Wl,--version-script=${PROJECT_SOURCE_DIR}/plugin/exports.map -Wl,--no-undefined)
+function(plx_mac_bundle target dir)
+  add_library(${target} MODULE ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX "" OUTPUT_NAME Plexmoor
+    LIBRARY_OUTPUT_DIRECTORY ${dir})
+  target_link_libraries(${target} PRIVATE plx_xt plx_gnustep ${CMAKE_DL_LIBS})
+  if(TARGET plexui)
+    target_link_libraries(${target} PRIVATE plexui)
+  endif()
+  target_link_options(${target} PRIVATE
+    -Wl,--version-script=${PROJECT_SOURCE_DIR}/plugin/exports.map -Wl,--no-undefined)
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Info-gnustep.plist.in
+    ${dir}/Resources/Info-gnustep.plist @ONLY)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/Resources
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PLX_RESOURCES} ${dir}/Resources
+    COMMENT "Copying the plug-in's resources into ${dir}")
+endfunction()
 
-configure_file(${CMAKE_CURRENT_LIST_DIR}/Info-gnustep.plist.in
-  ${PLX_BUNDLE_DIR}/Resources/Info-gnustep.plist @ONLY)
-add_custom_command(TARGET Plexmoor POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PLX_BUNDLE_DIR}/Resources
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PLX_RESOURCES} ${PLX_BUNDLE_DIR}/Resources
-  COMMENT "Copying the plug-in's resources into Plexmoor.bundle")
+# The bundle the command line loads: its dialogs still run on the headless
+# window system, which the command line's scripts drive.
+plx_mac_bundle(Plexmoor ${CMAKE_BINARY_DIR}/lib/Plexmoor.bundle ${PLX_PLUGIN_OBJECTS})
+
+# The same bundle with the Cocoa dialogs (PlxDlgController, PlxExportPanel,
+# PlxProgressController), which tests/mac drives from code.
+add_library(plexmoor_cocoa_dialogs OBJECT ${_plx_cocoa_dialogs})
+target_link_libraries(plexmoor_cocoa_dialogs PUBLIC plexmoor_objs)
+target_include_directories(plexmoor_cocoa_dialogs PRIVATE ${PLX_PLATFORM_DIR}/dialogs)
+target_compile_options(plexmoor_cocoa_dialogs PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
+plx_mac_bundle(PlexmoorCocoa ${CMAKE_BINARY_DIR}/lib/cocoa/Plexmoor.bundle
+  $<TARGET_OBJECTS:plexmoor_objs> $<TARGET_OBJECTS:plexmoor_cocoa_dialogs>)

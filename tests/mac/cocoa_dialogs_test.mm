@@ -1,0 +1,242 @@
+// The plug-in's Cocoa dialogs, driven from code in their modal runs: the
+// export through PlxExportPanel and the progress session, the invalid page
+// range, the preferences dialog of PlxDlgController and the message boxes,
+// in English and German. Runs under Xvfb (scripts/test-mac.sh).
+#import <AppKit/AppKit.h>
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include "host/host.h"
+#include "modal_driver.h"
+#include "xt/QXPXTCallback.h"
+#include "xt/xtcallbacks.h"
+
+namespace {
+
+const std::string kCocoaBundle = std::string(PLX_BINARY_DIR) + "/lib/cocoa/Plexmoor.bundle";
+
+// The submenu's commands, in order.
+enum { kExportPages = 0, kExportBox = 1, kPrefs = 3, kAbout = 4 };
+
+std::set<std::string> filesIn(const std::string& folder) {
+    std::set<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (dirent* entry = readdir(dir))
+            if (entry->d_name[0] != '.') names.insert(entry->d_name);
+        closedir(dir);
+    }
+    return names;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class CocoaDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pool_ = [[NSAutoreleasePool alloc] init];
+        char folder[] = "/tmp/plx-cocoa-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        out_ = folder;
+    }
+    void TearDown() override {
+        for (const std::string& name : filesIn(out_)) unlink((out_ + "/" + name).c_str());
+        rmdir(out_.c_str());
+        [pool_ drain];
+    }
+
+    void start(uint16_t language, bool withLayout = true) {
+        std::string error;
+        ASSERT_EQ(host_.loadPlugin(kCocoaBundle + "/Plexmoor", &error), 0) << error;
+        host_.sendLanguage(language);
+        if (withLayout)
+            ASSERT_GE(host_.documents().openProject(PLX_SOURCE_DIR "/examples/Catalog.proj", &error), 0)
+                << error;
+        host_.menus().mainMenu();
+    }
+
+    // Chooses a command of the plug-in's submenu while the steps act in the
+    // windows it opens. False when a step was still waiting at the end.
+    bool choose(int index, const std::vector<ModalStep>& steps) {
+        NSMenuItem* utilities = (NSMenuItem*)[[NSApp mainMenu] itemWithTag:kXTMenuTagUtilities];
+        NSMenu* menu = nil;
+        for (NSMenuItem* item in [[utilities submenu] itemArray])
+            if ([[item title] isEqualToString:@"Plexmoor"]) menu = [item submenu];
+        NSMenuItem* item = (NSMenuItem*)[menu itemAtIndex:index];
+        PlxModalDriver* driver = [[PlxModalDriver alloc] initWithSteps:steps];
+        [NSApp sendAction:[item action] to:[item target] from:item];
+        BOOL done = [driver finished] && ![driver timedOut];
+        [driver stop];
+        [driver release];
+        return done;
+    }
+
+    // The export panel's step: the folder, the page text (nil: as it is),
+    // then OK.
+    ModalStep exportPanelStep(NSString* pages, std::string* shownName = nullptr) {
+        return [this, pages, shownName] {
+            if (!modal::windowIs("PlxExportPanel")) return false;
+            NSSavePanel* panel = (NSSavePanel*)modal::window();
+            if (shownName) *shownName = [[panel nameFieldStringValue] UTF8String];
+            [panel setDirectory:[NSString stringWithUTF8String:out_.c_str()]];
+            if (pages) [(NSTextField*)[[panel accessoryView] viewWithTag:3] setStringValue:pages];
+            modal::sendLater(panel, @selector(ok:));
+            return true;
+        };
+    }
+
+    // Waits for a message box titled "Plexmoor", keeps its texts and
+    // presses its button `button`.
+    static ModalStep messageStep(std::string* texts, NSString* button = @"OK") {
+        return [texts, button] {
+            NSWindow* box = modal::window();
+            if (!box || modal::windowIs("NSSavePanel") || ![[box title] isEqualToString:@"Plexmoor"])
+                return false;
+            NSButton* pressed = modal::buttonTitled(box, button);
+            if (!pressed) return false;
+            *texts += modal::textsOf(box) + "\n";
+            modal::press(pressed);
+            return true;
+        };
+    }
+
+    plxhost::Host host_;
+    std::string out_;
+
+  private:
+    NSAutoreleasePool* pool_ = nil;
+};
+
+TEST_F(CocoaDialogs, ExportThroughThePanelWritesTheFilesOfTheLinuxBuild) {
+    start(0);
+    std::string shown;
+    ASSERT_TRUE(choose(kExportPages, {exportPanelStep(@"ii-1", &shown)}));
+    // The name field: the project's name with the default EPS style's
+    // suffix; its extension goes, so the files are named as on Linux.
+    EXPECT_EQ(shown, "Catalog.eps");
+    EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog_001.eps", "Catalog_ii.eps",
+                                                     "Catalog_iii.eps", "Catalog_iv.eps"}));
+    EXPECT_NE(readFile(out_ + "/Catalog_ii.eps").find("%%Plexmoor: 6.72\r"), std::string::npos);
+}
+
+TEST_F(CocoaDialogs, BoxExportOffersOnlyTheFilePartAndWritesOneFile) {
+    start(0);
+    std::set<int> enabled;
+    ModalStep look = [&enabled] {
+        if (!modal::windowIs("PlxExportPanel")) return false;
+        NSView* options = [(NSSavePanel*)modal::window() accessoryView];
+        for (int tag = 3; tag <= 10; ++tag)
+            if ([[options viewWithTag:tag] isEnabled]) enabled.insert(tag);
+        return true;
+    };
+    // Catalog.proj opens with a box selected.
+    ASSERT_TRUE(choose(kExportBox, {look, exportPanelStep(nil)}));
+    // The base name, the style list and its edit button.
+    EXPECT_EQ(enabled, (std::set<int>{7, 9, 10}));
+    EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog.eps"}));
+}
+
+TEST_F(CocoaDialogs, CancelInTheProgressSessionStopsAfterThePageUnderWay) {
+    start(0);
+    size_t filesAtCancel = 0;
+    ModalStep cancel = [this, &filesAtCancel] {
+        NSWindow* w = modal::window();
+        if (!w || modal::windowIs("NSSavePanel")) return false;
+        NSProgressIndicator* bar = [[w contentView] viewWithTag:3];
+        if (![bar isKindOfClass:[NSProgressIndicator class]] || [bar doubleValue] < 1) return false;
+        filesAtCancel = filesIn(out_).size();
+        modal::press([[w contentView] viewWithTag:2]);
+        return true;
+    };
+    ASSERT_TRUE(choose(kExportPages, {exportPanelStep(@"ii-1"), cancel}));
+    // Cancel was seen between pages: the run wrote what it had started
+    // and nothing after.
+    EXPECT_GE(filesAtCancel, 1u);
+    EXPECT_LT(filesAtCancel, 4u);
+    EXPECT_EQ(filesIn(out_).size(), filesAtCancel);
+}
+
+TEST_F(CocoaDialogs, InvalidPageRangeKeepsThePanelOpenWithItsMessageInGerman) {
+    start(3);
+    std::string messages;
+    // 250 bytes: longer than the panel takes.
+    NSString* tooLong = [@"" stringByPaddingToLength:250 withString:@"1," startingAtIndex:0];
+    NSString* stillOpen = nil;
+    auto retry = [&stillOpen](NSString* pages) -> ModalStep {
+        return [&stillOpen, pages] {
+            if (!modal::windowIs("PlxExportPanel")) return false;
+            NSSavePanel* panel = (NSSavePanel*)modal::window();
+            NSTextField* field = [[panel accessoryView] viewWithTag:3];
+            if (!stillOpen) stillOpen = [[field stringValue] retain];
+            [field setStringValue:pages];
+            modal::sendLater(panel, @selector(ok:));
+            return true;
+        };
+    };
+    ModalStep cancelPanel = [] {
+        if (!modal::windowIs("PlxExportPanel")) return false;
+        modal::sendLater(modal::window(), @selector(cancel:));
+        return true;
+    };
+    ASSERT_TRUE(choose(kExportPages, {exportPanelStep(@"12-zz"), messageStep(&messages),
+                                      retry(tooLong), messageStep(&messages), cancelPanel}));
+    EXPECT_EQ(messages, "Keine gültige Seitennummer\nKeine gültige Seitennummer\n");
+    // The panel stayed open on its first text.
+    EXPECT_STREQ([stillOpen UTF8String], "12-zz");
+    [stillOpen release];
+    EXPECT_TRUE(filesIn(out_).empty());
+}
+
+TEST_F(CocoaDialogs, AboutBoxInEnglishAndGerman) {
+    std::string english, german;
+    start(0, false);
+    ASSERT_TRUE(choose(kAbout, {messageStep(&english)}));
+    plxhost::Host second;
+    std::string error;
+    ASSERT_EQ(second.loadPlugin(kCocoaBundle + "/Plexmoor", &error), 0) << error;
+    second.sendLanguage(3);
+    second.menus().mainMenu();
+    ASSERT_TRUE(choose(kAbout, {messageStep(&german)}));
+    EXPECT_NE(english.find("Plexmoor 6.72|Copyright © "), std::string::npos) << english;
+    EXPECT_NE(english.find("Korvane. All rights reserved."), std::string::npos) << english;
+    EXPECT_NE(german.find("Plexmoor 6.72|Copyright © "), std::string::npos) << german;
+    EXPECT_NE(german.find("Korvane. Alle Rechte vorbehalten."), std::string::npos) << german;
+}
+
+TEST_F(CocoaDialogs, PreferencesDialogStoresOnOkAndNothingOnCancel) {
+    const char* home = getenv("PLX_PASSWD_HOME");
+    ASSERT_NE(home, nullptr) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
+    std::string ini = std::string(home) + "/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini";
+    remove(ini.c_str());
+    start(0, false);
+    auto dialogStep = [](int32_t press, NSInteger loggingState) -> ModalStep {
+        return [press, loggingState] {
+            NSWindow* w = modal::window();
+            NSButton* logging = [[w contentView] viewWithTag:4];
+            if (![logging isKindOfClass:[NSButton class]] || ![[w title] isEqualToString:@"Plexmoor"])
+                return false;
+            [logging setState:loggingState];
+            modal::press([[w contentView] viewWithTag:press]);
+            return true;
+        };
+    };
+    ASSERT_TRUE(choose(kPrefs, {dialogStep(1, NSOnState)}));
+    std::string stored = readFile(ini);
+    EXPECT_NE(stored.find("Logging=1\r"), std::string::npos) << stored;
+
+    ASSERT_TRUE(choose(kPrefs, {dialogStep(2, NSOffState)}));
+    EXPECT_EQ(readFile(ini), stored);
+}
+
+} // namespace
