@@ -7,13 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <unistd.h>
 
 #include "host/host.h"
+#include "host/output_styles.h"
 #include "modal_driver.h"
 #include "xt/QXPXTCallback.h"
 #include "xt/xtcallbacks.h"
@@ -56,14 +59,18 @@ class CocoaDialogs : public ::testing::Test {
         [pool_ drain];
     }
 
+    // A host with the output styles as it makes them (other tests of this
+    // program edit the default EPS style's naming options).
     void start(uint16_t language, bool withLayout = true) {
+        std::remove(plxhost::StyleStore::defaultPath().c_str());
+        host_ = std::make_unique<plxhost::Host>();
         std::string error;
-        ASSERT_EQ(host_.loadPlugin(kCocoaBundle + "/Plexmoor", &error), 0) << error;
-        host_.sendLanguage(language);
+        ASSERT_EQ(host_->loadPlugin(kCocoaBundle + "/Plexmoor", &error), 0) << error;
+        host_->sendLanguage(language);
         if (withLayout)
-            ASSERT_GE(host_.documents().openProject(PLX_SOURCE_DIR "/examples/Catalog.proj", &error), 0)
+            ASSERT_GE(host_->documents().openProject(PLX_SOURCE_DIR "/examples/Catalog.proj", &error), 0)
                 << error;
-        host_.menus().mainMenu();
+        host_->menus().mainMenu();
     }
 
     // Chooses a command of the plug-in's submenu while the steps act in the
@@ -111,7 +118,7 @@ class CocoaDialogs : public ::testing::Test {
         };
     }
 
-    plxhost::Host host_;
+    std::unique_ptr<plxhost::Host> host_;
     std::string out_;
 
   private:
