@@ -221,29 +221,40 @@ TEST_F(CocoaDialogs, AboutBoxInEnglishAndGerman) {
     EXPECT_NE(german.find("Korvane. Alle Rechte vorbehalten."), std::string::npos) << german;
 }
 
-TEST_F(CocoaDialogs, PreferencesDialogStoresOnOkAndNothingOnCancel) {
+// How a person leaves the preferences dialog: with the button tagged 1 or
+// 2, with Escape, or with the close box.
+enum class Leave { Ok, Cancel, Escape, CloseBox };
+
+TEST_F(CocoaDialogs, PreferencesDialogStoresOnOkOnly) {
     const char* home = getenv("PLX_PASSWD_HOME");
     ASSERT_NE(home, nullptr) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
     std::string ini = std::string(home) + "/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini";
     remove(ini.c_str());
     start(0, false);
-    auto dialogStep = [](int32_t press, NSInteger loggingState) -> ModalStep {
-        return [press, loggingState] {
+    auto dialogStep = [](Leave leave, NSInteger loggingState) -> ModalStep {
+        return [leave, loggingState] {
             NSWindow* w = modal::window();
             NSButton* logging = [[w contentView] viewWithTag:4];
             if (![logging isKindOfClass:[NSButton class]] || ![[w title] isEqualToString:@"Plexmoor"])
                 return false;
             [logging setState:loggingState];
-            modal::press([[w contentView] viewWithTag:press]);
+            switch (leave) {
+            case Leave::Ok: modal::press([[w contentView] viewWithTag:1]); break;
+            case Leave::Cancel: modal::press([[w contentView] viewWithTag:2]); break;
+            case Leave::Escape: modal::key(w, @"\033"); break;
+            case Leave::CloseBox: [w performClose:nil]; break;
+            }
             return true;
         };
     };
-    ASSERT_TRUE(choose(kPrefs, {dialogStep(1, NSOnState)}));
+    ASSERT_TRUE(choose(kPrefs, {dialogStep(Leave::Ok, NSOnState)}));
     std::string stored = readFile(ini);
     EXPECT_NE(stored.find("Logging=1\r"), std::string::npos) << stored;
 
-    ASSERT_TRUE(choose(kPrefs, {dialogStep(2, NSOffState)}));
-    EXPECT_EQ(readFile(ini), stored);
+    for (Leave leave : {Leave::Cancel, Leave::Escape, Leave::CloseBox}) {
+        ASSERT_TRUE(choose(kPrefs, {dialogStep(leave, NSOffState)})) << static_cast<int>(leave);
+        EXPECT_EQ(readFile(ini), stored) << static_cast<int>(leave);
+    }
 }
 
 } // namespace

@@ -45,6 +45,9 @@ void press(NSControl* control);
 // runs a modal window of its own (a message box), so that the steps go on
 // inside it.
 void pressLater(NSControl* control);
+// A key pressed in a window: its key equivalents answer it (Escape
+// presses the button that has Escape as its key equivalent).
+void key(NSWindow* window, NSString* characters);
 // Sends `action` to `target` from the run loop, after the current step.
 void sendLater(id target, SEL action);
 

@@ -128,6 +128,20 @@ void press(NSControl* control) {
              atStart:NO];
 }
 
+void key(NSWindow* w, NSString* characters) {
+    NSEvent* event = [NSEvent keyEventWithType:NSKeyDown
+                                      location:NSZeroPoint
+                                 modifierFlags:0
+                                     timestamp:0
+                                  windowNumber:[w windowNumber]
+                                       context:nil
+                                    characters:characters
+                   charactersIgnoringModifiers:characters
+                                     isARepeat:NO
+                                       keyCode:0];
+    [w performKeyEquivalent:event];
+}
+
 void pressLater(NSControl* control) {
     sendLater(control, @selector(plxPress));
 }
