@@ -9,9 +9,11 @@ namespace plxcli {
 Person::Person() : terminal_(isatty(STDERR_FILENO) != 0), watch_(showMessageBox, this) {
     ui::clearTranscript();
     watch_.setListener(listen, this);
+    driver_ = startWindowDriver(*this);
 }
 
 Person::~Person() {
+    driver_.reset();
     watch_.setListener(nullptr, nullptr);
     ui::clearScript();
     clearBar();
@@ -109,8 +111,17 @@ void Person::act() {
     actions_.clear();
 }
 
+void Person::seeForeign(const ui::Record& record, const ui::ControlInfo& window) {
+    if (record.kind == ui::RecordKind::Refused) foreignTrouble_ += ui::formatRecord(record) + "\n";
+    watch_.noteForeign(record, window);
+}
+
+void Person::seeForeignProgress(int value, int minimum, int maximum) {
+    watch_.noteForeignProgress(value, minimum, maximum);
+}
+
 std::string Person::trouble() const {
-    std::string out;
+    std::string out = foreignTrouble_;
     for (const ui::Record& r : ui::transcript())
         if (r.kind == ui::RecordKind::Refused) out += ui::formatRecord(r) + "\n";
     for (const ui::Action& a : ui::pendingActions())

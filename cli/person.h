@@ -9,9 +9,11 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cli/window_driver.h"
 #include "host/window_watch.h"
 #include "ui/ui.h"
 
@@ -63,6 +65,11 @@ class Person {
     // as scripted.
     std::string trouble() const;
 
+    // What the window driver saw in the platform's own windows, told as
+    // the window system tells of its own (cli/window_driver.h).
+    void seeForeign(const ui::Record& record, const ui::ControlInfo& window);
+    void seeForeignProgress(int value, int minimum, int maximum);
+
   private:
     static void showMessageBox(const ui::Record& box, void* user);
     static void listen(const ui::Event& event, void* user);
@@ -77,6 +84,8 @@ class Person {
     bool barDrawn_ = false;
     long barDone_ = 0, barSpan_ = 0;
     plxhost::WindowWatch watch_;
+    std::string foreignTrouble_; // actions refused in the platform's windows
+    std::unique_ptr<WindowDriver> driver_;
 };
 
 } // namespace plxcli

@@ -20,28 +20,46 @@ void WindowWatch::setListener(Listener listener, void* user) {
 
 void WindowWatch::observe(const ui::Event& event, void* user) {
     auto* watch = static_cast<WindowWatch*>(user);
-    watch->note(event);
+    if (event.kind == ui::EventKind::Recorded && event.record) watch->note(*event.record, nullptr);
     if (watch->listener_) watch->listener_(event, watch->listenerUser_);
 }
 
-void WindowWatch::note(const ui::Event& event) {
+void WindowWatch::noteForeign(const ui::Record& record, const ui::ControlInfo& window) {
+    note(record, &window);
+    ui::Event event;
+    event.kind = ui::EventKind::Recorded;
+    event.record = &record;
+    if (listener_) listener_(event, listenerUser_);
+}
+
+void WindowWatch::noteForeignProgress(int value, int minimum, int maximum) {
+    ui::Event event;
+    event.kind = ui::EventKind::ProgressChanged;
+    event.value = value;
+    event.minimum = minimum;
+    event.maximum = maximum;
+    if (listener_) listener_(event, listenerUser_);
+}
+
+// `window`: the window as observed, or null for the window system's
+// current one.
+void WindowWatch::note(const ui::Record& record, const ui::ControlInfo* window) {
     WindowWatch* watch = this;
-    if (event.kind != ui::EventKind::Recorded || !event.record) return;
-    const ui::Record& record = *event.record;
     switch (record.kind) {
     case ui::RecordKind::MessageBox:
         if (watch->onMessageBox_) watch->onMessageBox_(record, watch->user_);
         break;
     case ui::RecordKind::Opened:
         watch->open_.push_back(watch->seen_.size());
-        watch->seen_.push_back(Seen{ui::observe(ui::currentModal()), ui::ControlInfo{}, 0});
+        watch->seen_.push_back(
+            Seen{window ? *window : ui::observe(ui::currentModal()), ui::ControlInfo{}, 0});
         break;
     case ui::RecordKind::Closed:
         // The loop that ends is the innermost; its window is still there.
         if (!watch->open_.empty()) {
             Seen& seen = watch->seen_[watch->open_.back()];
             watch->open_.pop_back();
-            seen.closed = ui::observe(seen.opened.handle);
+            seen.closed = window ? *window : ui::observe(seen.opened.handle);
             seen.result = record.result;
         }
         break;

@@ -39,9 +39,16 @@ class WindowWatch {
     using Listener = void (*)(const ui::Event& event, void* user);
     void setListener(Listener listener, void* user);
 
+    // Windows the window system does not show (the platform's own, played
+    // by a driver) are told here in its terms: the record, with the window
+    // as observed then; and the progress of a bar in one. The listener
+    // hears them as it hears the window system's.
+    void noteForeign(const ui::Record& record, const ui::ControlInfo& window);
+    void noteForeignProgress(int value, int minimum, int maximum);
+
   private:
     static void observe(const ui::Event& event, void* user);
-    void note(const ui::Event& event);
+    void note(const ui::Record& record, const ui::ControlInfo* window);
     MessageBoxProc onMessageBox_;
     void* user_;
     Listener listener_ = nullptr;

@@ -2,6 +2,7 @@
 
 #import <AppKit/AppKit.h>
 
+#include "ui/platform/mac/cocoa_modal.h"
 #include "xt/QXPXTCallback.h"
 
 namespace plxhost {
@@ -33,7 +34,9 @@ void startCocoaHost() {
         @"GSSuppressAppIcon" : [NSNumber numberWithBool:YES],
     };
     [[NSUserDefaults standardUserDefaults] registerDefaults:defaults];
-    [NSApplication sharedApplication];
+    // Of the class that tells whoever plays the user when windows run
+    // modally; otherwise the application Cocoa makes.
+    [PlexuiApplication sharedApplication];
 
     NSMenu* mainMenu = [[[NSMenu alloc] initWithTitle:@"plexhost"] autorelease];
     addSubmenu(mainMenu, @"Edit", 0);

@@ -1,0 +1,23 @@
+// The application class of a Cocoa program that plays the person: it
+// tells an observer when a window starts and ends a modal run (runModal-
+// ForWindow:, which alerts and save panels use too) or a modal session
+// (beginModalSessionForWindow: to endModalSession:, the progress window's
+// loop), with the code the run ended with. The stand-in host makes its
+// application object of this class. Objective-C++ only.
+#pragma once
+
+#import <AppKit/AppKit.h>
+
+@interface PlexuiApplication : NSApplication
+@end
+
+namespace cocoamodal {
+
+// `opened`: the run starts (result 0), else it ended with `result`.
+// `session`: a modal session rather than a modal run.
+using Observer = void (*)(NSWindow* window, bool opened, bool session, long result, void* user);
+
+// One observer at a time; nullptr removes it.
+void setObserver(Observer observer, void* user);
+
+} // namespace cocoamodal

@@ -1,0 +1,63 @@
+#include "ui/platform/mac/cocoa_modal.h"
+
+namespace {
+
+cocoamodal::Observer sObserver = nullptr;
+void* sUser = nullptr;
+// The window of the modal run under way, whose session (GNUstep runs a
+// modal run as a session) is not told a second time.
+NSWindow* sRunning = nil;
+long sStopCode = 0;
+
+void tell(NSWindow* window, bool opened, bool session, long result) {
+    if (sObserver) sObserver(window, opened, session, result, sUser);
+}
+
+} // namespace
+
+namespace cocoamodal {
+
+void setObserver(Observer observer, void* user) {
+    sObserver = observer;
+    sUser = user;
+}
+
+} // namespace cocoamodal
+
+@implementation PlexuiApplication
+
+- (NSInteger)runModalForWindow:(NSWindow*)window {
+    NSWindow* outer = sRunning;
+    sRunning = window;
+    tell(window, true, false, 0);
+    NSInteger result = 0;
+    @try {
+        result = [super runModalForWindow:window];
+    } @finally {
+        sRunning = outer;
+    }
+    tell(window, false, false, static_cast<long>(result));
+    return result;
+}
+
+- (NSModalSession)beginModalSessionForWindow:(NSWindow*)window {
+    NSModalSession session = [super beginModalSessionForWindow:window];
+    sStopCode = 0;
+    if (window != sRunning) tell(window, true, true, 0);
+    return session;
+}
+
+- (void)stopModalWithCode:(NSInteger)code {
+    sStopCode = static_cast<long>(code);
+    [super stopModalWithCode:code];
+}
+
+- (void)endModalSession:(NSModalSession)session {
+    NSWindow* window = [self modalWindow];
+    bool told = window && window != sRunning;
+    long code = sStopCode;
+    [super endModalSession:session];
+    if (told) tell(window, false, true, code);
+}
+
+@end
