@@ -83,6 +83,7 @@ PanelWindow::PanelWindow(Host& host, const std::string& title, const std::string
 PanelWindow::~PanelWindow() {
     sLiveWindows.erase(std::remove(sLiveWindows.begin(), sLiveWindows.end(), this),
                        sLiveWindows.end());
+    native_.reset();
     ui::destroyWindow(window_);
 }
 
@@ -101,10 +102,27 @@ void PanelWindow::collectPanels(const std::function<void()>& ask) {
         pages_.push_back(page);
         if (!buildPanel(pages_.size() - 1)) pages_.pop_back();
     }
-    layout();
     int first = 0;
+    native_ = takeNativePanels(window_);
+    if (native_) {
+        // A native panel's page holds its room only; its view is shown
+        // beside the window.
+        for (size_t n = 0; n < native_->pages().size(); ++n) {
+            const NativePanels::Page& shown = native_->pages()[n];
+            PanelPage page;
+            page.title = shown.title;
+            page.native = static_cast<int>(n);
+            page.pane = ui::createControl(window_, ui::Kind::Pane,
+                                          kFirstPanelId + static_cast<int>(pages_.size()) - 1,
+                                          ui::Rect{kMargin, kPageTop, shown.width, shown.height});
+            ui::setVisible(page.pane, false);
+            if (shown.showFirst && first == 0) first = static_cast<int>(pages_.size());
+            pages_.push_back(page);
+        }
+    }
+    layout();
     for (size_t i = 1; i < pages_.size(); ++i) {
-        if (pages_[i].value == kXTPanelShowFirst) {
+        if (pages_[i].native < 0 && pages_[i].value == kXTPanelShowFirst) {
             first = static_cast<int>(i);
             break;
         }
@@ -143,6 +161,9 @@ bool PanelWindow::buildPanel(size_t index) {
 }
 
 int32_t PanelWindow::send(PanelPage& page, int32_t message, int32_t state, void* param) {
+    // Native panels hear from their platform's objects, not through
+    // panel messages.
+    if (page.native >= 0) return 0;
     XTPanelMsgRec rec{};
     rec.message = message;
     rec.state = state;
@@ -185,6 +206,7 @@ void PanelWindow::showPage(int index) {
     ui::setSelection(tabs_, index);
     for (size_t i = 0; i < pages_.size(); ++i)
         ui::setVisible(pages_[i].pane, static_cast<int>(i) == index);
+    if (native_) native_->show(pages_[static_cast<size_t>(index)].native);
 }
 
 int PanelWindow::selectedPage() const {
@@ -202,6 +224,7 @@ int PanelWindow::run() {
 void PanelWindow::savePanels() {
     for (size_t i = 1; i < pages_.size(); ++i)
         send(pages_[i], kXTPanelSave, 0, nullptr);
+    if (native_) native_->save();
 }
 
 PanelPage* PanelWindow::pageOf(ui::Handle control) {

@@ -13,9 +13,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "host/native_panels.h"
 #include "ui/types.h"
 #include "xt/xtcallbacks.h"
 #include "xt/xtpanels.h"
@@ -41,8 +43,9 @@ struct DeclaredControl {
 struct PanelPage {
     std::string title;
     ui::Handle pane = ui::kNoWindow;
-    uint32_t callbackId = 0; // 0 for the host's own page
+    uint32_t callbackId = 0; // 0 for the host's own page and native panels
     int32_t value = 0;       // the value given with addPanel
+    int native = -1;         // the page of a native panel, else -1
     XTPanelTemplate answer{};
     std::vector<DeclaredControl> declared;
 };
@@ -115,6 +118,7 @@ class PanelWindow {
     ui::Handle cancel_ = ui::kNoWindow;
     std::vector<PanelPage> pages_;
     std::vector<PanelPage> requested_; // added by plug-ins, not yet built
+    std::unique_ptr<NativePanels> native_;
 };
 
 } // namespace plxhost

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the macOS deliverable on GNUstep (preset mac-gnustep: Plexmoor.bundle,
 # the stand-in host with its Cocoa side, plexmoor) and tests it under Xvfb:
-# the bundle with the Cocoa dialogs in the host (test_mac: activation, menus,
-# panels, the export panel, progress, message boxes), then the command line
-# (with the bundle whose dialogs still run on the headless window system)
-# through the Cocoa menu: the preferences saved with CR line ends, the log's
-# version line in CRs, the menu, an EPS export (its product comment ending in
-# CR) and the about box. Everything runs with a private home folder (the
-# host's own settings, with the output styles the tests edit, included):
+# scripts on Cocoa windows and the bundle with the Cocoa dialogs in the host
+# (test_mac: activation, menus, panels, the export panel, progress, message
+# boxes), then the command line (with the bundle whose dialogs still run on
+# the headless window system) through the Cocoa menu and panels: the
+# preferences saved with CR line ends, the preferences and output-style
+# panels, the log's version line in CRs, the menu, an EPS export (its
+# product comment ending in CR) and the about box. Everything runs with a
+# private home folder (the host's own settings, with the output styles the
+# tests edit, included):
 # GNUstep takes the home from the password database, so a preload library
 # points it at the run's folder. GNUstep catches SIGTERM, so every run is
 # bounded with SIGKILL.
@@ -50,6 +52,20 @@ ini=$home/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini
 [ "$(tr -cd '\r' <"$ini" | wc -c)" -ge 3 ] || fail "the settings file lacks CR line ends"
 grep -q $'Logging=1\r' "$ini" || fail "Logging=1 not stored"
 grep -q $'AddAlways=0\r' "$ini" || fail "AddAlways=0 not stored"
+
+# The plug-in's Cocoa panels in the host's preferences window and style
+# editor, through their controls.
+run "$root/build-mac/bin/plexmoor" prefs --panel --last-folder on >panel.txt 2>&1 ||
+    { cat panel.txt; fail "prefs --panel failed"; }
+grep -q 'Use last folder  *on' panel.txt || { cat panel.txt; fail "the panel did not show its change"; }
+grep -q $'LastFolder=1\r' "$ini" || fail "the panel did not store LastFolder=1"
+run "$root/build-mac/bin/plexmoor" style "Default PDF" --base layout --separator - \
+    --numbering 000x --frame on >style.txt 2>&1 || { cat style.txt; fail "style failed"; }
+run "$root/build-mac/bin/plexmoor" styles >styles.txt 2>&1 || { cat styles.txt; fail "styles failed"; }
+grep -q 'file name: \[Layout\] + "-" + \[000x\] + ".pdf"' styles.txt ||
+    { cat style.txt styles.txt; fail "the style panel did not store what it showed"; }
+run "$root/build-mac/bin/plexmoor" style "Default PDF" --base project --separator _ \
+    --numbering 00x --frame off >style.txt 2>&1 || { cat style.txt; fail "style failed"; }
 
 run "$root/build-mac/bin/plexmoor" menu "$root/examples/Catalog.proj" >menu.txt 2>&1 ||
     { cat menu.txt; fail "menu failed"; }

@@ -3,6 +3,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/focus.h"
+#include "ui/foreign.h"
 #include "ui/messages.h"
 #include "ui/modal.h"
 #include "ui/observe.h"

@@ -190,7 +190,7 @@ TEST_F(CocoaScript, AnswersAnAlertByTitleAndTellsItAsAMessageBox) {
 
 TEST_F(CocoaScript, DrawsAWindowAsPng) {
     NSPanel* w = dialog();
-    [w orderFront:nil];
+    [w orderFrontRegardless];
     std::string path = ::testing::TempDir() + "plx_cocoa_window.png";
     std::string error;
     ASSERT_TRUE(cocoaperson::writePng(w, path, &error)) << error;

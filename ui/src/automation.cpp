@@ -3,6 +3,7 @@
 #include "script_internal.h"
 #include "system.h"
 
+#include "ui/foreign.h"
 #include "ui/modal.h"
 #include "ui/person.h"
 #include "ui/script.h"
@@ -44,6 +45,13 @@ bool performOn(const Action& a, Handle window) {
     Handle control = kNoWindow;
     if (detail::needsControl(a.verb)) {
         control = resolveControl(window, a.control);
+        const ForeignControls& foreign = sys().foreign;
+        if (!control && foreign.perform) {
+            // Perhaps one of the views shown with the window.
+            std::string why = "no such control";
+            bool done = foreign.perform(window, a, &why, foreign.user);
+            return detail::recordAction(window, detail::formatBody(a), done ? std::string() : why);
+        }
         if (!control) return refuse(window, a, "no such control");
     }
     switch (a.verb) {

@@ -7,7 +7,9 @@
 
 namespace ui {
 
-ControlInfo observe(Handle window) {
+namespace {
+
+ControlInfo observeTree(Handle window) {
     ControlInfo info;
     detail::Window* w = detail::find(window);
     if (!w) return info;
@@ -26,8 +28,22 @@ ControlInfo observe(Handle window) {
     info.items = w->items;
     info.selection = w->selection;
     for (Handle child : children(window))
-        info.children.push_back(observe(child));
+        info.children.push_back(observeTree(child));
     return info;
+}
+
+} // namespace
+
+ControlInfo observe(Handle window) {
+    ControlInfo info = observeTree(window);
+    const ForeignControls& foreign = detail::sys().foreign;
+    if (info.handle && foreign.observe && isTopLevel(window))
+        foreign.observe(window, &info, foreign.user);
+    return info;
+}
+
+void setForeignControls(const ForeignControls* controls) {
+    detail::sys().foreign = controls ? *controls : ForeignControls();
 }
 
 namespace {

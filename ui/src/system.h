@@ -5,6 +5,7 @@
 #include "ui/modal.h"
 #include "ui/observe.h"
 #include "ui/script.h"
+#include "ui/foreign.h"
 #include "ui/types.h"
 
 #include <cstdint>
@@ -84,6 +85,7 @@ struct System {
     void* observerUser = nullptr;
     int beeps = 0;
     Size screen{1280, 1024};
+    ForeignControls foreign;
 };
 
 System& sys();

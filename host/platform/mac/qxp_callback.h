@@ -37,6 +37,10 @@
 - (NSArray*)panels;
 @end
 
+// The container made for the last code 279 or 728 that no window has
+// taken yet (nil when none), and that code; taking it clears it.
+PlexhostPanelContainer* takeFreshPanelContainer(int32_t* code);
+
 @interface QXPXTCallback (Host)
 // Every registration, in the order they were made.
 - (NSArray*)registrations;

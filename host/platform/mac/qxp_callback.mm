@@ -78,6 +78,8 @@ NSMutableArray* sRegistrations = nil;
 NSMenu* sContextMenu = nil;
 PlexhostPanelContainer* sPrefsContainer = nil;
 PlexhostPanelContainer* sStylesContainer = nil;
+PlexhostPanelContainer* sFreshContainer = nil;
+int32_t sFreshCode = 0;
 
 void replace(id* slot, id value) {
     [value retain];
@@ -111,12 +113,16 @@ int32_t cocoaCallbackProc(void* record) {
         replace(reinterpret_cast<id*>(&sPrefsContainer),
                 [[[PlexhostPanelContainer alloc] init] autorelease]);
         prefs.container = reinterpret_cast<XTPanelContainerRef>(sPrefsContainer);
+        replace(reinterpret_cast<id*>(&sFreshContainer), sPrefsContainer);
+        sFreshCode = code;
         cocoaRecord = &prefs;
     } else if (code == kXTCBOutputStyles) {
         styles = *static_cast<XTOutputStylesRec*>(record);
         replace(reinterpret_cast<id*>(&sStylesContainer),
                 [[[PlexhostPanelContainer alloc] init] autorelease]);
         styles.container = reinterpret_cast<XTPanelContainerRef>(sStylesContainer);
+        replace(reinterpret_cast<id*>(&sFreshContainer), sStylesContainer);
+        sFreshCode = code;
         cocoaRecord = &styles;
     }
     for (QXPXTCallbackRegistration* r in [NSArray arrayWithArray:sRegistrations]) {
@@ -127,6 +133,13 @@ int32_t cocoaCallbackProc(void* record) {
 }
 
 } // namespace
+
+PlexhostPanelContainer* takeFreshPanelContainer(int32_t* code) {
+    PlexhostPanelContainer* fresh = [sFreshContainer autorelease];
+    sFreshContainer = nil;
+    if (code) *code = sFreshCode;
+    return fresh;
+}
 
 @implementation QXPXTCallback
 

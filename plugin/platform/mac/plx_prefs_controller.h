@@ -18,4 +18,9 @@
 - (NSString*)title;
 // Stores what the check boxes show, then saves the settings file.
 - (void)saveSettings;
+// The host's preferences window: the values are always acceptable (0),
+// stored when the window is confirmed, and nothing is stored on cancel.
+- (int)verifyPreferences;
+- (void)savePreferences;
+- (void)cancelPreferences;
 @end

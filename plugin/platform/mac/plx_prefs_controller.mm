@@ -65,4 +65,15 @@ NSButton* addCheckBox(NSView* view, NSInteger tag, const char* key, CGFloat top,
     savePrefs();
 }
 
+- (int)verifyPreferences {
+    return 0;
+}
+
+- (void)savePreferences {
+    [self saveSettings];
+}
+
+- (void)cancelPreferences {
+}
+
 @end

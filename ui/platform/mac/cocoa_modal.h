@@ -20,4 +20,8 @@ using Observer = void (*)(NSWindow* window, bool opened, bool session, long resu
 // One observer at a time; nullptr removes it.
 void setObserver(Observer observer, void* user);
 
+// Whether the window's modal run or session was stopped and is about to
+// end (stopModal…, abortModal), so that nobody acts in it any more.
+bool stopping(NSWindow* window);
+
 } // namespace cocoamodal

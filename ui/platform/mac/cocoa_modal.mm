@@ -8,6 +8,18 @@ void* sUser = nullptr;
 // modal run as a session) is not told a second time.
 NSWindow* sRunning = nil;
 long sStopCode = 0;
+// Windows whose run was stopped and has not ended yet.
+NSMutableArray* sStopped = nil;
+
+void noteStopped(NSWindow* window) {
+    if (!window) return;
+    if (!sStopped) sStopped = [[NSMutableArray alloc] init];
+    [sStopped addObject:window];
+}
+
+void forgetStopped(NSWindow* window) {
+    if (window) [sStopped removeObjectIdenticalTo:window];
+}
 
 void tell(NSWindow* window, bool opened, bool session, long result) {
     if (sObserver) sObserver(window, opened, session, result, sUser);
@@ -20,6 +32,10 @@ namespace cocoamodal {
 void setObserver(Observer observer, void* user) {
     sObserver = observer;
     sUser = user;
+}
+
+bool stopping(NSWindow* window) {
+    return window && sStopped && [sStopped indexOfObjectIdenticalTo:window] != NSNotFound;
 }
 
 } // namespace cocoamodal
@@ -35,6 +51,7 @@ void setObserver(Observer observer, void* user) {
         result = [super runModalForWindow:window];
     } @finally {
         sRunning = outer;
+        forgetStopped(window);
     }
     tell(window, false, false, static_cast<long>(result));
     return result;
@@ -49,7 +66,13 @@ void setObserver(Observer observer, void* user) {
 
 - (void)stopModalWithCode:(NSInteger)code {
     sStopCode = static_cast<long>(code);
+    noteStopped([self modalWindow]);
     [super stopModalWithCode:code];
+}
+
+- (void)abortModal {
+    noteStopped([self modalWindow]);
+    [super abortModal];
 }
 
 - (void)endModalSession:(NSModalSession)session {
@@ -57,6 +80,7 @@ void setObserver(Observer observer, void* user) {
     bool told = window && window != sRunning;
     long code = sStopCode;
     [super endModalSession:session];
+    if (window != sRunning) forgetStopped(window);
     if (told) tell(window, false, true, code);
 }
 

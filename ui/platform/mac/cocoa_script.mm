@@ -148,6 +148,12 @@ void tick() {
     Frame& frame = sState->frames.back();
     NSWindow* window = frame.window;
     watchProgress(frame);
+    // Ended by what was done last; nothing more is done in it, and it is
+    // woken until its run sees that it ended.
+    if (cocoamodal::stopping(window)) {
+        wake();
+        return;
+    }
     if (clock() < sState->waitUntil) return;
     std::vector<ui::Action> script = ui::pendingActions();
     if (!script.empty() && cocoaperson::addressed(script.front()) == window) {
