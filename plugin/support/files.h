@@ -8,7 +8,8 @@
 #include <cstdio>
 
 // True when a file or folder exists at path; false for a null or empty
-// path.
+// path. On macOS a path that does not begin with "/" is taken in the
+// host's colon form, as fopen2 takes it.
 bool fileExists(const char* path);
 
 // Deletes the file at path. True when it was deleted or did not exist;
@@ -31,7 +32,9 @@ bool makeDirPath(const char* path);
 bool moveFile(const char* src, const char* folder, const char* newName);
 
 // Opens the file with a standard mode ("rb", "wb", "rb+", …). The handle
-// is not inherited by programs the host starts. Null on failure.
+// is not inherited by programs the host starts. On macOS a path that does
+// not begin with "/" is taken in the host's colon form and converted to a
+// POSIX path first (host_paths.h). Null on failure.
 FILE* fopen2(const char* path, const char* mode);
 
 // The file's content modification time in whole seconds since 1970, as a

@@ -1,7 +1,9 @@
 #include "plugin/support/mystr.h"
 #include "plugin/support/host_paths.h"
+#include "plugin/support/normalize.h"
 
 #include "plugin/core/xt_groups.h"
+#include "plugin/support/bounded.h"
 #include "plugin/support/log.h"
 #include "plugin/support/mymemory.h"
 #include "plugin/support/mystrings.h"
@@ -88,10 +90,28 @@ bool MyStr::getHostString(char* dst, int32_t capacity) const {
 bool MyStr::getPath(char* dst) const {
     if (!hasText_) return false;
     char text[kMyPathSize];
-    if (getString(text, kMyPathSize, kEncUTF8)) return posixPathOf(text, dst);
+    if (string_[0] == '/') {
+        // A POSIX path names its folders as the file system does.
+        std::vector<uint16_t> units(string_.begin(), string_.end() - 1);
+        composeCanonical(units);
+        std::string utf8 = encodeUTF8(units.data(), units.size());
+        if (copyText(text, sizeof text, utf8.c_str())) return posixPathOf(text, dst);
+    } else if (getString(text, kMyPathSize, kEncUTF8)) {
+        return posixPathOf(text, dst);
+    }
     // A path that does not fit leaves an empty one, like any read-out.
     if (dst) dst[0] = 0;
     return false;
+}
+
+void MyStr::normalize() {
+    if (!hasText_) return;
+    std::vector<uint16_t> units(string_.begin(), string_.end() - 1);
+    if (!composeCanonical(units)) return;
+    units.push_back(0);
+    string_.swap(units);
+    // The next copy is of the new text; earlier ones stay until reset.
+    hasUTF8_ = false;
 }
 
 int32_t MyStr::length() const {
@@ -101,10 +121,11 @@ int32_t MyStr::length() const {
 const char* MyStr::UTF8Str() {
     if (!hasText_) return "";
     if (!hasUTF8_) {
-        utf8_ = encodeUTF8(string_.data(), string_.size() - 1);
+        utf8_.push_back(
+            std::make_unique<std::string>(encodeUTF8(string_.data(), string_.size() - 1)));
         hasUTF8_ = true;
     }
-    return utf8_.c_str();
+    return utf8_.back()->c_str();
 }
 
 const uint16_t* MyStr::uStr(int32_t* count) const {
@@ -132,7 +153,7 @@ void MyStr::reset() {
     host_ = nullptr;
     std::vector<uint16_t>().swap(string_);
     hasText_ = false;
-    std::string().swap(utf8_);
+    utf8_.clear();
     hasUTF8_ = false;
 }
 

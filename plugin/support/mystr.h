@@ -15,6 +15,7 @@
 #include "xt/xttypes.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,17 @@ class MyStr {
     bool getString(char* dst, int32_t capacity, int32_t encoding) const;
     // The same in the host 8-bit encoding.
     bool getHostString(char* dst, int32_t capacity) const;
-    // Writes the text as a file path into a kMyPathSize-byte buffer: the
-    // UTF-8 form, unchanged. An empty holder leaves dst untouched (false);
-    // a path that does not fit gives an empty dst (false).
+    // Writes the text as a file path into a kMyPathSize-byte buffer as
+    // UTF-8: a path that begins with "/" in composed form (see normalize),
+    // any other converted from the host's colon form (posixPathOf; on
+    // platforms without one, as it is). An empty holder leaves dst
+    // untouched (false); a path that does not fit gives an empty dst
+    // (false).
     bool getPath(char* dst) const;
+    // Brings the text to Unicode Normalization Form C (composed) where the
+    // platform's file names need it (macOS, normalize.h); elsewhere the
+    // text stays as it is.
+    void normalize();
 
     // Number of UTF-16 units; 0 when empty.
     int32_t length() const;
@@ -80,7 +88,9 @@ class MyStr {
 
     std::vector<uint16_t> string_; // the text's units plus a terminator
     bool hasText_ = false;
-    std::string utf8_;
+    // UTF-8 copies handed out, the current one last; a copy made before
+    // normalize stays valid until reset.
+    std::vector<std::unique_ptr<std::string>> utf8_;
     bool hasUTF8_ = false;
     QXStringRef host_ = nullptr;
 };

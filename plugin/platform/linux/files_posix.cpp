@@ -1,5 +1,6 @@
 #include "plugin/support/files.h"
 
+#include "plugin/support/host_paths.h"
 #include "plugin/support/paths.h"
 
 #include <cerrno>
@@ -14,6 +15,14 @@ namespace {
 
 bool usable(const char* path) {
     return path && *path;
+}
+
+// The path to open: a POSIX path as it is, any other in the host's colon
+// form converted (macOS; elsewhere posixPathOf gives the same text). Null
+// when the converted path does not fit.
+const char* openablePath(const char* path, char (&buffer)[kMyPathSize]) {
+    if (path[0] == '/') return path;
+    return posixPathOf(path, buffer) ? buffer : nullptr;
 }
 
 // Copies src to dst, replacing dst; used when a rename cannot cross file
@@ -41,7 +50,9 @@ bool copyFile(const char* src, const char* dst) {
 
 bool fileExists(const char* path) {
     struct stat st;
-    return usable(path) && stat(path, &st) == 0;
+    char converted[kMyPathSize];
+    const char* opened = usable(path) ? openablePath(path, converted) : nullptr;
+    return opened && stat(opened, &st) == 0;
 }
 
 bool removeFile(const char* path) {
@@ -83,10 +94,13 @@ bool moveFile(const char* src, const char* folder, const char* newName) {
 
 FILE* fopen2(const char* path, const char* mode) {
     if (!usable(path) || !mode || strlen(mode) > 8) return nullptr;
+    char converted[kMyPathSize];
+    const char* opened = openablePath(path, converted);
+    if (!opened) return nullptr;
     char closeOnExec[12];
     memcpy(closeOnExec, mode, strlen(mode));
     memcpy(closeOnExec + strlen(mode), "e", 2);
-    return fopen(path, closeOnExec);
+    return fopen(opened, closeOnExec);
 }
 
 int64_t getFileModTime(const char* path) {
