@@ -1,11 +1,15 @@
 // plexmoor window NAME [-o FILE.svg]: the picture of one of the plug-in's
 // windows, built by the plug-in itself through the host's window request
-// (xt/xtwindows.h) and drawn by the window system.
+// (xt/xtwindows.h) and drawn by the window system. -o FILE.png draws the
+// platform's own window instead, where the plug-in's windows are the
+// platform's (cli/window_picture.h).
 #include <cstdio>
 #include <string>
+#include <strings.h>
 
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/window_picture.h"
 #include "ui/ui.h"
 #include "xt/xtwindows.h"
 
@@ -19,6 +23,17 @@ int runWindow(const Arguments& args) {
     Session session(sessionOptions(args));
     std::string error;
     if (!session.start(&error)) return failure(error);
+
+    // A PNG is the platform's own window as drawn (the macOS build's
+    // Cocoa windows); the window system draws SVG.
+    auto out = args.options.find("-o");
+    const std::string png = ".png";
+    if (out != args.options.end() && out->second.size() > png.size() &&
+        strcasecmp(out->second.c_str() + out->second.size() - png.size(), png.c_str()) == 0) {
+        if (!writeWindowPicture(session, name, out->second, &error)) return failure(error);
+        std::printf("%s\n", out->second.c_str());
+        return kExitOk;
+    }
 
     XTWindowRequestRec rec{};
     // Addressed to the plug-in by the identifier it gave when it was loaded.
@@ -47,7 +62,6 @@ int runWindow(const Arguments& args) {
     }
 
     int status = kExitOk;
-    auto out = args.options.find("-o");
     if (out == args.options.end()) {
         std::string svg = ui::drawSvg(rec.window);
         std::fwrite(svg.data(), 1, svg.size(), stdout);

@@ -82,6 +82,20 @@ grep -aq $'^%%Plexmoor: 6.72\r%%EndComments' out/Catalog_ii.eps ||
 run "$root/build-mac/bin/plexmoor" about >about.txt 2>&1 || { cat about.txt; fail "about failed"; }
 grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
 
+# Pictures of the plug-in's Cocoa windows, in English and German, kept in
+# build-mac/pictures for a look.
+pictures=$root/build-mac/pictures
+mkdir -p "$pictures"
+for name in 25052 25053; do
+    for lang in en de; do
+        png=$pictures/$name-$lang.png
+        run "$root/build-mac/bin/plexmoor" window $name --lang $lang -o "$png" >window.txt 2>&1 ||
+            { cat window.txt; fail "window $name ($lang) failed"; }
+        [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+            fail "$png is no PNG picture"
+    done
+done
+
 # Logging was on for the last run: the log starts with the version line.
 log=$home/Documents/Korvane/Plexmoor.txt
 cmp -s -n 17 "$log" <(printf '\rPlexmoor: 6.72\r\r') ||

@@ -38,6 +38,8 @@ void addLabel(NSView* view, NSInteger tag, NSString* text, NSRect frame) {
     [label setTag:tag];
     [label setStringValue:text];
     [label setEditable:NO];
+    [label setSelectable:NO];
+    [label setBezeled:NO];
     [label setBordered:NO];
     [label setDrawsBackground:NO];
     [view addSubview:label];
