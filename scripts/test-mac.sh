@@ -3,11 +3,12 @@
 # the stand-in host with its Cocoa side, plexmoor) and tests it under Xvfb:
 # scripts on Cocoa windows and the bundle with the Cocoa dialogs in the host
 # (test_mac: activation, menus, panels, the export panel, progress, message
-# boxes), then the command line (with the bundle whose dialogs still run on
-# the headless window system) through the Cocoa menu and panels: the
-# preferences saved with CR line ends, the preferences and output-style
-# panels, the log's version line in CRs, the menu, an EPS export (its
-# product comment ending in CR) and the about box. Everything runs with a
+# boxes), then the command line with that bundle through the Cocoa menu,
+# dialogs and panels: the preferences saved with CR line ends, the
+# preferences and output-style panels, the log's version line in CRs, the
+# menu, an EPS export through the export panel (its product comment ending
+# in CR), the about box, and PNG pictures of the Cocoa windows in English
+# and German. Everything runs with a
 # private home folder (the host's own settings, with the output styles the
 # tests edit, included):
 # GNUstep takes the home from the password database, so a preload library
@@ -86,7 +87,7 @@ grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
 # build-mac/pictures for a look.
 pictures=$root/build-mac/pictures
 mkdir -p "$pictures"
-for name in 25052 25053; do
+for name in 25052 25053 Prefs MSGBOX; do
     for lang in en de; do
         png=$pictures/$name-$lang.png
         run "$root/build-mac/bin/plexmoor" window $name --lang $lang -o "$png" >window.txt 2>&1 ||

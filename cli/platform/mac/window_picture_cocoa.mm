@@ -33,12 +33,16 @@ bool writeWindowPicture(Session& session, const std::string& name, const std::st
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     Person person;
     std::string title;
+    bool alert = false;
     bool drawn = false;
     std::string drawError;
     person.onEvent([&](const ui::Event& event) {
         if (drawn || event.kind != ui::EventKind::Recorded || !event.record) return;
-        if (event.record->kind != ui::RecordKind::Fallback || event.record->window != title) return;
-        NSWindow* window = cocoaperson::findWindow(title);
+        if (event.record->kind != ui::RecordKind::Fallback) return;
+        // A message box is the alert at hand, whatever its title reads
+        // while it is being set up.
+        NSWindow* window = alert ? [NSApp modalWindow] : cocoaperson::findWindow(title);
+        if (alert ? !cocoaperson::isAlert(window) : event.record->window != title) return;
         if (!window) return;
         drawn = cocoaperson::writePng(window, path, &drawError);
         if (!drawn && drawError.empty()) drawError = say("%1: cannot write the picture", {path});
@@ -61,7 +65,7 @@ bool writeWindowPicture(Session& session, const std::string& name, const std::st
         title = "Plexmoor";
         opened = choosePluginCommand(host, kPrefsItem, &openError);
     } else if (named(name, "MSGBOX") || named(name, "About")) {
-        title = "Plexmoor";
+        alert = true;
         opened = choosePluginCommand(host, kAboutItem, &openError);
     } else {
         opened = false;

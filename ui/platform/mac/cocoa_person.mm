@@ -1,5 +1,7 @@
 #include "ui/platform/mac/cocoa_person.h"
 
+#include "ui/dialogs.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -124,13 +126,26 @@ NSWindow* findWindow(const std::string& title) {
     return nil;
 }
 
+// A save panel's accessory view holds the caller's controls; they come
+// before the panel's own, whose tags are the panel's business.
+NSView* accessoryOf(NSWindow* window) {
+    return isSavePanel(window) ? [(NSSavePanel*)window accessoryView] : nil;
+}
+
 NSView* findControl(NSWindow* window, int tag) {
     if (!window || tag == 0) return nil;
+    if (NSView* accessory = accessoryOf(window)) {
+        if ([accessory tag] == tag) return accessory;
+        if (NSView* found = searchTag(accessory, tag)) return found;
+    }
     return searchTag([window contentView], tag);
 }
 
 NSView* findControlByText(NSWindow* window, const std::string& text) {
-    return window ? searchText([window contentView], string(text)) : nil;
+    if (!window) return nil;
+    if (NSView* accessory = accessoryOf(window))
+        if (NSView* found = searchText(accessory, string(text))) return found;
+    return searchText([window contentView], string(text));
 }
 
 bool click(NSView* control) {
@@ -298,7 +313,44 @@ NSWindow* addressed(const ui::Action& action) {
     return nil;
 }
 
+namespace {
+
+// The save panel's own fields and buttons, by the ids the window system's
+// save dialog gives them (ui/dialogs.h): typing into the folder or name
+// field sets the panel's folder or name, its Save and Cancel are ok: and
+// cancel:. False when the action is not one of these.
+bool performOnSavePanel(NSSavePanel* panel, const ui::Action& a, bool* done) {
+    if (a.control.by != ui::ControlRef::By::Id) return false;
+    int tag = a.control.id;
+    if (a.verb == ui::Verb::Type && (tag == ui::kSaveFolderId || tag == ui::kSaveNameId)) {
+        if (tag == ui::kSaveNameId)
+            [panel setNameFieldStringValue:string(a.text)];
+        else if ([panel respondsToSelector:@selector(setDirectoryURL:)])
+            [panel setDirectoryURL:[NSURL fileURLWithPath:string(a.text)]];
+        else
+            [panel setDirectory:string(a.text)];
+        *done = true;
+        return true;
+    }
+    if (a.verb == ui::Verb::Click && (tag == ui::kSaveOkId || tag == ui::kSaveCancelId)) {
+        // The accessory view's own controls come first when they carry
+        // the id.
+        if ([panel accessoryView] && searchTag([panel accessoryView], tag)) return false;
+        if (tag == ui::kSaveOkId)
+            [panel ok:nil];
+        else
+            [panel cancel:nil];
+        *done = true;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool perform(NSWindow* window, const ui::Action& a, std::string* why) {
+    bool saved = false;
+    if (isSavePanel(window) && performOnSavePanel((NSSavePanel*)window, a, &saved)) return saved;
     NSView* control = nil;
     bool needsControl = a.verb == ui::Verb::Type || a.verb == ui::Verb::Click ||
                         a.verb == ui::Verb::Toggle || a.verb == ui::Verb::Check ||
@@ -416,6 +468,9 @@ ui::ControlInfo observeView(NSView* view) {
 ui::ControlInfo observe(NSWindow* window) {
     if (!window) return ui::ControlInfo{};
     ui::ControlInfo info = observeView([window contentView]);
+    // The accessory's controls first, as they are found first.
+    if (NSView* accessory = accessoryOf(window))
+        info.children.insert(info.children.begin(), observeView(accessory));
     info.kind = isAlert(window)       ? ui::Kind::MessageBox
                 : isSavePanel(window) ? ui::Kind::SaveDialog
                                       : ui::Kind::Window;

@@ -22,6 +22,8 @@ struct Frame {
     NSWindow* window = nil;
     bool session = false;
     bool closing = false;
+    bool boxUntold = false; // an alert not yet told as a message box
+    int ticks = 0;
     int progress = -1;
 };
 
@@ -85,6 +87,21 @@ int answerOf(long result) {
                                               : static_cast<int>(result);
 }
 
+// An alert is told once its run has begun: the alert's window takes its
+// title and texts inside the run (GNUstep).
+void tellBox(Frame& frame) {
+    frame.boxUntold = false;
+    NSWindow* window = frame.window;
+    ui::Record box;
+    box.kind = ui::RecordKind::MessageBox;
+    box.window = cocoaperson::utf8([window title]);
+    box.text = cocoaperson::alertText(window);
+    ui::ControlInfo seen = cocoaperson::observe(window);
+    for (const ui::ControlInfo& c : seen.children)
+        if (c.kind == ui::Kind::PushButton) box.items.push_back(c.text);
+    sState->sink->record(box, seen);
+}
+
 void modalChanged(NSWindow* window, bool opened, bool session, long result, void*) {
     if (!sState) return;
     bool alert = cocoaperson::isAlert(window);
@@ -92,23 +109,14 @@ void modalChanged(NSWindow* window, bool opened, bool session, long result, void
         Frame frame;
         frame.window = [window retain];
         frame.session = session;
+        frame.boxUntold = alert;
         sState->frames.push_back(frame);
-        if (!alert) {
-            tell(ui::RecordKind::Opened, window, "opened");
-            return;
-        }
-        ui::Record box;
-        box.kind = ui::RecordKind::MessageBox;
-        box.window = cocoaperson::utf8([window title]);
-        box.text = cocoaperson::alertText(window);
-        ui::ControlInfo seen = cocoaperson::observe(window);
-        for (const ui::ControlInfo& c : seen.children)
-            if (c.kind == ui::Kind::PushButton) box.items.push_back(c.text);
-        sState->sink->record(box, seen);
+        if (!alert) tell(ui::RecordKind::Opened, window, "opened");
         return;
     }
     for (auto it = sState->frames.rbegin(); it != sState->frames.rend(); ++it) {
         if (it->window != window) continue;
+        if (it->boxUntold) tellBox(*it);
         watchProgress(*it);
         [it->window autorelease];
         sState->frames.erase(std::next(it).base());
@@ -147,6 +155,10 @@ void tick() {
     if (sState->frames.empty()) return;
     Frame& frame = sState->frames.back();
     NSWindow* window = frame.window;
+    // The first turn of a run is its own: what it sets up from its run
+    // loop (an alert's title) is done before the person looks.
+    if (++frame.ticks < 2) return;
+    if (frame.boxUntold) tellBox(frame);
     watchProgress(frame);
     // Ended by what was done last; nothing more is done in it, and it is
     // woken until its run sees that it ended.
