@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 scripts/setup.sh mac
 cmake --preset mac-gnustep >/dev/null
-cmake --build --preset mac-gnustep --target Plexmoor PlexmoorCocoa plexmoor test_mac plx_passwd_home
+cmake --build --preset mac-gnustep --target Plexmoor plexmoor test_mac plx_passwd_home
 
 work=$(mktemp -d /tmp/plexmoor-mac.XXXXXX)
 display=90

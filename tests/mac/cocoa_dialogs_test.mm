@@ -23,7 +23,7 @@
 
 namespace {
 
-const std::string kCocoaBundle = std::string(PLX_BINARY_DIR) + "/lib/cocoa/Plexmoor.bundle";
+const std::string kCocoaBundle = std::string(PLX_BINARY_DIR) + "/lib/Plexmoor.bundle";
 
 // The submenu's commands, in order.
 enum { kExportPages = 0, kExportBox = 1, kPrefs = 3, kAbout = 4 };

@@ -22,9 +22,7 @@
 
 namespace {
 
-// The bundle with the Cocoa dialogs: one process loads one bundle of the
-// plug-in, its classes stay with the runtime.
-const std::string kBundle = std::string(PLX_BINARY_DIR) + "/lib/cocoa/Plexmoor.bundle";
+const std::string kBundle = std::string(PLX_BINARY_DIR) + "/lib/Plexmoor.bundle";
 
 static_assert(kXTPlatformThis == kXTPlatformMac, "the macOS build exchanges platform code 5");
 

@@ -20,15 +20,4 @@ function(plx_mac_bundle target dir)
     COMMENT "Copying the plug-in's resources into ${dir}")
 endfunction()
 
-# The bundle the command line loads: its dialogs still run on the headless
-# window system, which the command line's scripts drive.
 plx_mac_bundle(Plexmoor ${CMAKE_BINARY_DIR}/lib/Plexmoor.bundle ${PLX_PLUGIN_OBJECTS})
-
-# The same bundle with the Cocoa dialogs (PlxDlgController, PlxExportPanel,
-# PlxProgressController), which tests/mac drives from code.
-add_library(plexmoor_cocoa_dialogs OBJECT ${_plx_cocoa_dialogs})
-target_link_libraries(plexmoor_cocoa_dialogs PUBLIC plexmoor_objs)
-target_include_directories(plexmoor_cocoa_dialogs PRIVATE ${PLX_PLATFORM_DIR}/dialogs)
-target_compile_options(plexmoor_cocoa_dialogs PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
-plx_mac_bundle(PlexmoorCocoa ${CMAKE_BINARY_DIR}/lib/cocoa/Plexmoor.bundle
-  $<TARGET_OBJECTS:plexmoor_objs> $<TARGET_OBJECTS:plexmoor_cocoa_dialogs>)
