@@ -103,16 +103,20 @@ class CocoaDialogs : public ::testing::Test {
         };
     }
 
-    // Waits for a message box titled "Plexmoor", keeps its texts and
-    // presses its button `button`.
-    static ModalStep messageStep(std::string* texts, NSString* button = @"OK") {
-        return [texts, button] {
+    // Waits for a message box titled "Plexmoor", keeps its texts (and
+    // whether it shows the plug-in's icon) and presses its button `button`.
+    static ModalStep messageStep(std::string* texts, bool* icon = nullptr,
+                                 NSString* button = @"OK") {
+        return [texts, icon, button] {
             NSWindow* box = modal::window();
             if (!box || modal::windowIs("NSSavePanel") || ![[box title] isEqualToString:@"Plexmoor"])
                 return false;
             NSButton* pressed = modal::buttonTitled(box, button);
             if (!pressed) return false;
             *texts += modal::textsOf(box) + "\n";
+            // The plug-in's icon is 64 points square; GNUstep's own is smaller.
+            for (NSSize size : modal::imagesOf(box))
+                if (icon && size.width == 64 && size.height == 64) *icon = true;
             modal::press(pressed);
             return true;
         };
@@ -207,8 +211,10 @@ TEST_F(CocoaDialogs, InvalidPageRangeKeepsThePanelOpenWithItsMessageInGerman) {
 
 TEST_F(CocoaDialogs, AboutBoxInEnglishAndGerman) {
     std::string english, german;
+    bool icon = false;
     start(0, false);
-    ASSERT_TRUE(choose(kAbout, {messageStep(&english)}));
+    ASSERT_TRUE(choose(kAbout, {messageStep(&english, &icon)}));
+    EXPECT_TRUE(icon);
     plxhost::Host second;
     std::string error;
     ASSERT_EQ(second.loadPlugin(kCocoaBundle + "/Plexmoor", &error), 0) << error;

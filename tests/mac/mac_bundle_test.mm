@@ -236,6 +236,10 @@ TEST_F(MacBundle, BundleCarriesVersionIdentifierAndResources) {
                  "6.72");
     for (NSString* name in @[ @"MyStrings_E", @"MyStrings_D", @"Export", @"Prefs", @"Progress" ])
         EXPECT_NE([bundle pathForResource:name ofType:@"xml"], nil) << [name UTF8String];
+    // The icon message boxes show.
+    NSImage* icon = [[[NSImage alloc]
+        initWithContentsOfFile:[bundle pathForResource:@"Krvn" ofType:@"png"]] autorelease];
+    EXPECT_TRUE(icon && [icon size].width > 0);
 }
 
 TEST_F(MacBundle, LogHoldsTheVersionLineInCRsAndMyLogLinesInLF) {

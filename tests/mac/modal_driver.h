@@ -37,6 +37,8 @@ NSWindow* window();
 bool windowIs(const char* className);
 // Every text of the static and edit fields in a window, joined by "|".
 std::string textsOf(NSWindow* window);
+// The sizes of the images a window's image views and buttons show.
+std::vector<NSSize> imagesOf(NSWindow* window);
 // The first button titled `title` in a window; nil when none.
 NSButton* buttonTitled(NSWindow* window, NSString* title);
 // Presses a control as its own click does: its action sent to its target.

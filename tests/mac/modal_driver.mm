@@ -7,6 +7,14 @@ namespace {
 constexpr NSTimeInterval kTick = 0.0001;
 constexpr NSTimeInterval kLimit = 20;
 
+void collectImages(NSView* view, std::vector<NSSize>* out) {
+    NSImage* image = nil;
+    if ([view isKindOfClass:[NSImageView class]]) image = [(NSImageView*)view image];
+    if ([view isKindOfClass:[NSButton class]]) image = [(NSButton*)view image];
+    if (image) out->push_back([image size]);
+    for (NSView* sub in [view subviews]) collectImages(sub, out);
+}
+
 void collectTexts(NSView* view, std::string* out) {
     if ([view isKindOfClass:[NSTextField class]]) {
         const char* text = [[(NSTextField*)view stringValue] UTF8String];
@@ -105,6 +113,12 @@ bool windowIs(const char* className) {
 std::string textsOf(NSWindow* w) {
     std::string out;
     if (w) collectTexts([w contentView], &out);
+    return out;
+}
+
+std::vector<NSSize> imagesOf(NSWindow* w) {
+    std::vector<NSSize> out;
+    if (w) collectImages([w contentView], &out);
     return out;
 }
 
