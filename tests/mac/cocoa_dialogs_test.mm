@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <dirent.h>
 #include <cstdio>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "host/host.h"
 #include "host/output_styles.h"
@@ -139,6 +141,44 @@ TEST_F(CocoaDialogs, ExportThroughThePanelWritesTheFilesOfTheLinuxBuild) {
     EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog_001.eps", "Catalog_ii.eps",
                                                      "Catalog_iii.eps", "Catalog_iv.eps"}));
     EXPECT_NE(readFile(out_ + "/Catalog_ii.eps").find("%%Plexmoor: 6.72\r"), std::string::npos);
+}
+
+TEST_F(CocoaDialogs, StyleListFallsBackToTheFirstAndTheNameFollowsTheSuffix) {
+    const char* home = getenv("PLX_PASSWD_HOME");
+    ASSERT_NE(home, nullptr) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
+    std::string folder = std::string(home) + "/GNUstep/Library/ApplicationSupport/Korvane";
+    ASSERT_EQ(system(("mkdir -p '" + folder + "'").c_str()), 0);
+    {
+        // The style used last is gone from the host.
+        std::ofstream settings(folder + "/Plexmoor.ini", std::ios::binary);
+        settings << "[General]\rOutputStyle=Gone\r";
+    }
+    start(0);
+    std::string selected, name;
+    std::vector<std::string> items;
+    ModalStep look = [&] {
+        if (!modal::windowIs("PlxExportPanel")) return false;
+        NSSavePanel* panel = (NSSavePanel*)modal::window();
+        NSPopUpButton* styles = [[panel accessoryView] viewWithTag:9];
+        selected = [[styles titleOfSelectedItem] UTF8String];
+        for (NSMenuItem* item in [styles itemArray])
+            items.push_back([item isSeparatorItem] ? "-" : [[item title] UTF8String]);
+        [styles selectItemWithTitle:@"Default PDF"];
+        modal::press(styles);
+        name = [[panel nameFieldStringValue] UTF8String];
+        modal::sendLater(panel, @selector(cancel:));
+        return true;
+    };
+    ASSERT_TRUE(choose(kExportPages, {look}));
+    EXPECT_EQ(selected, "Default EPS");
+    // The EPS styles, a separator line, the PDF styles.
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_EQ(items.front(), "Default EPS");
+    auto separator = std::find(items.begin(), items.end(), "-");
+    ASSERT_NE(separator, items.end());
+    EXPECT_EQ(*(separator + 1), "Default PDF");
+    EXPECT_EQ(name, "Catalog.pdf");
+    EXPECT_TRUE(filesIn(out_).empty());
 }
 
 TEST_F(CocoaDialogs, BoxExportOffersOnlyTheFilePartAndWritesOneFile) {
