@@ -271,6 +271,28 @@ TEST_F(CocoaDialogs, AboutBoxInEnglishAndGerman) {
 // 2, with Escape, or with the close box.
 enum class Leave { Ok, Cancel, Escape, CloseBox };
 
+TEST_F(CocoaDialogs, TabGoesThroughThePreferencesDialogInItsOrder) {
+    start(0, false);
+    std::vector<NSInteger> order;
+    ModalStep tab = [&order] {
+        NSWindow* w = modal::window();
+        NSView* first = [[w contentView] viewWithTag:3];
+        if (![[w title] isEqualToString:@"Plexmoor"] || !first) return false;
+        [w makeFirstResponder:first];
+        for (int i = 0; i < 6; ++i) {
+            id responder = [w firstResponder];
+            order.push_back([responder respondsToSelector:@selector(tag)] ? [responder tag] : -1);
+            [w selectNextKeyView:nil];
+        }
+        modal::press([[w contentView] viewWithTag:2]);
+        return true;
+    };
+    ASSERT_TRUE(choose(kPrefs, {tab}));
+    // In the order the description makes them, not by their places (Cancel
+    // stands beside the second check box), and round again.
+    EXPECT_EQ(order, (std::vector<NSInteger>{3, 4, 5, 2, 1, 3}));
+}
+
 TEST_F(CocoaDialogs, PreferencesDialogStoresOnOkOnly) {
     const char* home = getenv("PLX_PASSWD_HOME");
     ASSERT_NE(home, nullptr) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";

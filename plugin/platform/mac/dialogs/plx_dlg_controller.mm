@@ -36,6 +36,26 @@ void wakeModalRun() {
     [NSApp postEvent:event atStart:NO];
 }
 
+// Tab goes from control to control in the order the description made
+// them (depth-first, containers before their children), wrapping round;
+// controls that take no focus are passed over by Cocoa itself.
+void linkKeyViews(NSWindow* panel, PlxWindow window) {
+    NSView* first = nil;
+    NSView* previous = nil;
+    for (PlxWindow h : descendantsOf(window)) {
+        id view = objectOf(h);
+        if (![view isKindOfClass:[NSControl class]]) continue;
+        if (previous)
+            [previous setNextKeyView:view];
+        else
+            first = view;
+        previous = view;
+    }
+    [previous setNextKeyView:first];
+    [panel setAutorecalculatesKeyViewLoop:NO];
+    if (first) [panel setInitialFirstResponder:first];
+}
+
 NSView* controlWithTag(PlxWindow window, NSInteger tag) {
     return static_cast<NSView*>(objectOf(getControl(window, static_cast<int32_t>(tag))));
 }
@@ -64,6 +84,7 @@ NSView* controlWithTag(PlxWindow window, NSInteger tag) {
     setControllerOf(_window, self);
     setValueProperty(_window, xtFourCharCode(kPropUser), reinterpret_cast<intptr_t>(user));
     buildWindow(_window, desc);
+    linkKeyViews(_panel, _window);
     [_panel center];
     return self;
 }
