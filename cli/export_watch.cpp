@@ -47,9 +47,9 @@ std::string ExportWatch::pageName(int page) const {
 void ExportWatch::update() {
     plxhost::PrintEngine& engine = host_.printEngine();
     const std::vector<std::string>& written = engine.writtenFiles();
-    // Called after every page, so a new file is the last job's.
+    // Files of PDF jobs may come a few jobs after their own.
     for (size_t i = writtenBefore_ + files_.size(); i < written.size(); ++i) {
-        files_.emplace_back(written[i], engine.lastJob().first);
+        files_.emplace_back(written[i], engine.writtenPages()[i]);
         person_.printLine(stdout, written[i]);
     }
     const std::vector<plxhost::HostError>& errors = host_.errors();

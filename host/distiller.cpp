@@ -1,5 +1,6 @@
 #include "host/distiller.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -45,23 +46,41 @@ std::string outputFileArgument(const std::string& path) {
     return out;
 }
 
-// A PDF written in full starts with its header and ends with "%%EOF".
-bool wholePdf(const std::string& bytes, std::string* error) {
-    size_t tail = bytes.size() > 64 ? bytes.size() - 64 : 0;
-    if (bytes.compare(0, 5, "%PDF-") != 0 || bytes.find("%%EOF", tail) == std::string::npos) {
-        *error = "Ghostscript wrote no complete PDF file";
-        return false;
+// A PDF written in full starts with its header and ends with "%%EOF":
+// its first bytes and its last ones tell.
+bool wholePdf(const std::string& path, std::string* error) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    bool whole = false;
+    if (fd >= 0) {
+        char head[5] = {}, tail[65] = {};
+        off_t size = ::lseek(fd, 0, SEEK_END);
+        off_t from = size > 64 ? size - 64 : 0;
+        ssize_t got = size >= 5 ? ::pread(fd, tail, static_cast<size_t>(size - from), from) : 0;
+        whole = got > 0 && ::pread(fd, head, sizeof head, 0) == 5 &&
+                std::memcmp(head, "%PDF-", 5) == 0 &&
+                std::string(tail, static_cast<size_t>(got)).find("%%EOF") != std::string::npos;
+        ::close(fd);
     }
-    return true;
+    if (!whole) *error = "Ghostscript wrote no complete PDF file";
+    return whole;
 }
 
-bool copyInto(const std::string& from, const std::string& to, bool durable, std::string* error) {
+// The finished file goes into place by a rename (the work folder and the
+// target usually share a file system), else by a copy under a temporary
+// name. Either way it appears only whole; the run makes it durable.
+bool moveInto(const std::string& from, const std::string& to, std::string* error) {
+    if (!wholePdf(from, error)) return false;
+    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+    if (errno != EXDEV) {
+        *error = to + ": " + std::strerror(errno);
+        return false;
+    }
     std::string bytes;
-    if (readWholeFile(from, &bytes, error) != 0 || !wholePdf(bytes, error)) return false;
+    if (readWholeFile(from, &bytes, error) != 0) return false;
     PendingFile file;
     if (!file.open(to, error)) return false;
     file.write(bytes.data(), bytes.size());
-    return file.commit(error, durable ? Sync::kNow : Sync::kLater);
+    return file.commit(error, Sync::kLater);
 }
 
 // The job's PostScript for Ghostscript's eyes only: nothing need survive a
@@ -74,10 +93,13 @@ bool writeScratch(const std::string& path, const std::string& text, std::string*
     return ok;
 }
 
-
 } // namespace
 
-Distiller::Distiller(std::string program, bool keep) : program_(std::move(program)), keep_(keep) {}
+Distiller::Distiller(std::string program, bool keep, int processes)
+    : program_(std::move(program)), keep_(keep) {
+    for (int i = 0; i < (keep ? std::max(processes, 1) : 0); ++i)
+        servers_.push_back(std::make_unique<Server>());
+}
 
 Distiller::~Distiller() {
     stop();
@@ -138,46 +160,108 @@ std::vector<std::string> Distiller::baseArguments(double width, double height) c
 // they go with it.
 Environment Distiller::environment() const { return {"TMPDIR=" + work_}; }
 
-bool Distiller::distil(const std::string& postscript, size_t setupBegin, size_t setupEnd,
-                       double width, double height, const std::string& pdfPath, double seconds,
-                       bool durable, std::string* error) {
-    timedOut_ = false;
-    std::string psPath = work_ + "/job.ps", jobPdf = work_ + "/job.pdf";
-    ::unlink(jobPdf.c_str());
-    bool ok;
-    if (keep_) {
-        setupEnd = std::min(setupEnd, postscript.size());
-        setupBegin = std::min(setupBegin, setupEnd);
-        std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
-        if (server_.running() && jobsPerProcess_ > 0 && serverJobs_ >= jobsPerProcess_) stop();
-        ok = (server_.running() || startServer(error));
-        if (ok && setup_.empty() && !setup.empty()) {
-            // The first job's set-up becomes the process's own, outside any
-            // job's save.
-            ok = writeScratch(work_ + "/setup.ps", setup, error) &&
-                 ask(psBytesLiteral(work_ + "/setup.ps") + " plxsetup\n", seconds, error);
-            if (ok) setup_ = setup;
-        }
-        // A job whose set-up differs from the kept one brings its own.
-        bool kept = ok && setup == setup_;
-        ok = ok &&
-             writeScratch(psPath,
-                          kept ? postscript.substr(0, setupBegin) + postscript.substr(setupEnd)
-                               : postscript,
-                          error) &&
-             runOnServer(psPath, jobPdf, width, height, seconds, error);
-    } else {
-        ok = writeScratch(psPath, postscript, error) &&
-             runOnce(psPath, jobPdf, width, height, seconds, error);
+bool Distiller::hasRoom() const {
+    if (!keep_) return jobs_.empty();
+    for (const auto& server : servers_)
+        if (!server->busy) return true;
+    return false;
+}
+
+void Distiller::start(const std::string& postscript, size_t setupBegin, size_t setupEnd,
+                      double width, double height, const std::string& pdfPath, double seconds) {
+    jobs_.emplace_back();
+    Job& job = jobs_.back();
+    job.result.target = pdfPath;
+    job.seconds = seconds;
+    job.deadline = std::chrono::steady_clock::now() +
+                   std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+    std::string name = work_ + "/job" + std::to_string(++serial_);
+    job.ps = name + ".ps";
+    job.pdf = name + ".pdf";
+    DistilledJob& result = job.result;
+    if (!keep_) {
+        result.ok = writeScratch(job.ps, postscript, &result.error) &&
+                    runOnce(job.ps, job.pdf, width, height, seconds, &result);
+        return;
     }
-    ok = ok && copyInto(jobPdf, pdfPath, durable, error);
-    ::unlink(psPath.c_str());
-    ::unlink(jobPdf.c_str());
-    return ok;
+    Server* server = nullptr;
+    for (auto& s : servers_)
+        if (!s->busy) {
+            server = s.get();
+            break;
+        }
+    if (!server) {
+        result.error = "no Ghostscript process was free for the job";
+        return;
+    }
+    setupEnd = std::min(setupEnd, postscript.size());
+    setupBegin = std::min(setupBegin, setupEnd);
+    std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
+    if (server->process.running() && jobsPerProcess_ > 0 && server->jobs >= jobsPerProcess_)
+        stopServer(*server);
+    bool ok = server->process.running() || startServer(*server, &result.error);
+    if (ok && server->setup.empty() && !setup.empty()) {
+        // The first job's set-up becomes the process's own, outside any
+        // job's save.
+        std::string setupPath = name + "-setup.ps";
+        ok = writeScratch(setupPath, setup, &result.error) &&
+             ask(*server, psBytesLiteral(setupPath) + " plxsetup\n", seconds, &result);
+        ::unlink(setupPath.c_str());
+        if (ok) server->setup = setup;
+    }
+    // A job whose set-up differs from the kept one brings its own.
+    bool kept = ok && setup == server->setup;
+    ok = ok && writeScratch(job.ps,
+                            kept ? postscript.substr(0, setupBegin) + postscript.substr(setupEnd)
+                                 : postscript,
+                            &result.error);
+    if (!ok) return;
+    std::string command = psBytesLiteral(outputFileArgument(server->idle)) + " " +
+                          psBytesLiteral(job.ps) + " " +
+                          psBytesLiteral(outputFileArgument(job.pdf)) + " " + number(width) +
+                          " " + number(height) + " plxjob\n";
+    ++server->jobs;
+    if (!server->process.send(command)) {
+        stopServer(*server);
+        result.error = "Ghostscript stopped answering";
+        return;
+    }
+    server->busy = true;
+    job.server = server;
+}
+
+void Distiller::await(Job& job) {
+    if (!job.server) return;
+    Server& server = *job.server;
+    job.server = nullptr;
+    server.busy = false;
+    double left = std::chrono::duration<double>(job.deadline - std::chrono::steady_clock::now())
+                      .count();
+    // What came already counts even when the time is up.
+    job.result.ok = answered(server, std::max(left, 0.001), &job.reply, &job.result);
+    if (job.result.timedOut)
+        job.result.error =
+            "Ghostscript did not finish within " + secondsText(job.seconds) + " seconds";
+}
+
+void Distiller::awaitAll() {
+    for (Job& job : jobs_) await(job);
+}
+
+DistilledJob Distiller::finish() {
+    if (jobs_.empty()) return DistilledJob{};
+    Job& job = jobs_.front();
+    await(job);
+    DistilledJob result = job.result;
+    if (result.ok) result.ok = moveInto(job.pdf, result.target, &result.error);
+    ::unlink(job.ps.c_str());
+    ::unlink(job.pdf.c_str());
+    jobs_.pop_front();
+    return result;
 }
 
 bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, double width,
-                        double height, double seconds, std::string* error) {
+                        double height, double seconds, DistilledJob* result) {
     std::vector<std::string> args = baseArguments(width, height);
     args.push_back("-dBATCH");
     args.push_back("-sOutputFile=" + outputFileArgument(pdfPath));
@@ -187,12 +271,13 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
     args.push_back("-c");
     args.push_back(std::string("(") + kDone + "\\n) print flush");
     ProcessResult r = runProcess(args, seconds, 64 * 1024, environment());
+    std::string* error = &result->error;
     if (!r.started) {
         *error = "Ghostscript (" + path_ + ") could not be started";
         return false;
     }
     if (r.timedOut) {
-        timedOut_ = true;
+        result->timedOut = true;
         *error = "Ghostscript did not finish within " + secondsText(seconds) + " seconds";
         return false;
     }
@@ -209,18 +294,24 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
 }
 
 void Distiller::stop() {
-    server_.stop("quit\n", kQuitSeconds);
-    setup_.clear();
+    awaitAll();
+    for (auto& server : servers_) stopServer(*server);
 }
 
-bool Distiller::startServer(std::string* error) {
-    setup_.clear();
-    serverJobs_ = 0;
+void Distiller::stopServer(Server& server) {
+    server.process.stop("quit\n", kQuitSeconds);
+    server.setup.clear();
+}
+
+bool Distiller::startServer(Server& server, std::string* error) {
+    server.setup.clear();
+    server.jobs = 0;
+    server.idle = work_ + "/idle" + std::to_string(++serial_) + ".pdf";
     std::vector<std::string> args = baseArguments(612, 792);
     args.push_back("-dNOPROMPT");
-    args.push_back("-sOutputFile=" + outputFileArgument(work_ + "/idle.pdf"));
+    args.push_back("-sOutputFile=" + outputFileArgument(server.idle));
     std::string why;
-    if (!server_.start(args, environment(), &why)) {
+    if (!server.process.start(args, environment(), &why)) {
         *error = "Ghostscript (" + path_ + ") could not be started: " + why;
         return false;
     }
@@ -244,50 +335,52 @@ bool Distiller::startServer(std::string* error) {
         "  clear cleardictstack plxjobs /vm get restore grestoreall initgraphics\n"
         "  << /OutputFile plxjobs /idle get >> setpagedevice (" + kDone +
         "\\n) print flush } bind def\n";
-    if (!server_.send(init)) {
-        server_.stop(std::string(), 0);
+    if (!server.process.send(init)) {
+        server.process.stop(std::string(), 0);
         *error = "Ghostscript (" + path_ + ") did not take its commands";
         return false;
     }
     return true;
 }
 
-bool Distiller::ask(const std::string& command, double seconds, std::string* error) {
+bool Distiller::ask(Server& server, const std::string& command, double seconds,
+                    DistilledJob* result) {
     std::string reply;
-    KeptProcess::Reply got = KeptProcess::Reply::kEnded;
-    if (server_.send(command)) got = server_.readUntil(std::string(kDone) + "\n", seconds, &reply);
+    if (!server.process.send(command)) {
+        stopServer(server);
+        result->error = "Ghostscript stopped answering";
+        return false;
+    }
+    return answered(server, seconds, &reply, result);
+}
+
+// Reads the server's answer to the command it was sent last.
+bool Distiller::answered(Server& server, double seconds, std::string* reply,
+                         DistilledJob* result) {
+    KeptProcess::Reply got = server.process.readUntil(std::string(kDone) + "\n", seconds, reply);
+    std::string* error = &result->error;
     if (got != KeptProcess::Reply::kComplete) {
         // It no longer reads its commands: asking it to quit would only wait.
-        server_.stop(std::string(), 0);
-        setup_.clear();
+        server.process.stop(std::string(), 0);
+        server.setup.clear();
         if (got == KeptProcess::Reply::kTimedOut) {
-            timedOut_ = true;
+            result->timedOut = true;
             *error = "Ghostscript did not finish within " + secondsText(seconds) + " seconds";
         } else {
             *error = "Ghostscript stopped answering";
         }
-        if (!reply.empty()) *error += ": " + ghostscriptSays(reply);
+        if (!reply->empty()) *error += ": " + ghostscriptSays(*reply);
         return false;
     }
-    size_t failed = reply.find(kFailed);
+    size_t failed = reply->find(kFailed);
     if (failed != std::string::npos) {
         size_t from = failed + std::strlen(kFailed) + 1;
-        size_t end = reply.find('\n', failed);
+        size_t end = reply->find('\n', failed);
         *error = "Ghostscript failed: " +
-                 reply.substr(from, end == std::string::npos ? std::string::npos : end - from);
+                 reply->substr(from, end == std::string::npos ? std::string::npos : end - from);
         return false;
     }
     return true;
-}
-
-bool Distiller::runOnServer(const std::string& psPath, const std::string& pdfPath, double width,
-                            double height, double seconds, std::string* error) {
-    std::string command = psBytesLiteral(outputFileArgument(work_ + "/idle.pdf")) + " " +
-                          psBytesLiteral(psPath) + " " +
-                          psBytesLiteral(outputFileArgument(pdfPath)) + " " + number(width) +
-                          " " + number(height) + " plxjob\n";
-    ++serverJobs_;
-    return ask(command, seconds, error);
 }
 
 } // namespace plxhost

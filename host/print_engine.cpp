@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "host/distiller.h"
 #include "host/file_open.h"
@@ -39,6 +40,8 @@ std::string secondsText(double seconds) {
 
 } // namespace
 
+int defaultGhostscriptProcesses() { return std::thread::hardware_concurrency() >= 2 ? 2 : 1; }
+
 PrintEngine::PrintEngine() {
     if (const char* text = std::getenv("PLEXHOST_GHOSTSCRIPT_SECONDS")) {
         char* end = nullptr;
@@ -49,12 +52,20 @@ PrintEngine::PrintEngine() {
 }
 
 PrintEngine::~PrintEngine() {
+    // Jobs still under way become files all the same; the host that would
+    // show a failure is going.
+    while (distiller_ && !pdfJobs_.empty()) {
+        DistilledJob done = distiller_->finish();
+        if (done.ok) fileWritten(pdfJobs_.front().file, pdfJobs_.front().page);
+        pdfJobs_.pop_front();
+    }
     stopGhostscript();
     std::string error;
     if (!unsynced_.empty()) syncFolders(unsynced_, &error);
 }
 
 bool PrintEngine::endRun() {
+    finishPdfJobs();
     abandoned_ = false;
     if (unsynced_.empty()) return true;
     std::string error;
@@ -72,6 +83,7 @@ double PrintEngine::ghostscriptSeconds(size_t bytes) const {
 }
 
 void PrintEngine::stopGhostscript() {
+    finishPdfJobs();
     distiller_.reset();
     converter_.reset();
 }
@@ -196,11 +208,16 @@ int32_t PrintEngine::writeJob() {
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written: " +
                                   std::strerror(code) + ".");
     if (!eps) {
+        int processes = std::max(options_.ghostscriptProcesses, 1);
         if (distiller_ && (distiller_->program() != options_.ghostscript ||
-                           distiller_->keeps() != options_.keepGhostscript))
+                           distiller_->keeps() != options_.keepGhostscript ||
+                           (distiller_->keeps() && distiller_->processes() != processes))) {
+            finishPdfJobs();
             distiller_.reset();
+        }
         if (!distiller_)
-            distiller_ = std::make_unique<Distiller>(options_.ghostscript, options_.keepGhostscript);
+            distiller_ = std::make_unique<Distiller>(options_.ghostscript,
+                                                     options_.keepGhostscript, processes);
         distiller_->setJobsPerProcess(options_.ghostscriptJobsPerProcess);
         int16_t code = kXTIOErr;
         if (!distiller_->prepare(&error, &code)) return fail(code, error);
@@ -213,6 +230,8 @@ int32_t PrintEngine::writeJob() {
     }
     std::map<int, std::string> sourceEps;
     if (eps) {
+        // Files appear in the order of their jobs.
+        finishPdfJobs();
         int32_t converted = convertSources(*layout, pages, &sourceEps);
         if (converted != 0) return converted;
     }
@@ -239,41 +258,82 @@ int32_t PrintEngine::writeJob() {
     stream_ = nullptr;
     undrawn_.insert(writer.undrawn().begin(), writer.undrawn().end());
 
-    bool written = false;
-    if (eps) {
-        PendingFile file;
-        written = file.open(job_.outputFile, &error) &&
-                  file.write(writer.text().data(), writer.text().size()) &&
-                  file.commit(&error, Sync::kLater);
-        if (!written && error.empty()) error = job_.outputFile + ": the file could not be written";
-    } else {
+    if (!eps) {
+        // A free process first: waiting for one finishes an earlier job,
+        // which may have ended the run.
+        while (!distiller_->hasRoom()) finishPdfJob();
+        if (abandoned_) return kXTCanceled;
+        PdfJob job;
+        job.file = job_.outputFile;
+        job.page = job_.first;
+        job.seconds = ghostscriptSeconds(writer.text().size());
+        for (const PlannedPage& p : pages)
+            for (int page : p.pages)
+                if (const PageSource* source = pageSourceOf(*layout, page))
+                    job.sources[page] = *source;
         const fixedrect& area = pages.front().area;
-        double seconds = ghostscriptSeconds(writer.text().size());
-        written = distiller_->distil(writer.text(), writer.setupBegin(), writer.setupEnd(),
-                                     areaWidth(area), areaHeight(area), job_.outputFile, seconds,
-                                     false, &error);
-        if (!written && distiller_->timedOut()) {
-            abandoned_ = true;
-            return fail(kXTIOErr, "Ghostscript did not finish the file " + job_.outputFile +
-                                      " within " + secondsText(seconds) +
-                                      " seconds and was stopped. The remaining pages of this "
-                                      "export are not output. A page that needs more time can "
-                                      "have it through PLEXHOST_GHOSTSCRIPT_SECONDS.");
-        }
+        distiller_->start(writer.text(), writer.setupBegin(), writer.setupEnd(), areaWidth(area),
+                          areaHeight(area), job.file, job.seconds);
+        pdfJobs_.push_back(std::move(job));
+        // Overlapping jobs report later; a single process, or a job that
+        // could not even be handed out (the process did not start or took
+        // too long over its set-up), at once.
+        if (distiller_->keeps() && distiller_->processes() > 1 && distiller_->newestUnderWay())
+            return 0;
+        int32_t result = 0;
+        while (!pdfJobs_.empty()) result = finishPdfJob();
         if (!options_.keepGhostscript) distiller_.reset();
-        int failed = 0;
-        std::string errorName;
-        if (!written && findSourceFailure(error, &failed, &errorName) &&
-            pageSourceOf(*layout, failed))
-            return sourceFailed(*layout, failed,
-                                sourceFailureText(errorName) + " (Ghostscript: " + errorName + ")");
+        return result;
     }
-    if (!written)
+    PendingFile file;
+    bool written = file.open(job_.outputFile, &error) &&
+                   file.write(writer.text().data(), writer.text().size()) &&
+                   file.commit(&error, Sync::kLater);
+    if (!written) {
+        if (error.empty()) error = job_.outputFile + ": the file could not be written";
         return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (" + error + ").");
+    }
+    fileWritten(job_.outputFile, job_.first);
+    return 0;
+}
+
+void PrintEngine::fileWritten(const std::string& file, int page) {
+    std::string folder = folderOf(file);
     if (std::find(unsynced_.begin(), unsynced_.end(), folder) == unsynced_.end())
         unsynced_.push_back(folder);
-    written_.push_back(job_.outputFile);
-    return 0;
+    written_.push_back(file);
+    writtenPages_.push_back(page);
+}
+
+void PrintEngine::finishPdfJobs() {
+    while (!pdfJobs_.empty()) finishPdfJob();
+}
+
+int32_t PrintEngine::finishPdfJob() {
+    if (pdfJobs_.empty() || !distiller_) return 0;
+    DistilledJob done = distiller_->finish();
+    PdfJob job = std::move(pdfJobs_.front());
+    pdfJobs_.pop_front();
+    if (done.ok) {
+        fileWritten(job.file, job.page);
+        return 0;
+    }
+    if (done.timedOut) {
+        // The one message says that the rest of the run is not output.
+        if (abandoned_) return kXTCanceled;
+        abandoned_ = true;
+        return fail(kXTIOErr, "Ghostscript did not finish the file " + job.file + " within " +
+                                  secondsText(job.seconds) +
+                                  " seconds and was stopped. The remaining pages of this "
+                                  "export are not output. A page that needs more time can "
+                                  "have it through PLEXHOST_GHOSTSCRIPT_SECONDS.");
+    }
+    int failed = 0;
+    std::string errorName;
+    if (findSourceFailure(done.error, &failed, &errorName) && job.sources.count(failed))
+        return sourceFailed(job.sources[failed], job.file,
+                            sourceFailureText(errorName) + " (Ghostscript: " + errorName + ")");
+    return fail(kXTIOErr, "The file " + job.file + " could not be written (" + done.error + ").");
 }
 
 int32_t PrintEngine::convertSources(const Layout& layout, const std::vector<PlannedPage>& pages,
@@ -292,7 +352,7 @@ int32_t PrintEngine::convertSources(const Layout& layout, const std::vector<Plan
                                     options_.ghostscriptTimeout, &(*eps)[page], &pageFailed,
                                     &error))
                 continue;
-            if (pageFailed) return sourceFailed(layout, page, error);
+            if (pageFailed) return sourceFailed(*source, job_.outputFile, error);
             return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written (page " +
                                       std::to_string(source->page) + " of " + source->file +
                                       ": " + error + ").");
@@ -301,10 +361,10 @@ int32_t PrintEngine::convertSources(const Layout& layout, const std::vector<Plan
 }
 
 // The page is named as the PDF numbers it, so that it can be found there.
-int32_t PrintEngine::sourceFailed(const Layout& layout, int page, const std::string& what) {
-    const PageSource* source = pageSourceOf(layout, page);
-    return fail(kXTIOErr, source->file + ", page " + std::to_string(source->page) + ": " + what +
-                              ". The file " + job_.outputFile + " was not written.");
+int32_t PrintEngine::sourceFailed(const PageSource& source, const std::string& file,
+                                  const std::string& what) {
+    return fail(kXTIOErr, source.file + ", page " + std::to_string(source.page) + ": " + what +
+                              ". The file " + file + " was not written.");
 }
 
 } // namespace plxhost

@@ -10,15 +10,22 @@
 // while the run goes on; endRun() makes them durable before the run counts
 // as done. A Ghostscript that hangs ends the run: its job fails with one
 // message, and the run's later jobs are refused as cancelled.
+//
+// With two Ghostscript processes (ghostscriptProcesses), PDF jobs overlap:
+// a job is handed to a free process and its call returns at once; its file
+// is renamed into place, in the order the jobs came, when a later job needs
+// the process or the run ends, and a failure is reported then.
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "host/project.h"
 #include "xt/xtoutput.h"
 
 namespace plxhost {
@@ -27,6 +34,8 @@ class Distiller;
 class PdfPageConverter;
 class PostScriptWriter;
 struct PlannedPage;
+
+int defaultGhostscriptProcesses();
 
 // Settings tests and the command line give the engine.
 struct PrintOptions {
@@ -39,6 +48,9 @@ struct PrintOptions {
     // memory grows a little with every output file it opens, and this
     // keeps a long run's peak near a short one's.
     int ghostscriptJobsPerProcess = 250;
+    // Kept processes that share a run's PDF jobs: two where the machine
+    // has two cores or more, so that two jobs are distilled at once.
+    int ghostscriptProcesses = defaultGhostscriptProcesses();
     // Seconds Ghostscript may take for one job before it is stopped, and
     // the seconds added for each megabyte of the job's PostScript, so that
     // huge pages get the time they need while a hang ends the run soon.
@@ -86,12 +98,14 @@ class PrintEngine {
     // Every file written so far, in order (a file written twice is listed
     // twice).
     const std::vector<std::string>& writtenFiles() const { return written_; }
+    // The first page of the job that wrote each file of writtenFiles().
+    const std::vector<int>& writtenPages() const { return writtenPages_; }
     // Characters of box texts the font could not draw in the jobs so far
     // (each shown as a box), for one warning per run.
     const std::set<char32_t>& undrawnCharacters() const { return undrawn_; }
     // The last job as it was written (for tests and the command line).
     const PrintJob& lastJob() const { return job_; }
-    // Ends the run: makes its files durable (an error is shown when that
+    // Ends the run: finishes the jobs under way, makes its files durable (an error is shown when that
     // fails) and accepts jobs again after a run ended by a hang. False when
     // the files could not be made durable.
     bool endRun();
@@ -116,7 +130,13 @@ class PrintEngine {
     // The EPS of each page of the plan shown from a PDF file, by page.
     int32_t convertSources(const Layout& layout, const std::vector<PlannedPage>& pages,
                            std::map<int, std::string>* eps);
-    int32_t sourceFailed(const Layout& layout, int page, const std::string& what);
+    int32_t sourceFailed(const PageSource& source, const std::string& file,
+                         const std::string& what);
+    // Waits for the oldest PDF job under way and puts its file in place or
+    // reports its failure; returns the job's result.
+    int32_t finishPdfJob();
+    void finishPdfJobs();
+    void fileWritten(const std::string& file, int page);
     int32_t fail(int16_t code, const std::string& text);
     double ghostscriptSeconds(size_t bytes) const;
 
@@ -126,6 +146,15 @@ class PrintEngine {
     bool inJob_ = false;     // between set-up and the end of writing
     int jobCount_ = 0;
     std::vector<std::string> written_;
+    std::vector<int> writtenPages_;
+    // PDF jobs handed to Ghostscript and not yet finished, oldest first.
+    struct PdfJob {
+        std::string file;
+        int page = 0;
+        double seconds = 0;
+        std::map<int, PageSource> sources; // pages shown from PDF files
+    };
+    std::deque<PdfJob> pdfJobs_;
     std::vector<std::string> unsynced_; // folders written to in this run
     bool abandoned_ = false;            // the run was ended by a hang
     std::set<char32_t> undrawn_;

@@ -60,7 +60,8 @@ struct PrintKit {
 TestJob& testJob();
 SeenCalls& seen();
 
-// A host with the test plug-in's callbacks on a temporary home.
+// A host with the test plug-in's callbacks on a temporary home, and one
+// Ghostscript process for PDF jobs.
 class PrintHost {
   public:
     explicit PrintHost(plxhost::HostOptions options = {});
