@@ -1,6 +1,5 @@
 #include "host/distiller.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,8 +20,16 @@ namespace {
 
 const char* const kDone = "PLX-DONE";
 const char* const kFailed = "PLX-FAILED";
+// A kept process's answers, one a line, all ending alike so that reading
+// can wait for any of them.
+const char* const kMarkerEnd = "=PLX\n";
+const char* const kEnded = "PLX-DONE=PLX\n";
+const char* const kClosed = "PLX-CLOSED=PLX\n";
+const char* const kReady = "PLX-READY=PLX\n";
 // How long a kept process may take to end after "quit".
 constexpr double kQuitSeconds = 2;
+// How long an answer already under way may take once the time is up.
+constexpr double kGraceSeconds = 0.05;
 
 std::string number(double v) {
     char text[32];
@@ -49,17 +56,19 @@ std::string outputFileArgument(const std::string& path) {
 // A PDF written in full starts with its header and ends with "%%EOF":
 // its first bytes and its last ones tell.
 bool wholePdf(const std::string& path, std::string* error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     bool whole = false;
-    if (fd >= 0) {
-        char head[5] = {}, tail[65] = {};
-        off_t size = ::lseek(fd, 0, SEEK_END);
-        off_t from = size > 64 ? size - 64 : 0;
-        ssize_t got = size >= 5 ? ::pread(fd, tail, static_cast<size_t>(size - from), from) : 0;
-        whole = got > 0 && ::pread(fd, head, sizeof head, 0) == 5 &&
+    if (std::FILE* f = openFile(path, "rb")) {
+        char head[5] = {}, tail[64] = {};
+        long size = std::fseek(f, 0, SEEK_END) == 0 ? std::ftell(f) : -1;
+        long from = size > 64 ? size - 64 : 0;
+        size_t got = 0;
+        if (size >= 5 && std::fseek(f, from, SEEK_SET) == 0)
+            got = std::fread(tail, 1, static_cast<size_t>(size - from), f);
+        whole = got > 0 && std::fseek(f, 0, SEEK_SET) == 0 &&
+                std::fread(head, 1, sizeof head, f) == sizeof head &&
                 std::memcmp(head, "%PDF-", 5) == 0 &&
-                std::string(tail, static_cast<size_t>(got)).find("%%EOF") != std::string::npos;
-        ::close(fd);
+                std::string(tail, got).find("%%EOF") != std::string::npos;
+        std::fclose(f);
     }
     if (!whole) *error = "Ghostscript wrote no complete PDF file";
     return whole;
@@ -71,16 +80,20 @@ bool wholePdf(const std::string& path, std::string* error) {
 bool moveInto(const std::string& from, const std::string& to, std::string* error) {
     if (!wholePdf(from, error)) return false;
     if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    if (errno != EXDEV) {
-        *error = to + ": " + std::strerror(errno);
-        return false;
-    }
     std::string bytes;
     if (readWholeFile(from, &bytes, error) != 0) return false;
     PendingFile file;
     if (!file.open(to, error)) return false;
     file.write(bytes.data(), bytes.size());
     return file.commit(error, Sync::kLater);
+}
+
+// "PLX-FAILED name in command" found at `at`: "name in command".
+std::string failureOf(const std::string& said, size_t at) {
+    size_t from = at + std::strlen(kFailed) + 1;
+    size_t end = said.find('\n', at);
+    return said.substr(std::min(from, said.size()),
+                       end == std::string::npos || end < from ? std::string::npos : end - from);
 }
 
 // The job's PostScript for Ghostscript's eyes only: nothing need survive a
@@ -161,10 +174,10 @@ std::vector<std::string> Distiller::baseArguments(double width, double height) c
 Environment Distiller::environment() const { return {"TMPDIR=" + work_}; }
 
 bool Distiller::hasRoom() const {
+    // Two jobs a process: one running, one whose file the next job's
+    // switch closes; the oldest job is finished before a third is given.
     if (!keep_) return jobs_.empty();
-    for (const auto& server : servers_)
-        if (!server->busy) return true;
-    return false;
+    return jobs_.size() + 1 < 2 * servers_.size() || jobs_.empty();
 }
 
 void Distiller::start(const std::string& postscript, size_t setupBegin, size_t setupEnd,
@@ -175,7 +188,8 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     job.seconds = seconds;
     job.deadline = std::chrono::steady_clock::now() +
                    std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
-    std::string name = work_ + "/job" + std::to_string(++serial_);
+    unsigned long serial = ++serial_;
+    std::string name = work_ + "/job" + std::to_string(serial);
     job.ps = name + ".ps";
     job.pdf = name + ".pdf";
     DistilledJob& result = job.result;
@@ -184,74 +198,52 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
                     runOnce(job.ps, job.pdf, width, height, seconds, &result);
         return;
     }
-    Server* server = nullptr;
+    // The process used longest ago; its last job is waited for when it
+    // still runs.
+    Server* server = servers_.front().get();
     for (auto& s : servers_)
-        if (!s->busy) {
-            server = s.get();
-            break;
+        if (s->lastUse < server->lastUse) server = s.get();
+    for (Job& earlier : jobs_) {
+        if (earlier.server != server || earlier.ended) continue;
+        awaitEnd(earlier);
+        if (earlier.result.timedOut) {
+            // A hang ends the run: this job is not given to anyone.
+            result.timedOut = true;
+            result.error = "an earlier job did not finish in time";
+            return;
         }
-    if (!server) {
-        result.error = "no Ghostscript process was free for the job";
-        return;
     }
+    if (server->process.running() && jobsPerProcess_ > 0 && server->jobs >= jobsPerProcess_)
+        retire(*server);
     setupEnd = std::min(setupEnd, postscript.size());
     setupBegin = std::min(setupBegin, setupEnd);
     std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
-    if (server->process.running() && jobsPerProcess_ > 0 && server->jobs >= jobsPerProcess_)
-        stopServer(*server);
-    bool ok = server->process.running() || startServer(*server, &result.error);
-    if (ok && server->setup.empty() && !setup.empty()) {
-        // The first job's set-up becomes the process's own, outside any
-        // job's save.
-        std::string setupPath = name + "-setup.ps";
-        ok = writeScratch(setupPath, setup, &result.error) &&
-             ask(*server, psBytesLiteral(setupPath) + " plxsetup\n", seconds, &result);
-        ::unlink(setupPath.c_str());
-        if (ok) server->setup = setup;
-    }
+    if (!server->process.running() && !startServer(*server, setup, seconds, &result)) return;
     // A job whose set-up differs from the kept one brings its own.
-    bool kept = ok && setup == server->setup;
-    ok = ok && writeScratch(job.ps,
-                            kept ? postscript.substr(0, setupBegin) + postscript.substr(setupEnd)
-                                 : postscript,
-                            &result.error);
-    if (!ok) return;
-    std::string command = psBytesLiteral(outputFileArgument(server->idle)) + " " +
-                          psBytesLiteral(job.ps) + " " +
-                          psBytesLiteral(outputFileArgument(job.pdf)) + " " + number(width) +
-                          " " + number(height) + " plxjob\n";
+    bool kept = setup == server->setup;
+    if (!writeScratch(job.ps,
+                      kept ? postscript.substr(0, setupBegin) + postscript.substr(setupEnd)
+                           : postscript,
+                      &result.error))
+        return;
+    server->lastUse = serial;
     ++server->jobs;
-    if (!server->process.send(command)) {
-        stopServer(*server);
+    if (!server->process.send(std::to_string(serial) + " " + number(width) + " " +
+                              number(height) + " plxjob\n")) {
+        lose(*server, nullptr, KeptProcess::Reply::kEnded);
         result.error = "Ghostscript stopped answering";
         return;
     }
-    server->busy = true;
+    job.number = ++server->sent;
+    job.switchNumber = ++server->switches;
     job.server = server;
-}
-
-void Distiller::await(Job& job) {
-    if (!job.server) return;
-    Server& server = *job.server;
-    job.server = nullptr;
-    server.busy = false;
-    double left = std::chrono::duration<double>(job.deadline - std::chrono::steady_clock::now())
-                      .count();
-    // What came already counts even when the time is up.
-    job.result.ok = answered(server, std::max(left, 0.001), &job.reply, &job.result);
-    if (job.result.timedOut)
-        job.result.error =
-            "Ghostscript did not finish within " + secondsText(job.seconds) + " seconds";
-}
-
-void Distiller::awaitAll() {
-    for (Job& job : jobs_) await(job);
 }
 
 DistilledJob Distiller::finish() {
     if (jobs_.empty()) return DistilledJob{};
     Job& job = jobs_.front();
-    await(job);
+    if (job.server && !job.ended) awaitEnd(job);
+    if (job.server) awaitClosed(job);
     DistilledJob result = job.result;
     if (result.ok) result.ok = moveInto(job.pdf, result.target, &result.error);
     ::unlink(job.ps.c_str());
@@ -294,18 +286,28 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
 }
 
 void Distiller::stop() {
-    awaitAll();
-    for (auto& server : servers_) stopServer(*server);
+    for (auto& server : servers_) retire(*server);
 }
 
-void Distiller::stopServer(Server& server) {
+// Ends a process once the files of its jobs are whole.
+void Distiller::retire(Server& server) {
+    for (Job& job : jobs_) {
+        if (job.server == &server && !job.ended) awaitEnd(job);
+        if (job.server == &server) awaitClosed(job);
+    }
     server.process.stop("quit\n", kQuitSeconds);
     server.setup.clear();
+    if (!server.idle.empty()) ::unlink(server.idle.c_str());
 }
 
-bool Distiller::startServer(Server& server, std::string* error) {
+bool Distiller::startServer(Server& server, const std::string& setup, double seconds,
+                            DistilledJob* result) {
+    std::string* error = &result->error;
     server.setup.clear();
     server.jobs = 0;
+    server.unread.clear();
+    server.switches = server.closed = server.sent = server.done = server.ready = 0;
+    server.replies.clear();
     server.idle = work_ + "/idle" + std::to_string(++serial_) + ".pdf";
     std::vector<std::string> args = baseArguments(612, 792);
     args.push_back("-dNOPROMPT");
@@ -315,72 +317,182 @@ bool Distiller::startServer(Server& server, std::string* error) {
         *error = "Ghostscript (" + path_ + ") could not be started: " + why;
         return false;
     }
-    // The procedures every job uses, defined once. A job switches the
-    // output to its PDF file, runs its PostScript inside `stopped` and
-    // `save`/`restore`, and switches to the idle file, which closes the
-    // job's PDF: it is whole once the marker comes back. Whatever a failed
-    // job left on the stacks goes.
+    // The procedures every job uses, defined once. A job ("N w h plxjob")
+    // switches the output to WORK/jobN.pdf, which closes the file of the
+    // job before, runs WORK/jobN.ps inside `stopped` and `save`/`restore`,
+    // and says so; whatever a failed job left on the stacks goes. The
+    // commands are short: Ghostscript reads them a byte at a time.
+    std::string prefix = work_ + "/job";
     std::string init = std::string(
         "/plxjobs 8 dict def\n"
-        "/plxfailed { (") + kFailed + " ) print $error /errorname get =only ( in ) print"
+        "plxjobs /in ") + psBytesLiteral(prefix) + " put\n"
+        "plxjobs /out " + psBytesLiteral(outputFileArgument(prefix)) + " put\n"
+        "plxjobs /idle " + psBytesLiteral(outputFileArgument(server.idle)) + " put\n"
+        "/plxfailed { (" + kFailed + " ) print $error /errorname get =only ( in ) print"
         " $error /command get =only (\\n) print } bind def\n"
-        "/plxsetup { { run } stopped { plxfailed } if clear cleardictstack (" + kDone +
-        "\\n) print flush } bind def\n"
-        "/plxjob { plxjobs begin /h exch def /w exch def /pdf exch def /ps exch def /idle exch def"
-        " end\n"
-        "  << /OutputFile plxjobs /pdf get /PageSize [ plxjobs /w get plxjobs /h get ] >>"
-        " setpagedevice\n"
+        "/plxsetup { { run } stopped { plxfailed } if clear cleardictstack (" + kReady +
+        ") print flush } bind def\n"
+        "/plxjob { plxjobs begin /h exch def /w exch def 16 string cvs /n exch def end\n"
+        "  << /OutputFile plxjobs /out get plxjobs /n get concatstrings (.pdf) concatstrings\n"
+        "     /PageSize [ plxjobs /w get plxjobs /h get ] >> setpagedevice (" + kClosed +
+        ") print flush\n"
         "  plxjobs /vm save put\n"
-        "  { plxjobs /ps get run } stopped { plxfailed } if\n"
-        "  clear cleardictstack plxjobs /vm get restore grestoreall initgraphics\n"
-        "  << /OutputFile plxjobs /idle get >> setpagedevice (" + kDone +
-        "\\n) print flush } bind def\n";
+        "  { plxjobs /in get plxjobs /n get concatstrings (.ps) concatstrings run } stopped\n"
+        "  { plxfailed } if\n"
+        "  clear cleardictstack plxjobs /vm get restore initgraphics\n"
+        "  (" + kEnded + ") print flush } bind def\n"
+        "/plxclose { << /OutputFile plxjobs /idle get >> setpagedevice (" + kClosed +
+        ") print flush } bind def\n";
     if (!server.process.send(init)) {
         server.process.stop(std::string(), 0);
         *error = "Ghostscript (" + path_ + ") did not take its commands";
         return false;
     }
-    return true;
-}
-
-bool Distiller::ask(Server& server, const std::string& command, double seconds,
-                    DistilledJob* result) {
-    std::string reply;
-    if (!server.process.send(command)) {
-        stopServer(server);
-        result->error = "Ghostscript stopped answering";
-        return false;
+    if (setup.empty()) return true;
+    // The first job's set-up becomes the process's own, outside any job's
+    // save.
+    std::string setupPath = work_ + "/setup" + std::to_string(++serial_) + ".ps";
+    bool ok = writeScratch(setupPath, setup, error) &&
+              server.process.send(psBytesLiteral(setupPath) + " plxsetup\n");
+    KeptProcess::Reply got = KeptProcess::Reply::kEnded;
+    while (ok && server.ready == 0 && (got = readEvent(server, seconds)) ==
+                                          KeptProcess::Reply::kComplete) {
     }
-    return answered(server, seconds, &reply, result);
+    ::unlink(setupPath.c_str());
+    size_t failed = server.readySaid.find(kFailed);
+    if (ok && server.ready > 0 && failed == std::string::npos) {
+        server.setup = setup;
+        return true;
+    }
+    server.process.stop(std::string(), 0);
+    if (!ok) return false;
+    if (server.ready > 0) {
+        *error = "Ghostscript failed: " + failureOf(server.readySaid, failed);
+    } else {
+        result->timedOut = got == KeptProcess::Reply::kTimedOut;
+        *error = result->timedOut
+                     ? "Ghostscript did not finish within " + secondsText(seconds) + " seconds"
+                     : "Ghostscript stopped answering";
+        if (!server.unread.empty()) *error += ": " + ghostscriptSays(server.unread);
+    }
+    return false;
 }
 
-// Reads the server's answer to the command it was sent last.
-bool Distiller::answered(Server& server, double seconds, std::string* reply,
-                         DistilledJob* result) {
-    KeptProcess::Reply got = server.process.readUntil(std::string(kDone) + "\n", seconds, reply);
-    std::string* error = &result->error;
-    if (got != KeptProcess::Reply::kComplete) {
-        // It no longer reads its commands: asking it to quit would only wait.
-        server.process.stop(std::string(), 0);
-        server.setup.clear();
-        if (got == KeptProcess::Reply::kTimedOut) {
-            result->timedOut = true;
-            *error = "Ghostscript did not finish within " + secondsText(seconds) + " seconds";
-        } else {
-            *error = "Ghostscript stopped answering";
+// Takes the next answer out of what the process said, reading more when
+// none is complete yet.
+KeptProcess::Reply Distiller::readEvent(Server& server, double seconds) {
+    auto deadline = std::chrono::steady_clock::now() +
+                    std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+    KeptProcess::Reply got = KeptProcess::Reply::kComplete;
+    for (;;) {
+        size_t best = std::string::npos, length = 0;
+        Event event = Event::kDone;
+        for (auto [marker, kind] : {std::make_pair(kEnded, Event::kDone),
+                                    std::make_pair(kClosed, Event::kClosed),
+                                    std::make_pair(kReady, Event::kReady)}) {
+            size_t at = server.unread.find(marker);
+            if (at < best) {
+                best = at;
+                length = std::strlen(marker);
+                event = kind;
+            }
         }
-        if (!reply->empty()) *error += ": " + ghostscriptSays(*reply);
-        return false;
+        if (best != std::string::npos) {
+            std::string said = server.unread.substr(0, best);
+            server.unread.erase(0, best + length);
+            if (event == Event::kDone) {
+                server.replies[++server.done] = said;
+            } else if (event == Event::kClosed) {
+                ++server.closed;
+            } else {
+                ++server.ready;
+                server.readySaid = said;
+            }
+            return KeptProcess::Reply::kComplete;
+        }
+        if (got != KeptProcess::Reply::kComplete) return got;
+        double left =
+            std::chrono::duration<double>(deadline - std::chrono::steady_clock::now()).count();
+        // Past the time, what came already still counts: one more look.
+        bool late = left <= 0;
+        std::string more;
+        got = server.process.readUntil(kMarkerEnd, late ? kGraceSeconds : left, &more);
+        if (late && got == KeptProcess::Reply::kComplete) got = KeptProcess::Reply::kTimedOut;
+        // Only the end of a long output can matter: what a failure said.
+        if (server.unread.size() > 64 * 1024) server.unread.erase(0, server.unread.size() - 4096);
+        server.unread += more;
     }
-    size_t failed = reply->find(kFailed);
-    if (failed != std::string::npos) {
-        size_t from = failed + std::strlen(kFailed) + 1;
-        size_t end = reply->find('\n', failed);
-        *error = "Ghostscript failed: " +
-                 reply->substr(from, end == std::string::npos ? std::string::npos : end - from);
-        return false;
+}
+
+// The process ended or hung: it is stopped, and its jobs fail but those
+// whose files it closed already.
+void Distiller::lose(Server& server, Job* waited, KeptProcess::Reply why) {
+    server.process.stop(std::string(), 0);
+    server.setup.clear();
+    for (Job& job : jobs_) {
+        if (job.server != &server) continue;
+        takeEnd(job);
+        if (!job.server) continue;
+        job.server = nullptr;
+        if (job.ended && job.result.ok && server.closed > job.switchNumber) continue;
+        job.result.ok = false;
+        if (&job == waited && why == KeptProcess::Reply::kTimedOut) {
+            job.result.timedOut = true;
+            job.result.error =
+                "Ghostscript did not finish within " + secondsText(job.seconds) + " seconds";
+        } else {
+            job.result.error = "Ghostscript stopped answering";
+        }
+        if (&job == waited && !server.unread.empty())
+            job.result.error += ": " + ghostscriptSays(server.unread);
     }
-    return true;
+}
+
+// Takes the job's "done" when it was read, and what the job said before.
+void Distiller::takeEnd(Job& job) {
+    if (job.ended || !job.server || job.server->done < job.number) return;
+    Server& server = *job.server;
+    auto reply = server.replies.find(job.number);
+    std::string said = reply == server.replies.end() ? std::string() : reply->second;
+    if (reply != server.replies.end()) server.replies.erase(reply);
+    job.ended = true;
+    size_t failed = said.find(kFailed);
+    if (failed == std::string::npos) {
+        job.result.ok = true;
+        return;
+    }
+    job.result.ok = false;
+    job.result.error = "Ghostscript failed: " + failureOf(said, failed);
+    job.server = nullptr;
+}
+
+void Distiller::awaitEnd(Job& job) {
+    while (job.server && job.server->done < job.number) {
+        double left =
+            std::chrono::duration<double>(job.deadline - std::chrono::steady_clock::now())
+                .count();
+        KeptProcess::Reply got = readEvent(*job.server, left);
+        if (got != KeptProcess::Reply::kComplete) lose(*job.server, &job, got);
+    }
+    takeEnd(job);
+}
+
+// Waits until the switch after the job has closed its file, asking for one
+// when no job followed on its process.
+void Distiller::awaitClosed(Job& job) {
+    Server& server = *job.server;
+    if (server.switches == job.switchNumber) {
+        if (!server.process.send("plxclose\n")) {
+            lose(server, &job, KeptProcess::Reply::kEnded);
+            return;
+        }
+        ++server.switches;
+    }
+    while (job.server && server.closed <= job.switchNumber) {
+        KeptProcess::Reply got = readEvent(server, job.seconds);
+        if (got != KeptProcess::Reply::kComplete) lose(server, &job, got);
+    }
+    job.server = nullptr;
 }
 
 } // namespace plxhost

@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -90,32 +91,48 @@ class Distiller {
     const std::string& workFolder() const { return work_; }
 
   private:
+    // A kept process and what it was told. Each job switches the output to
+    // its own file, which closes the file before; the process answers each
+    // switch with "closed" and each job's end with "done". A job's file is
+    // whole once the switch after it has answered: the next job's, or a
+    // switch to the idle file when no job follows soon enough.
     struct Server {
         KeptProcess process;
-        std::string setup; // the prolog and set-up it keeps
-        std::string idle;  // the file its output goes to between jobs
-        int jobs = 0;      // jobs it has run
-        bool busy = false; // a job of it has not been waited for
+        std::string setup;  // the prolog and set-up it keeps
+        std::string idle;   // its output when no job's file is open
+        int jobs = 0;       // jobs it has run
+        unsigned long lastUse = 0;     // the serial of its last job
+        std::string unread;            // its output not yet taken apart
+        long switches = 0, closed = 0; // output switches sent, answered
+        long sent = 0, done = 0;       // jobs sent, ended
+        long ready = 0;                // set-ups answered
+        std::string readySaid;         // what the set-up said
+        std::map<long, std::string> replies; // what ended jobs said, by number
     };
     struct Job {
         DistilledJob result;
-        Server* server = nullptr; // null: the outcome is known already
+        Server* server = nullptr; // its process, until its file is whole or it failed
+        long number = 0;          // among the jobs its process was sent
+        long switchNumber = 0;    // its switch among its process's switches
+        bool ended = false;       // its "done" was taken
         std::string ps, pdf;      // its files in the work folder
         double seconds = 0;
         std::chrono::steady_clock::time_point deadline;
-        std::string reply;
     };
+    enum class Event { kDone, kClosed, kReady };
 
     std::vector<std::string> baseArguments(double width, double height) const;
     Environment environment() const;
     bool runOnce(const std::string& psPath, const std::string& pdfPath, double width,
                  double height, double seconds, DistilledJob* result);
-    bool startServer(Server& server, std::string* error);
-    void stopServer(Server& server);
-    bool ask(Server& server, const std::string& command, double seconds, DistilledJob* result);
-    bool answered(Server& server, double seconds, std::string* reply, DistilledJob* result);
-    void await(Job& job);
-    void awaitAll();
+    bool startServer(Server& server, const std::string& setup, double seconds,
+                     DistilledJob* result);
+    void retire(Server& server);
+    KeptProcess::Reply readEvent(Server& server, double seconds);
+    void lose(Server& server, Job* waited, KeptProcess::Reply why);
+    void takeEnd(Job& job);
+    void awaitEnd(Job& job);
+    void awaitClosed(Job& job);
 
     std::string program_;
     bool keep_;
