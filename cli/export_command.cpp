@@ -245,6 +245,9 @@ int runExport(const Arguments& args) {
     Session session(sessionOptions(args));
     if (!session.start(&error)) return failure(error);
     plxhost::Host& host = session.host();
+    // The plug-in's run here reads no file it has output before the run
+    // ends, so PDF jobs may overlap in two Ghostscript processes.
+    host.printEngine().options().ghostscriptProcesses = plxhost::defaultGhostscriptProcesses();
     // What the host says from here on (a styles file set aside while the
     // styles are looked at, say) is told with the run.
     size_t firstMessage = host.errors().size();

@@ -35,6 +35,7 @@ class PdfPageConverter;
 class PostScriptWriter;
 struct PlannedPage;
 
+// Two processes where the machine has two cores or more, else one.
 int defaultGhostscriptProcesses();
 
 // Settings tests and the command line give the engine.
@@ -48,9 +49,12 @@ struct PrintOptions {
     // memory grows a little with every output file it opens, and this
     // keeps a long run's peak near a short one's.
     int ghostscriptJobsPerProcess = 250;
-    // Kept processes that share a run's PDF jobs: two where the machine
-    // has two cores or more, so that two jobs are distilled at once.
-    int ghostscriptProcesses = defaultGhostscriptProcesses();
+    // Kept processes that share a run's PDF jobs. With one, a job's file
+    // is in place when its call returns, as the print group promises (the
+    // macOS run rewrites a PDF's trim box right then). With more, jobs
+    // overlap and a file comes later; only for callers that read no file
+    // before the run ends (the command line).
+    int ghostscriptProcesses = 1;
     // Seconds Ghostscript may take for one job before it is stopped, and
     // the seconds added for each megabyte of the job's PostScript, so that
     // huge pages get the time they need while a hang ends the run soon.

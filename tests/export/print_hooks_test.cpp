@@ -62,8 +62,6 @@ class PrintHooks : public ::testing::Test {
         int32_t result =
             xtprint_funchndl->outputLayout(sExportData.docRef, sExportData.medium, 0xD81);
         sExportData.exporting = 0;
-        // The host ends the run when the menu command returns.
-        ph.host().printEngine().endRun();
         return result;
     }
 

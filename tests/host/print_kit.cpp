@@ -146,11 +146,7 @@ PrintKit::PrintKit(plxhost::Host& host) {
 }
 
 PrintHost::PrintHost(plxhost::HostOptions options)
-    : base_(std::move(options), false), kit_(base_.host()) {
-    // One Ghostscript process, so that each job's result is its own call's;
-    // the overlapping jobs of two are tested on their own.
-    engine().options().ghostscriptProcesses = 1;
-}
+    : base_(std::move(options), false), kit_(base_.host()) {}
 
 int32_t PrintHost::output(uint32_t medium, int32_t flags) {
     gSeen = SeenCalls{};

@@ -60,8 +60,7 @@ struct PrintKit {
 TestJob& testJob();
 SeenCalls& seen();
 
-// A host with the test plug-in's callbacks on a temporary home, and one
-// Ghostscript process for PDF jobs.
+// A host with the test plug-in's callbacks on a temporary home.
 class PrintHost {
   public:
     explicit PrintHost(plxhost::HostOptions options = {});

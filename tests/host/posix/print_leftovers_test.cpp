@@ -137,7 +137,6 @@ TEST_F(PrintLeftovers, GhostscriptEndsWithAKilledRunAndTheNextRunClearsUp) {
         testJob().outputFile = out_ + "/stuck.pdf";
         testJob().pageText = "{ } loop\n";
         h_.output(kXTMediumPDF);
-        h_.engine().endRun(); // waits for the job, as a command's end does
         _exit(0);
     }
     // Wait until Ghostscript works on the job, then kill the run.
