@@ -1,5 +1,6 @@
 #include "cli/export_watch.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -47,11 +48,8 @@ std::string ExportWatch::pageName(int page) const {
 void ExportWatch::update() {
     plxhost::PrintEngine& engine = host_.printEngine();
     const std::vector<std::string>& written = engine.writtenFiles();
-    // Files of PDF jobs may come a few jobs after their own.
-    for (size_t i = writtenBefore_ + files_.size(); i < written.size(); ++i) {
-        files_.emplace_back(written[i], engine.writtenPages()[i]);
+    for (size_t i = writtenBefore_ + seen_; i < written.size(); ++i, ++seen_)
         person_.printLine(stdout, written[i]);
-    }
     const std::vector<plxhost::HostError>& errors = host_.errors();
     for (; errorsSeen_ < errors.size(); ++errorsSeen_) {
         // The same message for page after page (no Ghostscript) is told once.
@@ -75,32 +73,54 @@ int ExportWatch::pagesNotWritten() const {
     return missing > 0 ? missing : 0;
 }
 
+std::vector<size_t> ExportWatch::filesByPath() const {
+    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
+    std::vector<size_t> order(seen_);
+    for (size_t i = 0; i < seen_; ++i) order[i] = writtenBefore_ + i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return written[a] < written[b]; });
+    // Groups of one path, ordered by where each group begins.
+    std::vector<std::pair<size_t, size_t>> groups; // first position, start in order
+    for (size_t i = 0; i < order.size(); ++i)
+        if (i == 0 || written[order[i]] != written[order[i - 1]]) groups.emplace_back(order[i], i);
+    std::sort(groups.begin(), groups.end());
+    std::vector<size_t> out;
+    out.reserve(order.size());
+    for (const auto& group : groups)
+        for (size_t i = group.second;
+             i < order.size() && written[order[i]] == written[order[group.second]]; ++i)
+            out.push_back(order[i]);
+    return out;
+}
+
 int ExportWatch::pagesLost() const {
-    std::map<std::string, int> times;
-    for (const auto& file : files_) ++times[file.first];
+    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
+    std::vector<size_t> byPath = filesByPath();
     int lost = 0;
-    for (const auto& t : times) lost += t.second - 1;
+    for (size_t i = 1; i < byPath.size(); ++i)
+        if (written[byPath[i]] == written[byPath[i - 1]]) ++lost;
     return lost;
 }
 
 void ExportWatch::finish() {
     update();
     // Every path that was written more than once, in the order first written.
-    std::map<std::string, std::vector<int>> pagesOf;
-    std::vector<std::string> order;
-    for (const auto& file : files_) {
-        std::vector<int>& pages = pagesOf[file.first];
-        if (pages.empty()) order.push_back(file.first);
-        pages.push_back(file.second);
-    }
-    for (const std::string& path : order) {
-        const std::vector<int>& pages = pagesOf[path];
-        if (pages.size() < 2) continue;
-        std::string list;
-        for (int page : pages) list += (list.empty() ? "" : ", ") + pageName(page);
-        person_.printLine(stderr,
-                          say("plexmoor: %1 was written %2 times (pages %3); only page %4 is in it",
-                              {path, std::to_string(pages.size()), list, pageName(pages.back())}));
+    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
+    const std::vector<int>& pages = host_.printEngine().writtenPages();
+    std::vector<size_t> byPath = filesByPath();
+    for (size_t i = 0; i < byPath.size();) {
+        size_t end = i + 1;
+        while (end < byPath.size() && written[byPath[end]] == written[byPath[i]]) ++end;
+        if (end - i >= 2) {
+            std::string list;
+            for (size_t k = i; k < end; ++k)
+                list += (list.empty() ? "" : ", ") + pageName(pages[byPath[k]]);
+            person_.printLine(
+                stderr, say("plexmoor: %1 was written %2 times (pages %3); only page %4 is in it",
+                            {written[byPath[i]], std::to_string(end - i), list,
+                             pageName(pages[byPath[end - 1]])}));
+        }
+        i = end;
     }
     std::string summary = "plexmoor: " + plural(filesWritten(), "1 file written", "%1 files written");
     if (pagesLost() > 0)

@@ -32,7 +32,7 @@ class ExportWatch {
     void finish();
 
     bool interrupted() const;
-    int filesWritten() const { return static_cast<int>(files_.size()); }
+    int filesWritten() const { return static_cast<int>(seen_); }
     // Jobs that ended without their file (the host said why).
     int pagesNotWritten() const;
     // Pages whose file a later page of the run wrote over.
@@ -40,6 +40,9 @@ class ExportWatch {
 
   private:
     std::string pageName(int page) const;
+    // Positions (in the engine's list) of the run's files, each path's
+    // together in the order written, paths in the order first written.
+    std::vector<size_t> filesByPath() const;
 
     plxhost::Host& host_;
     Person& person_;
@@ -48,7 +51,10 @@ class ExportWatch {
     size_t writtenBefore_, errorsSeen_;
     int jobsBefore_;
     bool cancelAsked_ = false;
-    std::vector<std::pair<std::string, int>> files_; // path, page
+    // The run's files are the engine's from writtenBefore_ on; this many
+    // of them have been printed. Nothing is copied: a run of ten thousand
+    // pages keeps one list of paths.
+    size_t seen_ = 0;
     std::map<std::string, int> messages_;            // host message -> times shown
 };
 
