@@ -245,9 +245,13 @@ int runExport(const Arguments& args) {
     Session session(sessionOptions(args));
     if (!session.start(&error)) return failure(error);
     plxhost::Host& host = session.host();
-    // The plug-in's run here reads no file it has output before the run
-    // ends, so PDF jobs may overlap in two Ghostscript processes.
-    host.printEngine().options().ghostscriptProcesses = plxhost::defaultGhostscriptProcesses();
+    // A run of pages reads no file it has output before the run ends, so
+    // its PDF jobs may overlap in two Ghostscript processes. A box is one
+    // job, whose PDF the macOS run rewrites (its trim box) as soon as the
+    // job returns: that job keeps the file-on-return promise.
+    if (!has(args, "--box"))
+        host.printEngine().options().ghostscriptProcesses =
+            plxhost::defaultGhostscriptProcesses();
     // What the host says from here on (a styles file set aside while the
     // styles are looked at, say) is told with the run.
     size_t firstMessage = host.errors().size();

@@ -53,7 +53,7 @@ struct PrintOptions {
     // is in place when its call returns, as the print group promises (the
     // macOS run rewrites a PDF's trim box right then). With more, jobs
     // overlap and a file comes later; only for callers that read no file
-    // before the run ends (the command line).
+    // before the run ends (the command line's runs of pages).
     int ghostscriptProcesses = 1;
     // Seconds Ghostscript may take for one job before it is stopped, and
     // the seconds added for each megabyte of the job's PostScript, so that
