@@ -7,10 +7,10 @@
 # dialogs and panels: the preferences saved with CR line ends, the
 # preferences and output-style panels, the log's version line in CRs, the
 # menu, an EPS export through the export panel (its product comment ending
-# in CR), the about box, and PNG pictures of the Cocoa windows in English
-# and German. Everything runs with a
-# private home folder (the host's own settings, with the output styles the
-# tests edit, included):
+# in CR) and one it refuses (an invalid page range), the about box, and PNG
+# pictures of the Cocoa windows in English and German. Everything runs with
+# a private home folder (the host's own settings, with the output styles
+# the tests edit, included):
 # GNUstep takes the home from the password database, so a preload library
 # points it at the run's folder. GNUstep catches SIGTERM, so every run is
 # bounded with SIGKILL.
@@ -79,6 +79,15 @@ run "$root/build-mac/bin/plexmoor" export "$root/examples/Catalog.proj" --pages 
     { cat export.txt; fail "export wrote other files"; }
 grep -aq $'^%%Plexmoor: 6.72\r%%EndComments' out/Catalog_ii.eps ||
     fail "the product comment does not end in CR"
+
+# A page range the export panel refuses: its message, no file, a failure.
+mkdir refused
+if run "$root/build-mac/bin/plexmoor" export "$root/examples/Catalog.proj" --pages zz \
+    --to refused/ >refused.txt 2>&1; then
+    cat refused.txt; fail "an invalid page range was taken"
+fi
+grep -q 'Invalid page range!' refused.txt || { cat refused.txt; fail "no invalid-range message"; }
+[ -z "$(ls refused)" ] || fail "a refused export wrote files"
 
 run "$root/build-mac/bin/plexmoor" about >about.txt 2>&1 || { cat about.txt; fail "about failed"; }
 grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
