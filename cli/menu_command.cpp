@@ -76,7 +76,7 @@ int runMenu(const Arguments& args) {
     std::printf("Utilities > %s\n", submenu->title.c_str());
     printMenu(submenu);
 
-    XTMenu_* context = host.menus().contextMenu();
+    XTMenu_* context = contextMenuShown(host);
     if (!context) {
         std::printf("%s\n", say("Context menu: no layout open").c_str());
         return kExitOk;

@@ -19,6 +19,10 @@ std::vector<const plxhost::MenuItem*> commandsOf(const XTMenu_* menu) {
 
 } // namespace
 
+XTMenu_* contextMenuShown(plxhost::Host& host) {
+    return host.menus().contextMenu();
+}
+
 XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error) {
     XTMenu_* utilities = host.menus().menuTitled("Utilities");
     if (utilities) {

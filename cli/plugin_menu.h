@@ -19,6 +19,11 @@ XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error);
 const plxhost::MenuItem* pluginCommand(plxhost::Host& host, PluginCommand which,
                                        std::string* error);
 
+// The context menu of the front layout as a person sees it: the host's
+// entries, then those the plug-in added (in the macOS build a Cocoa menu,
+// each entry validated by its target). Null when no layout is open.
+XTMenu_* contextMenuShown(plxhost::Host& host);
+
 // Chooses the submenu's command at that place as a person would (the
 // menus are updated first). False with *error set when there is no such
 // command or it is disabled.

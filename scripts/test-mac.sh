@@ -106,6 +106,26 @@ for name in 25052 25053 Prefs MSGBOX; do
     done
 done
 
+# The end-to-end cases of the Linux build's test programs (built by the
+# default stage) against this plexmoor, each with a home of its own, but
+# for those waiting in tests/mac_pending.txt.
+if [ -x "$root/build/bin/test_cli" ]; then
+    pending=$(grep -v '^#' "$root/tests/mac_pending.txt" | grep . | paste -sd:)
+    mkdir -p "$work/test-tmp"
+    for entry in "test_cli:*" "test_menus:MenuCommand.*:StyleCommand.*" "test_prefs:PrefsCommand.*"; do
+        program=${entry%%:*}
+        if ! DISPLAY=:$display PLX_TEST_TMP=$work/test-tmp PLX_TEST_PLEXMOOR=$root/build-mac/bin/plexmoor \
+            LD_PRELOAD=$root/build-mac/lib/passwd_home.so timeout -s KILL 600 \
+            "$root/build/bin/$program" --gtest_filter="${entry#*:}-$pending" >"$work/$program.log" 2>&1; then
+            grep -v 'timers scheduled' "$work/$program.log" | tail -40
+            fail "$program against the macOS plexmoor failed"
+        fi
+        grep -h '^\[  PASSED' "$work/$program.log" | sed "s/^/test-mac: $program: /"
+    done
+else
+    echo "test-mac: no build/bin/test_cli (the default stage builds it); end-to-end cases skipped"
+fi
+
 # Logging was on for the last run: the log starts with the version line.
 log=$home/Documents/Korvane/Plexmoor.txt
 cmp -s -n 17 "$log" <(printf '\rPlexmoor: 6.72\r\r') ||

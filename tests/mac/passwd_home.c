@@ -2,7 +2,8 @@
  * folder (Documents, Library, defaults) from the password database, not
  * from $HOME, so a test run would write into the real account's folders.
  * Loaded with LD_PRELOAD, this answers every password-database look-up
- * with the home folder $PLX_PASSWD_HOME, when that is set. */
+ * with the home folder $PLX_PASSWD_HOME, or else $HOME (so that a test
+ * that points HOME at a temporary folder moves GNUstep's home with it). */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <pwd.h>
@@ -10,6 +11,7 @@
 
 static struct passwd* withHome(struct passwd* pw) {
     const char* home = getenv("PLX_PASSWD_HOME");
+    if (!home || !home[0]) home = getenv("HOME");
     if (pw && home && home[0] == '/') pw->pw_dir = (char*)home;
     return pw;
 }

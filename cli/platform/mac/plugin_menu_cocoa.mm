@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/messages.h"
+#include "host/platform/mac/qxp_callback.h"
 #include "xt/QXPXTCallback.h"
 
 namespace plxcli {
@@ -50,6 +51,28 @@ bool validated(NSMenuItem* item) {
 }
 
 } // namespace
+
+XTMenu_* contextMenuShown(plxhost::Host& host) {
+    static XTMenu_ shown;
+    XTMenu_* hosts = host.menus().contextMenu();
+    if (!hosts) return nullptr;
+    shown = *hosts;
+    // What the plug-in appended to the Cocoa menu the host made for it.
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    int16_t place = 0;
+    for (NSMenuItem* item in [[[QXPXTCallback sharedInstance] lastContextMenu] itemArray]) {
+        plxhost::MenuItem copy;
+        if (![item isSeparatorItem]) {
+            const char* title = [[item title] UTF8String];
+            copy.text = title ? title : "";
+            copy.command = ++place;
+            copy.enabled = validated(item);
+        }
+        shown.items.push_back(copy);
+    }
+    [pool drain];
+    return &shown;
+}
 
 XTMenu_* pluginSubmenu(plxhost::Host& host, std::string* error) {
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];

@@ -13,9 +13,12 @@
 
 namespace cocoamodal {
 
-// `opened`: the run starts (result 0), else it ended with `result`.
-// `session`: a modal session rather than a modal run.
-using Observer = void (*)(NSWindow* window, bool opened, bool session, long result, void* user);
+enum class Phase { Opened, Turn, Closed };
+// Opened: the run starts (result 0); Turn: a modal session's window is
+// served once more (runModalSession:, between the steps of its work);
+// Closed: it ended with `result`. `session`: a modal session rather than
+// a modal run.
+using Observer = void (*)(NSWindow* window, Phase phase, bool session, long result, void* user);
 
 // One observer at a time; nullptr removes it.
 void setObserver(Observer observer, void* user);

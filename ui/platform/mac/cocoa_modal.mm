@@ -21,8 +21,8 @@ void forgetStopped(NSWindow* window) {
     if (window) [sStopped removeObjectIdenticalTo:window];
 }
 
-void tell(NSWindow* window, bool opened, bool session, long result) {
-    if (sObserver) sObserver(window, opened, session, result, sUser);
+void tell(NSWindow* window, cocoamodal::Phase phase, bool session, long result) {
+    if (sObserver) sObserver(window, phase, session, result, sUser);
 }
 
 } // namespace
@@ -45,7 +45,7 @@ bool stopping(NSWindow* window) {
 - (NSInteger)runModalForWindow:(NSWindow*)window {
     NSWindow* outer = sRunning;
     sRunning = window;
-    tell(window, true, false, 0);
+    tell(window, cocoamodal::Phase::Opened, false, 0);
     NSInteger result = 0;
     @try {
         result = [super runModalForWindow:window];
@@ -53,15 +53,21 @@ bool stopping(NSWindow* window) {
         sRunning = outer;
         forgetStopped(window);
     }
-    tell(window, false, false, static_cast<long>(result));
+    tell(window, cocoamodal::Phase::Closed, false, static_cast<long>(result));
     return result;
 }
 
 - (NSModalSession)beginModalSessionForWindow:(NSWindow*)window {
     NSModalSession session = [super beginModalSessionForWindow:window];
     sStopCode = 0;
-    if (window != sRunning) tell(window, true, true, 0);
+    if (window != sRunning) tell(window, cocoamodal::Phase::Opened, true, 0);
     return session;
+}
+
+- (NSInteger)runModalSession:(NSModalSession)session {
+    NSWindow* window = [self modalWindow];
+    if (window && window != sRunning) tell(window, cocoamodal::Phase::Turn, true, 0);
+    return [super runModalSession:session];
 }
 
 - (void)stopModalWithCode:(NSInteger)code {
@@ -81,7 +87,7 @@ bool stopping(NSWindow* window) {
     long code = sStopCode;
     [super endModalSession:session];
     if (window != sRunning) forgetStopped(window);
-    if (told) tell(window, false, true, code);
+    if (told) tell(window, cocoamodal::Phase::Closed, true, code);
 }
 
 @end

@@ -102,10 +102,16 @@ void tellBox(Frame& frame) {
     sState->sink->record(box, seen);
 }
 
-void modalChanged(NSWindow* window, bool opened, bool session, long result, void*) {
+void modalChanged(NSWindow* window, cocoamodal::Phase phase, bool session, long result, void*) {
     if (!sState) return;
+    if (phase == cocoamodal::Phase::Turn) {
+        // Between two steps of a session's work: its bar as it stands.
+        for (Frame& frame : sState->frames)
+            if (frame.window == window) watchProgress(frame);
+        return;
+    }
     bool alert = cocoaperson::isAlert(window);
-    if (opened) {
+    if (phase == cocoamodal::Phase::Opened) {
         Frame frame;
         frame.window = [window retain];
         frame.session = session;
