@@ -112,7 +112,9 @@ done
 if [ -x "$root/build/bin/test_cli" ]; then
     pending=$(grep -v '^#' "$root/tests/mac_pending.txt" | grep . | paste -sd:)
     mkdir -p "$work/test-tmp"
-    for entry in "test_cli:*" "test_menus:MenuCommand.*:StyleCommand.*" "test_prefs:PrefsCommand.*"; do
+    for entry in "test_cli:*" "test_menus:MenuCommand.*:StyleCommand.*" \
+        "test_prefs:PrefsCommand.*" "test_settings:SettingsCli.*" "test_export:ExportMends.*" \
+        "test_pdf:PdfExport.*:PdfOpen.*:PdfExample.*" "test_dialogs:WindowCommand.*"; do
         program=${entry%%:*}
         if ! DISPLAY=:$display PLX_TEST_TMP=$work/test-tmp PLX_TEST_PLEXMOOR=$root/build-mac/bin/plexmoor \
             LD_PRELOAD=$root/build-mac/lib/passwd_home.so timeout -s KILL 600 \
