@@ -179,7 +179,7 @@ TEST_F(CocoaScript, AnswersAnAlertByTitleAndTellsItAsAMessageBox) {
     EXPECT_EQ([alert runModal], NSAlertSecondButtonReturn) << told.lines();
     ASSERT_FALSE(told.records.empty());
     EXPECT_EQ(told.records.front().kind, ui::RecordKind::MessageBox);
-    EXPECT_NE(told.records.front().text.find("Invalid page range!"), std::string::npos);
+    EXPECT_EQ(told.records.front().text, "Plexmoor\n\nInvalid page range!");
     EXPECT_EQ(told.records.back().kind, ui::RecordKind::Answer);
     EXPECT_EQ(told.records.back().result, 2);
 

@@ -63,7 +63,8 @@ bool close(NSWindow* window);
 // save panel.
 bool isAlert(NSWindow* window);
 bool isSavePanel(NSWindow* window);
-// An alert's message and informative text, one under the other.
+// An alert's message and informative text, with an empty line between
+// them (the window system's message box joins its two texts so).
 std::string alertText(NSWindow* alert);
 
 // Carries out a scripted action on the window it addresses; false when

@@ -279,7 +279,9 @@ bool isSavePanel(NSWindow* window) {
 }
 
 std::string alertText(NSWindow* alert) {
-    // The alert's texts are its labels, the title first.
+    // The alert's texts are its labels, the message first; an empty line
+    // between them, as the window system's message box joins a main and a
+    // secondary text.
     std::string text;
     std::vector<NSView*> pending(1, [alert contentView]);
     while (!pending.empty()) {
@@ -291,7 +293,7 @@ std::string alertText(NSWindow* alert) {
                 continue;
             std::string line = utf8([(NSTextField*)child stringValue]);
             if (line.empty()) continue;
-            text += (text.empty() ? "" : "\n") + line;
+            text += (text.empty() ? "" : "\n\n") + line;
         }
     }
     return text;
