@@ -10,7 +10,7 @@ namespace {
 
 int32_t getMainWindow(XTWindowRef* window) {
     if (!window) return kXTParamErr;
-    *window = Host::current()->mainWindow();
+    *window = Host::current()->mainWindowRef();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "host/groups.h"
 #include "host/module_loader.h"
+#include "host/native_windows.h"
 #include "ui/ui.h"
 #include "xt/xtcallbacks.h"
 
@@ -26,12 +27,28 @@ Host::~Host() {
     if (anyActive && !quitSent_) sendQuit();
     documents_.closeAll();
     ui::destroyWindow(mainWindow_);
+    closeNativeMainWindow(nativeMainWindow_);
     for (PluginRecord& p : plugins_)
         unloadModule(p.module);
     if (gCurrentHost == this) gCurrentHost = nullptr;
 }
 
+bool Host::usesNativeWindows() const {
+    return options_.nativeWindows && haveNativeWindows();
+}
+
+XTWindowRef Host::mainWindowRef() const {
+    return usesNativeWindows() ? nativeMainWindow_ : mainWindow_;
+}
+
 ui::Handle Host::openMainWindow() {
+    if (usesNativeWindows()) {
+        if (!nativeMainWindow_) {
+            nativeMainWindow_ = openNativeMainWindow(*this);
+            if (menus_.built()) showNativeMenuBar(*this, menus_.mainMenu());
+        }
+        return ui::kNoWindow;
+    }
     if (ui::isWindow(mainWindow_)) return mainWindow_;
     ui::CreateParams p;
     p.text = "Plexhost";

@@ -26,6 +26,8 @@ struct HostOptions {
     std::string refuseGroup;          // a group that cannot be bound, by name ("xtbox", …)
     bool pdfModule = true;            // the PDF module is installed
     std::string stylesFile;           // the output-styles file; empty: StyleStore::defaultPath()
+    bool nativeWindows = false;       // the platform's own windows, where the build has them
+                                      // (host/native_windows.h)
 };
 
 // An error the host showed the user.
@@ -90,6 +92,11 @@ class Host {
     // screen group hands it to plug-ins; 0 while there is none.
     ui::Handle openMainWindow();
     ui::Handle mainWindow() const { return mainWindow_; }
+    // Whether the host shows the platform's own windows (native_windows.h).
+    bool usesNativeWindows() const;
+    // The main window as plug-ins see it: the native one when the host
+    // shows native windows, else the headless one; 0 while there is none.
+    XTWindowRef mainWindowRef() const;
     // Whether a plug-in the host accepted gave this identifier.
     bool isPluginIdentifier(uint32_t id) const;
 
@@ -124,6 +131,7 @@ class Host {
     PrintEngine print_;
     Menus menus_;
     ui::Handle mainWindow_ = 0;
+    XTWindowRef nativeMainWindow_ = 0;
     std::vector<HostError> errors_;
     uint8_t pdfSettings_[4] = {1, 0, 0, 0};
 };

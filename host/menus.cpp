@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/host.h"
+#include "host/native_windows.h"
 #include "host/preferences_window.h"
 #include "host/style_editor.h"
 #include "xt/xtcallbacks.h"
@@ -48,6 +49,7 @@ void Menus::build() {
     XTMenuRec rec{};
     rec.menu = utilities;
     host_.sendCallback(kXTCBAddMenus, &rec);
+    if (host_.usesNativeWindows()) showNativeMenuBar(host_, main_);
 }
 
 XTMenu_* Menus::menuTitled(const std::string& title) {

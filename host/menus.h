@@ -73,6 +73,10 @@ class Menus {
     // for the plug-ins' items, then code 7. Null when no layout is open.
     // It lives until the next context menu is made.
     XTMenu_* contextMenu();
+    // The context menu made last, or null.
+    XTMenu_* currentContextMenu() const { return context_; }
+    // Whether the main menu has been built.
+    bool built() const { return main_ != nullptr; }
 
     // The item of `menu` (searched depth-first through submenus) with the
     // command, or null.

@@ -16,10 +16,6 @@ constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 24;
 constexpr int kMinimumWidth = 320;
 
-// The windows that take panels now: a container or panel window a plug-in
-// hands back is checked against them before it is used.
-std::vector<PanelWindow*> sLiveWindows;
-
 bool kindMatches(ui::Kind kind, int32_t declared) {
     switch (declared) {
     case kXTControlStaticText:
@@ -55,8 +51,6 @@ bool knownKind(int32_t declared) {
 PanelWindow::PanelWindow(Host& host, const std::string& title, const std::string& hostTab,
                          const std::string& okTitle)
     : host_(host) {
-    container_.window = this;
-    sLiveWindows.push_back(this);
 
     ui::CreateParams p;
     p.text = title;
@@ -81,8 +75,6 @@ PanelWindow::PanelWindow(Host& host, const std::string& title, const std::string
 }
 
 PanelWindow::~PanelWindow() {
-    sLiveWindows.erase(std::remove(sLiveWindows.begin(), sLiveWindows.end(), this),
-                       sLiveWindows.end());
     native_.reset();
     ui::destroyWindow(window_);
 }
@@ -274,12 +266,6 @@ std::intptr_t PanelWindow::windowProc(ui::Handle self, const ui::Message& msg, v
     return ui::defaultProc(self, msg);
 }
 
-PanelWindow* PanelWindow::fromContainer(XTPanelContainerRef container) {
-    for (PanelWindow* w : sLiveWindows)
-        if (container == &w->container_) return w;
-    return nullptr;
-}
-
 int32_t PanelWindow::addPanel(uint32_t callbackId, int32_t value) {
     if (!accepting_ || !host_.callbacks().has(static_cast<int32_t>(callbackId))) return kXTParamErr;
     PanelPage page;
@@ -289,25 +275,25 @@ int32_t PanelWindow::addPanel(uint32_t callbackId, int32_t value) {
     return 0;
 }
 
-int32_t PanelWindow::declareControl(XTWindowRef panel, int32_t id, int32_t kind) {
-    for (PanelWindow* w : sLiveWindows) {
-        if (w->declaring_ < 0) continue;
-        PanelPage& page = w->pages_[static_cast<size_t>(w->declaring_)];
-        if (panel != page.pane) continue;
-        if (!knownKind(kind)) return kXTParamErr;
-        ui::Handle control = ui::findControl(page.pane, id);
-        if (!control) return kXTNotFoundErr;
-        if (!kindMatches(ui::kind(control), kind)) return kXTParamErr;
-        for (DeclaredControl& d : page.declared) {
-            if (d.id == id) {
-                d.kind = kind;
-                return 0;
-            }
+bool PanelWindow::declaring(XTWindowRef panel) const {
+    return declaring_ >= 0 && panel == pages_[static_cast<size_t>(declaring_)].pane;
+}
+
+int32_t PanelWindow::declareControl(int32_t id, int32_t kind) {
+    if (declaring_ < 0) return kXTParamErr;
+    PanelPage& page = pages_[static_cast<size_t>(declaring_)];
+    if (!knownKind(kind)) return kXTParamErr;
+    ui::Handle control = ui::findControl(page.pane, id);
+    if (!control) return kXTNotFoundErr;
+    if (!kindMatches(ui::kind(control), kind)) return kXTParamErr;
+    for (DeclaredControl& d : page.declared) {
+        if (d.id == id) {
+            d.kind = kind;
+            return 0;
         }
-        page.declared.push_back(DeclaredControl{id, kind});
-        return 0;
     }
-    return kXTParamErr;
+    page.declared.push_back(DeclaredControl{id, kind});
+    return 0;
 }
 
 } // namespace plxhost

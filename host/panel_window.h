@@ -18,18 +18,10 @@
 #include <vector>
 
 #include "host/native_panels.h"
+#include "host/panel_container.h"
 #include "ui/types.h"
 #include "xt/xtcallbacks.h"
 #include "xt/xtpanels.h"
-
-namespace plxhost {
-class PanelWindow;
-}
-
-// The container a 279 or 728 record carries: the window being filled.
-struct XTPanelContainer_ {
-    plxhost::PanelWindow* window = nullptr;
-};
 
 namespace plxhost {
 
@@ -50,7 +42,7 @@ struct PanelPage {
     std::vector<DeclaredControl> declared;
 };
 
-class PanelWindow {
+class PanelWindow : public PanelContainer {
   public:
     // Ids of the host's own controls. A panel's controls are addressed by
     // their ids like any others, so the host's stay clear of the small ids
@@ -67,15 +59,12 @@ class PanelWindow {
     // host's page is tab `hostTab`; the confirming button is titled `okTitle`.
     PanelWindow(Host& host, const std::string& title, const std::string& hostTab,
                 const std::string& okTitle);
-    ~PanelWindow();
-    PanelWindow(const PanelWindow&) = delete;
-    PanelWindow& operator=(const PanelWindow&) = delete;
+    ~PanelWindow() override;
 
     ui::Handle window() const { return window_; }
     // The pane the host's own controls go into, and its size.
     ui::Handle hostPage() const { return pages_.front().pane; }
     void setHostPageSize(int width, int height);
-    XTPanelContainerRef container() { return &container_; }
 
     // Lets plug-ins add panels while `ask` sends the callback that carries
     // container(), then builds every panel added (template, controls,
@@ -93,10 +82,9 @@ class PanelWindow {
     // The selected tab's index.
     int selectedPage() const;
 
-    // For the tab-control and button-control groups.
-    static PanelWindow* fromContainer(XTPanelContainerRef container);
-    int32_t addPanel(uint32_t callbackId, int32_t value);
-    static int32_t declareControl(XTWindowRef panel, int32_t id, int32_t kind);
+    int32_t addPanel(uint32_t callbackId, int32_t value) override;
+    bool declaring(XTWindowRef panel) const override;
+    int32_t declareControl(int32_t id, int32_t kind) override;
 
   private:
     int32_t send(PanelPage& page, int32_t message, int32_t state, void* param);
@@ -109,7 +97,6 @@ class PanelWindow {
     static std::intptr_t windowProc(ui::Handle self, const ui::Message& msg, void* user);
 
     Host& host_;
-    XTPanelContainer_ container_;
     bool accepting_ = false; // plug-ins may add panels now
     int declaring_ = -1;     // the page whose controls are being declared
     ui::Handle window_ = ui::kNoWindow;

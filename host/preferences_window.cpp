@@ -1,6 +1,7 @@
 #include "host/preferences_window.h"
 
 #include "host/host.h"
+#include "host/native_windows.h"
 #include "host/panel_window.h"
 #include "ui/ui.h"
 
@@ -11,6 +12,7 @@ bool sOpen = false;
 } // namespace
 
 int runPreferencesWindow(Host& host) {
+    if (host.usesNativeWindows()) return runNativePreferencesWindow(host);
     if (sOpen) return 0;
     sOpen = true;
     PanelWindow window(host, kPreferencesTitle, "General", "OK");

@@ -1,6 +1,7 @@
 #include "host/style_editor.h"
 
 #include "host/host.h"
+#include "host/native_windows.h"
 #include "host/panel_window.h"
 #include "ui/ui.h"
 #include "xt/xtcallbacks.h"
@@ -83,6 +84,7 @@ std::intptr_t stylesProc(ui::Handle self, const ui::Message& msg, void* user) {
 } // namespace
 
 int runOutputStylesWindow(Host& host) {
+    if (host.usesNativeWindows()) return runNativeOutputStylesWindow(host);
     if (sListOpen) return 0;
     sListOpen = true;
     StylesWindow w;
@@ -121,6 +123,7 @@ int runOutputStylesWindow(Host& host) {
 }
 
 int editOutputStyle(Host& host, OutputStyleRef style) {
+    if (host.usesNativeWindows()) return editNativeOutputStyle(host, style);
     StyleStore& store = host.styles();
     if (!store.isStyle(style) || sEditing) return 0;
     sEditing = true;

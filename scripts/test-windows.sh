@@ -150,12 +150,27 @@ check_plugin_resources() {
 
 # The dialog toolkit on real Win32 controls: each dialog driven from a timer
 # inside its own modal loop (tests/win32).
+# Pictures of every window, English and German, are left in
+# build-windows/pictures; each is checked for texts that do not fit and
+# controls that overlap.
 check_win32_dialogs() {
     echo "== Win32 dialog toolkit"
+    local pictures=$root/build-windows/pictures
+    rm -rf "$pictures"
+    mkdir -p "$pictures"
     # A dialog that does not end as driven would wait for a person forever.
-    timeout 120 wine "$bin/win32_dialogs_check.exe" >"$work/win32-dialogs.txt" 2>&1 ||
+    timeout 120 wine "$bin/win32_dialogs_check.exe" "$(winpath "$pictures")" \
+        >"$work/win32-dialogs.txt" 2>&1 ||
         fail "the Win32 dialog toolkit: $(tr -d '\r' <"$work/win32-dialogs.txt")"
     tr -d '\r' <"$work/win32-dialogs.txt"
+    echo "== the host's Win32 windows with the plug-in's panels"
+    timeout 120 wine "$bin/win32_host_windows_check.exe" "$(winpath "$pictures")" \
+        "$(winpath "$root/examples/Catalog.proj")" >"$work/win32-host.txt" 2>&1 ||
+        fail "the host's Win32 windows: $(tr -d '\r' <"$work/win32-host.txt")"
+    tr -d '\r' <"$work/win32-host.txt"
+    echo "pictures: $(cd "$pictures" && ls | wc -l) in build-windows/pictures"
+    # The panels stored settings; the export below starts from none.
+    rm -rf "$documents/Korvane"
 }
 
 echo "== plexmoor.exe info"

@@ -18,8 +18,11 @@ constexpr int32_t kPrefsPanelTemplate = 25053;
 void answerPanelTemplate(XTPanelMsgRec* rec, int32_t templateId);
 
 // kXTPanelDeclareControls: builds the template into the record's panel
-// container. False (the record left unhandled) when there is no container
-// or no description of that number.
+// container, its texts localized, and gives the container the panel's size
+// and title. False (the record left unhandled) when there is no container
+// or no template of that number. Each dialog layer builds it its own way:
+// from the window description of that number (dlg_panels.cpp), or as a
+// child dialog made from the dialog template (Win32, panels_win.cpp).
 bool buildPanelTemplate(XTPanelMsgRec* rec, int32_t templateId);
 
 // Declares the controls with the ids as one kind (kXTControl…) through the

@@ -11,6 +11,7 @@
 #include "plugin/support/mystrings.h"
 #include "tests/win32/text_fit.h"
 #include "ui/platform/win/win32_person.h"
+#include "ui/platform/win/win32_picture.h"
 #include "xt/xttypes.h"
 
 #include <windows.h>
@@ -195,8 +196,33 @@ INT_PTR CALLBACK templateProc(HWND, UINT msg, WPARAM, LPARAM) {
     return msg == WM_INITDIALOG;
 }
 
+// The folder the pictures go to (the program's argument), or none.
+std::string sPictures;
+
+// What a person would find wrong in a window, and its picture.
 void reportTexts(HWND window, const std::string& name) {
     for (const std::string& line : textsNotFitting(window, name)) check(false, line.c_str());
+    for (const std::string& line : overlappingControls(window, name))
+        check(false, line.c_str());
+    if (sPictures.empty()) return;
+    std::string file = name;
+    for (char& c : file)
+        if (c == ' ') c = '-';
+    check(win32picture::writePng(window, sPictures + "\\" + file + ".png"), file.c_str());
+}
+
+// A panel template shown in the empty dialog `holder`, the dialog sized to
+// hold it, as a host's window would.
+void reportPanel(HWND holder, HWND panel, const std::string& name) {
+    RECT outer, inner, size;
+    GetWindowRect(holder, &outer);
+    GetClientRect(holder, &inner);
+    GetWindowRect(panel, &size);
+    SetWindowPos(holder, nullptr, 0, 0,
+                 size.right - size.left + (outer.right - outer.left) - inner.right,
+                 size.bottom - size.top + (outer.bottom - outer.top) - inner.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    reportTexts(holder, name);
 }
 
 // Every text of every window fits its control in the current language: the
@@ -215,7 +241,7 @@ void checkTextsFit(const std::string& language) {
                                         reinterpret_cast<HWND>(holder), templateProc, 0);
         check(panel != nullptr, "a panel template makes a window");
         localizeWindowTexts(panel);
-        reportTexts(panel, std::to_string(id) + " " + language);
+        reportPanel(reinterpret_cast<HWND>(holder), panel, std::to_string(id) + " " + language);
         DestroyWindow(panel);
     }
     destroyDialogWindow(holder);
@@ -238,6 +264,15 @@ int32_t recordStep(PlxWindow, const void* item, const void* next, void*) {
 } // namespace
 
 int main() {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc > 1) {
+        char folder[MAX_PATH * 3];
+        WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, folder, sizeof folder, nullptr, nullptr);
+        sPictures = folder;
+        CreateDirectoryW(argv[1], nullptr);
+    }
+    LocalFree(argv);
     gLanguage = kLangEnglish;
     check(setupMyStrings() == 0, "the string table is a resource of the program");
     registerDialogClasses();

@@ -85,3 +85,43 @@ std::vector<std::string> textsNotFitting(HWND window, const std::string& name) {
         reinterpret_cast<LPARAM>(&walk));
     return walk.found;
 }
+
+namespace {
+
+// Controls that hold others lie beneath them by design.
+bool holdsControls(HWND window) {
+    if (GetWindow(window, GW_CHILD)) return true;
+    if (!isClass(window, L"Button")) return false;
+    return (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+void collectOverlaps(HWND parent, const std::string& name, std::vector<std::string>* found) {
+    std::vector<std::pair<HWND, RECT>> shown;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(c, GWL_STYLE) & WS_VISIBLE)) continue;
+        if (GetWindow(c, GW_CHILD)) collectOverlaps(c, name, found);
+        if (holdsControls(c)) continue;
+        RECT r;
+        GetWindowRect(c, &r);
+        if (r.right <= r.left || r.bottom <= r.top) continue;
+        shown.push_back({c, r});
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            RECT both;
+            if (!IntersectRect(&both, &shown[i].second, &shown[j].second)) continue;
+            char line[200];
+            std::snprintf(line, sizeof line, "%s: controls %d and %d overlap", name.c_str(),
+                          GetDlgCtrlID(shown[i].first), GetDlgCtrlID(shown[j].first));
+            found->push_back(line);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> overlappingControls(HWND window, const std::string& name) {
+    std::vector<std::string> found;
+    collectOverlaps(window, name, &found);
+    return found;
+}

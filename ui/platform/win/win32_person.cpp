@@ -157,6 +157,27 @@ bool choose(HWND control, int index) {
     return false;
 }
 
+namespace {
+
+// The index of the tab with exactly this title, -1 when none has it.
+LRESULT tabTitled(HWND tabs, const std::wstring& title) {
+    LRESULT count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t shown[256] = L"";
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = shown;
+        item.cchTextMax = 256;
+        if (SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item)) &&
+            title == shown)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 bool chooseText(HWND control, const std::string& item) {
     std::wstring w = wide(item);
     LRESULT index = -1;
@@ -166,6 +187,8 @@ bool chooseText(HWND control, const std::string& item) {
     else if (hasClass(control, L"ListBox"))
         index = SendMessageW(control, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>(w.c_str()));
+    else if (hasClass(control, WC_TABCONTROLW))
+        index = tabTitled(control, w);
     return index >= 0 && choose(control, static_cast<int>(index));
 }
 

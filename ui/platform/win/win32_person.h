@@ -36,6 +36,8 @@ bool click(HWND control);
 bool check(HWND checkBox, bool on);
 bool type(HWND control, const std::string& text);
 bool choose(HWND control, int index);
+// The item (combo box, list box) or tab (tab control) with exactly this
+// title.
 bool chooseText(HWND control, const std::string& item);
 bool answer(HWND messageBox, int button);
 
