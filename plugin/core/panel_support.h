@@ -20,10 +20,15 @@ void answerPanelTemplate(XTPanelMsgRec* rec, int32_t templateId);
 // kXTPanelDeclareControls: builds the template into the record's panel
 // container, its texts localized, and gives the container the panel's size
 // and title. False (the record left unhandled) when there is no container
-// or no template of that number. Each dialog layer builds it its own way:
-// from the window description of that number (dlg_panels.cpp), or as a
-// child dialog made from the dialog template (Win32, panels_win.cpp).
+// or no template of that number. The window description of that number is
+// built, unless the dialog layer set a builder of its own.
 bool buildPanelTemplate(XTPanelMsgRec* rec, int32_t templateId);
+
+// A dialog layer whose panels are its own dialog templates sets this as it
+// is loaded (the Win32 toolkit: a child dialog made from the template,
+// panels_win.cpp); null goes back to the window descriptions.
+using PanelTemplateBuilder = bool (*)(XTPanelMsgRec* rec, int32_t templateId);
+void setPanelTemplateBuilder(PanelTemplateBuilder builder);
 
 // Declares the controls with the ids as one kind (kXTControl…) through the
 // host's button-control group.

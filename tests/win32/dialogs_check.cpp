@@ -222,6 +222,9 @@ void reportPanel(HWND holder, HWND panel, const std::string& name) {
                  size.right - size.left + (outer.right - outer.left) - inner.right,
                  size.bottom - size.top + (outer.bottom - outer.top) - inner.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    wchar_t title[64];
+    GetWindowTextW(panel, title, 64);
+    SetWindowTextW(holder, title);
     reportTexts(holder, name);
 }
 

@@ -25,9 +25,7 @@ INT_PTR CALLBACK panelProc(HWND panel, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-} // namespace
-
-bool buildPanelTemplate(XTPanelMsgRec* rec, int32_t templateId) {
+bool buildChildDialog(XTPanelMsgRec* rec, int32_t templateId) {
     HWND container = hwndOf(static_cast<PlxWindow>(rec->panel));
     if (!container) return false;
     HWND panel =
@@ -50,3 +48,8 @@ bool buildPanelTemplate(XTPanelMsgRec* rec, int32_t templateId) {
     ShowWindow(panel, SW_SHOWNA);
     return true;
 }
+
+// Wherever this toolkit is linked, panels are its templates.
+[[maybe_unused]] const bool sBuilderSet = (setPanelTemplateBuilder(buildChildDialog), true);
+
+} // namespace
