@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 extern "C" int32_t XTActivateCallback(XTSetupRec* setup);
 
@@ -249,6 +250,30 @@ std::string lastContextItem(plxhost::Host& host) {
     return utf8;
 }
 
+// Keys typed into the context menu once it shows; a menu still open after
+// two seconds is ended.
+std::vector<WPARAM> sMenuKeys;
+void CALLBACK typeIntoMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    for (WPARAM key : sMenuKeys)
+        PostMessageW(reinterpret_cast<HWND>(plxhost::Host::current()->mainWindowRef()), WM_KEYDOWN,
+                     key, 0);
+}
+void CALLBACK endMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    check(false, "the context menu ended as the keys said");
+    EndMenu();
+}
+
+bool contextMenuChoice(plxhost::Host& host, std::vector<WPARAM> keys) {
+    sMenuKeys = std::move(keys);
+    SetTimer(nullptr, 0, 50, typeIntoMenu);
+    UINT_PTR watchdog = SetTimer(nullptr, 0, 2000, endMenu);
+    bool chosen = plxhost::runWin32ContextMenu(host, POINT{200, 200});
+    KillTimer(nullptr, watchdog);
+    return chosen;
+}
+
 void menus(plxhost::Host& host, const std::string& project, const std::string& language) {
     auto main = reinterpret_cast<HWND>(host.mainWindowRef());
     host.menus().mainMenu();
@@ -275,6 +300,11 @@ void menus(plxhost::Host& host, const std::string& project, const std::string& l
     if (language == "en")
         check(lastContextItem(host) == "Save current box as EPS/PDF\xE2\x80\xA6",
               "a box selected: the context menu offers the box");
+    // The context menu as shown: Escape chooses nothing; the last item,
+    // chosen with the keys, is carried out (the export, cancelled here).
+    check(!contextMenuChoice(host, {VK_ESCAPE}), "Escape in the context menu chooses nothing");
+    check(contextMenuChoice(host, {VK_UP, VK_RETURN}),
+          "the context menu's last item is carried out");
 }
 
 // One host after the other, each with the plug-in linked in and its own
