@@ -151,10 +151,13 @@ void styleEditor(plxhost::Host& host, const std::string& language) {
                                 win32person::text(findControl(w, 4)) + "+" +
                                 win32person::text(findControl(w, 6)) + "+" +
                                 win32person::text(findControl(w, 8));
-            if (language == "en")
-                check(shown == "Project+_+00x+.pdf", "a new PDF style shows " + shown);
+            bool en = language == "en";
+            check(shown == std::string(en ? "Project" : "Projekt") + "+_+00x+.pdf",
+                  "a new PDF style shows " + shown);
             check(win32person::choose(findControl(w, 2), 1), "the base name list takes a choice");
             check(win32person::choose(findControl(w, 6), 4), "the number list takes a choice");
+            check(win32person::text(findControl(w, 6)) == (en ? "None" : "Keine"),
+                  "the number list's last entry is the localized none");
             check(win32person::type(findControl(w, 8), ".x"), "the suffix takes typing");
             check(win32person::check(findControl(w, 10), true), "Page margins can be checked");
             if (look) lookAt(w, "style-editor-" + language);
