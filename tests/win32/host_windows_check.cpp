@@ -172,6 +172,18 @@ void styleEditor(plxhost::Host& host, const std::string& language) {
     // The second entry of each list is the second value: the layout's name,
     // no page number.
     check(stored(style) == "1|_|4|.x|01", "Save stores what the panel shows: " + stored(style));
+    // Texts longer than an option holds are stored empty, not cut: 32
+    // bytes for the separator, and more than a control's text buffer for
+    // the suffix.
+    auto tooLong = [&](HWND w) {
+        choosePanel(w);
+        check(win32person::type(findControl(w, 4), std::string(32, 's')) &&
+                  win32person::type(findControl(w, 8), std::string(300, 'x')),
+              "the fields take long texts");
+        check(win32person::click(findControl(w, 100)), "Save can be clicked");
+    };
+    check(drive("Edit Output Style", tooLong, open) == 1, "Save ends with 1");
+    check(stored(style) == "1||4||01", "over-long texts are stored empty: " + stored(style));
 }
 
 // The editor opened from "Output Styles" is cancelled once it shows.
