@@ -37,6 +37,10 @@ project() { # NAME PAGES
 }
 
 now() { date +%s.%N; }
+# The machine's load, printed with the figures: the times mean little
+# without it.
+load() { cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || uptime; }
+load_start=$(load)
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 fail() { echo "bench: $*" >&2; exit 1; }
 
@@ -115,7 +119,7 @@ line() { # KEY LABEL
     printf '  %-44s median %7.3f s  min %7.3f s\n' "$2" "$(stat_of "$1" median)" "$(stat_of "$1" minimum)"
 }
 ratio() { awk -v a="$(stat_of "$1" median)" -v b="$(stat_of "$2" median)" 'BEGIN { printf "%.2f", a / b }'; }
-echo "$pages pages, $runs paired runs ($(nproc) cores, $(uname -sr))"
+echo "$pages pages, $runs paired runs ($(nproc) cores, $(uname -sr)), load $load_start at the start, $(load) at the end"
 line eps "plexmoor export, EPS"
 line base "file system's limit (bench_durable_baseline)"
 line e2w "gs eps2write split"

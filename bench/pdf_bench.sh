@@ -17,6 +17,10 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_STATE_HOME="$work/.state"
 
 now() { date +%s.%N; }
+# The machine's load, printed with the figures: the times mean little
+# without it.
+load() { cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || uptime; }
+load_start=$(load)
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 fail() { echo "bench: $*" >&2; exit 1; }
 count() { # FOLDER EXT COUNT
@@ -77,7 +81,7 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 stat_of() { tr ' ' '\n' <<<"${times[$1]}" | grep . | median; }
 line() { printf '  %-36s median %8.3f s\n' "$2" "$(stat_of "$1")"; }
 ratio() { awk -v a="$(stat_of "$1")" -v b="$(stat_of "$2")" 'BEGIN { printf "%.2f", a / b }'; }
-echo "a PDF of $pages pages as a layout, $runs paired runs ($(nproc) cores, $(uname -sr))"
+echo "a PDF of $pages pages as a layout, $runs paired runs ($(nproc) cores, $(uname -sr)), load $load_start at the start, $(load) at the end"
 line pdf "plexmoor export, PDF"
 line pw "gs pdfwrite split"
 line qs "qpdf --split-pages"

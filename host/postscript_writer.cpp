@@ -141,7 +141,18 @@ void PostScriptWriter::endHeader() {
         line("%%IncludeResource: font Helvetica");
         // Helvetica re-encoded to Windows-1252, the host's 8-bit text.
         line("/Helvetica findfont dup length dict begin { 1 index /FID ne { def } { pop pop }");
-        text_ += "  ifelse } forall /Encoding " + winAnsiEncodingProgram() + "def currentdict end\n";
+        text_ += "  ifelse } forall /Encoding " + winAnsiEncodingProgram() + "def\n";
+        // For Ghostscript alone: the font keeps only the glyphs its encoding
+        // reaches. pdfwrite copies the font into every file it writes before
+        // taking the subset the page uses; a font of a few hundred glyphs
+        // instead of the whole one takes about a third less of its time.
+        // An EPS file keeps the printer's own font as it is.
+        if (!eps_) {
+            line("CharStrings type /dicttype eq { /CharStrings 256 dict dup begin");
+            line("  Encoding { dup CharStrings exch known { dup CharStrings exch get def } { pop }");
+            line("  ifelse } forall end def } if");
+        }
+        line("currentdict end");
         line("/Helvetica-plxhost exch definefont pop");
     }
     line("%%EndSetup");

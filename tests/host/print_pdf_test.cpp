@@ -188,3 +188,20 @@ INSTANTIATE_TEST_SUITE_P(Ghostscript, HostPrintPdf, ::testing::Values(true, fals
                          [](const ::testing::TestParamInfo<bool>& p) {
                              return p.param ? "Kept" : "PerJob";
                          });
+
+// The font Ghostscript gets keeps only the glyphs of its encoding: every
+// character of Windows-1252 still comes out as text.
+TEST_P(HostPrintPdf, EveryWindows1252CharacterStaysText) {
+    const std::string chars = "\xE2\x82\xAC\xE2\x80\x9A\xC6\x92\xE2\x80\x9E\xE2\x80\xA6\xE2\x80\xA0"
+                              "\xE2\x80\xA1\xE2\x80\xB0\xC5\xA0\xC5\x92\xC5\xBD\xE2\x80\x98\xE2\x80"
+                              "\x99\xE2\x80\x9C\xE2\x80\x9D\xE2\x80\xA2\xE2\x80\x93\xE2\x80\x94\xE2"
+                              "\x84\xA2\xC5\xA1\xC5\x93\xC5\xBE\xC5\xB8\xC2\xA3\xC2\xA5\xC3\x80\xC3"
+                              "\x89\xC3\x8E\xC3\x95\xC3\x9C\xC3\x9F\xC3\xA0\xC3\xA9\xC3\xBF";
+    h_.open("layout \"Chars\"\n page-size 600 100\n pages 1\n box 1 page=1 x=10 y=10 w=580"
+            " h=40 text=\"" + chars + "\"\n");
+    testJob().outputFile = out_ + "/chars.pdf";
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+    RunResult text = run("pdftotext '" + testJob().outputFile + "' -");
+    EXPECT_NE(text.output.find(chars), std::string::npos) << text.output;
+    EXPECT_TRUE(h_.engine().undrawnCharacters().empty());
+}
