@@ -20,7 +20,10 @@ void WindowWatch::setListener(Listener listener, void* user) {
 
 void WindowWatch::observe(const ui::Event& event, void* user) {
     auto* watch = static_cast<WindowWatch*>(user);
-    if (event.kind == ui::EventKind::Recorded && event.record) watch->note(*event.record, nullptr);
+    // A window outside the window system told through ui::recordForeign
+    // comes with its tree.
+    if (event.kind == ui::EventKind::Recorded && event.record)
+        watch->note(*event.record, event.window);
     if (watch->listener_) watch->listener_(event, watch->listenerUser_);
 }
 

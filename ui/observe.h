@@ -82,6 +82,9 @@ struct Event {
     int value = 0;
     int minimum = 0;
     int maximum = 0;
+    // Recorded Opened or Closed of a window outside this system (see
+    // recordForeign): its tree as it opened or closed; null otherwise.
+    const ControlInfo* window = nullptr;
 };
 
 using Observer = void (*)(const Event& event, void* user);
@@ -89,5 +92,14 @@ using Observer = void (*)(const Event& event, void* user);
 // One observer at a time; nullptr removes it. It is called synchronously and must
 // not throw; it may look at windows but should not change them.
 UI_API void setObserver(Observer observer, void* user = nullptr);
+
+// Windows outside this system, such as a platform's own dialogs that a runner
+// plays the script on (ui/platform/win/win32_runner.h), are told through
+// these, so the transcript and the observer see them like the windows here:
+// a record as this system's modal loops and message boxes write them, with
+// the window's tree when the record is its Opened or Closed (the observer
+// finds it in Event::window), and a progress bar's position.
+UI_API void recordForeign(const Record& record, const ControlInfo* window = nullptr);
+UI_API void progressForeign(int value, int minimum, int maximum);
 
 } // namespace ui

@@ -97,7 +97,7 @@ bool hasItems(Kind kind);    // popup, combo, list box, tab control
 bool hasEditText(Kind kind); // edit, combo box: text selection and typing
 
 // Transcript and observer.
-void record(Record entry);
+void record(Record entry, const ControlInfo* window = nullptr);
 // Writes an action of a person: done, or refused for the reason given.
 bool recordAction(Handle window, const std::string& line, const std::string& refusal);
 std::string titleOf(Handle window);          // title of the window's top-level window

@@ -11,7 +11,7 @@ using detail::sys;
 
 namespace detail {
 
-void record(Record entry) {
+void record(Record entry, const ControlInfo* window) {
     auto& s = sys();
     if (entry.kind == RecordKind::Refused) ++s.refused;
     s.transcript.push_back(entry);
@@ -19,6 +19,7 @@ void record(Record entry) {
         Event event;
         event.kind = EventKind::Recorded;
         event.record = &entry;
+        event.window = window;
         s.observer(event, s.observerUser);
     }
 }
@@ -77,6 +78,21 @@ void notifyProgress(Handle control) {
 }
 
 } // namespace detail
+
+void recordForeign(const Record& record, const ControlInfo* window) {
+    detail::record(record, window);
+}
+
+void progressForeign(int value, int minimum, int maximum) {
+    auto& s = sys();
+    if (!s.observer) return;
+    Event event;
+    event.kind = EventKind::ProgressChanged;
+    event.value = value;
+    event.minimum = minimum;
+    event.maximum = maximum;
+    s.observer(event, s.observerUser);
+}
 
 const char* recordKindName(RecordKind kind) {
     switch (kind) {
