@@ -9,6 +9,7 @@
 #include "plugin/dialogs/progress.h"
 #include "plugin/platform/win/dialogs/dlg_win.h"
 #include "plugin/support/mystrings.h"
+#include "tests/win32/runner_check.h"
 #include "tests/win32/text_fit.h"
 #include "ui/platform/win/win32_person.h"
 #include "ui/platform/win/win32_picture.h"
@@ -355,6 +356,7 @@ int main() {
           "UTF-8 text goes through the window and back");
     destroyDialogWindow(progress);
 
+    sFailures += checkRunner();
     std::printf("%s: %d failure(s)\n", sFailures ? "FAILED" : "passed", sFailures);
     return sFailures;
 }

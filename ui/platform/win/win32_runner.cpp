@@ -1,0 +1,412 @@
+#include "ui/platform/win/win32_runner.h"
+
+#include "ui/dialogs.h"
+#include "ui/platform/win/win32_person.h"
+#include "ui/script.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <string>
+#include <vector>
+
+namespace win32person {
+
+namespace {
+
+constexpr UINT kTickMs = USER_TIMER_MINIMUM;
+
+// A top-level dialog of the thread from its initialisation on.
+struct Tracked {
+    HWND window = nullptr;
+    ui::Kind kind = ui::Kind::Window;
+    std::string title;
+    bool opened = false; // recorded as opened (it has been shown)
+    int command = 0;     // the last command 1 or 2 it received
+    std::string folder;  // save dialog: the folder typed for the next Save
+};
+
+struct Runner {
+    HHOOK before = nullptr;
+    HHOOK after = nullptr;
+    UINT_PTR timer = 0;
+    std::vector<Tracked> dialogs;
+    DWORD waitUntil = 0; // a scripted wait lasts until then
+    int progress[3] = {-1, -1, -1}; // position, minimum, maximum last told
+};
+
+Runner* sRunner = nullptr;
+
+Tracked* trackedOf(HWND window) {
+    if (!sRunner) return nullptr;
+    for (Tracked& t : sRunner->dialogs)
+        if (t.window == window) return &t;
+    return nullptr;
+}
+
+std::wstring wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(n > 0 ? static_cast<size_t>(n) : 0, L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
+    return out;
+}
+
+bool classIs(HWND window, const wchar_t* name) {
+    wchar_t cls[64] = {0};
+    return GetClassNameW(window, cls, 64) && lstrcmpiW(cls, name) == 0;
+}
+
+// The system's save dialog has its file-name field; a message box (the
+// plug-in's on MSGBOX, or the system's) its text in a static of its own
+// beside its buttons.
+ui::Kind kindOf(HWND dialog) {
+    if (findControl(dialog, cmb13) || findControl(dialog, edt1)) return ui::Kind::SaveDialog;
+    bool text = false, button = false;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        int id = GetDlgCtrlID(child);
+        if (classIs(child, L"Static") && (id == 10 || id == 0xFFFF)) text = true;
+        else if (classIs(child, L"Button") && (id >= 1 && id <= 7)) button = true;
+        else if (!classIs(child, L"Static") && !classIs(child, L"Button")) return ui::Kind::Window;
+    }
+    return text && button ? ui::Kind::MessageBox : ui::Kind::Window;
+}
+
+HWND messageText(HWND box) {
+    HWND text = findControl(box, 10);
+    return text ? text : findControl(box, 0xFFFF);
+}
+
+// The box's text as the headless box gives it: lines end in LF.
+std::string boxText(HWND box) {
+    std::string shown = text(messageText(box)), out;
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (!(shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n')) out += shown[i];
+    return out;
+}
+
+void record(ui::RecordKind kind, const Tracked& t, const std::string& text, int result = 0,
+            const ui::ControlInfo* tree = nullptr) {
+    ui::Record r;
+    r.kind = kind;
+    r.window = t.title;
+    r.text = text;
+    r.result = result;
+    if (kind == ui::RecordKind::MessageBox) {
+        for (int id = 1; id <= 2; ++id) {
+            HWND button = findControl(t.window, id);
+            if (button && IsWindowVisible(button)) r.items.push_back(win32person::text(button));
+        }
+    }
+    ui::recordForeign(r, tree);
+}
+
+void opened(Tracked& t) {
+    t.opened = true;
+    t.title = text(t.window);
+    t.kind = kindOf(t.window);
+    if (t.kind == ui::Kind::MessageBox) {
+        record(ui::RecordKind::MessageBox, t, boxText(t.window));
+        return;
+    }
+    ui::ControlInfo tree = observe(t.window);
+    tree.kind = t.kind;
+    record(ui::RecordKind::Opened, t, "opened", 0, &tree);
+}
+
+void closed(HWND window) {
+    for (size_t i = 0; sRunner && i < sRunner->dialogs.size(); ++i) {
+        if (sRunner->dialogs[i].window != window) continue;
+        Tracked t = sRunner->dialogs[i];
+        sRunner->dialogs.erase(sRunner->dialogs.begin() + static_cast<std::ptrdiff_t>(i));
+        if (!t.opened) return;
+        if (t.kind == ui::Kind::MessageBox) {
+            record(ui::RecordKind::Answer, t, "answered", t.command ? t.command : 2);
+            return;
+        }
+        ui::ControlInfo tree = observe(window);
+        tree.kind = t.kind;
+        record(ui::RecordKind::Closed, t, "closed", t.command ? t.command : 1, &tree);
+        return;
+    }
+}
+
+void progressMoved(HWND bar) {
+    int now[3] = {static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0)),
+                  static_cast<int>(SendMessageW(bar, PBM_GETRANGE, TRUE, 0)),
+                  static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0))};
+    if (now[0] == sRunner->progress[0] && now[1] == sRunner->progress[1] &&
+        now[2] == sRunner->progress[2])
+        return;
+    for (int i = 0; i < 3; ++i) sRunner->progress[i] = now[i];
+    ui::progressForeign(now[0], now[1], now[2]);
+}
+
+bool isTopLevel(HWND window) {
+    return window && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+}
+
+LRESULT CALLBACK beforeProc(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && sRunner) {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+        if (Tracked* t = trackedOf(m->hwnd)) {
+            if (m->message == WM_COMMAND && (LOWORD(m->wParam) == IDOK || LOWORD(m->wParam) == IDCANCEL))
+                t->command = LOWORD(m->wParam);
+            else if (m->message == WM_CLOSE ||
+                     (m->message == WM_SYSCOMMAND && (m->wParam & 0xFFF0) == SC_CLOSE))
+                t->command = IDCANCEL;
+            else if (m->message == WM_DESTROY)
+                closed(m->hwnd);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+LRESULT CALLBACK afterProc(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && sRunner) {
+        const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+        if (m->message == WM_INITDIALOG && isTopLevel(m->hwnd) && !trackedOf(m->hwnd)) {
+            Tracked t;
+            t.window = m->hwnd;
+            sRunner->dialogs.push_back(t);
+        } else if (m->message >= PBM_SETRANGE && m->message <= PBM_SETRANGE32 &&
+                   classIs(m->hwnd, PROGRESS_CLASSW)) {
+            progressMoved(m->hwnd);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// The dialog a person works in now: the last one opened that is shown and
+// enabled (a dialog under a message box is disabled).
+Tracked* innermost() {
+    for (size_t i = sRunner->dialogs.size(); i-- > 0;) {
+        Tracked& t = sRunner->dialogs[i];
+        if (IsWindow(t.window) && IsWindowVisible(t.window) && IsWindowEnabled(t.window)) return &t;
+    }
+    return nullptr;
+}
+
+bool addresses(const ui::Action& a, const Tracked& t) {
+    switch (a.window.by) {
+    case ui::WindowRef::By::Current:
+        return true;
+    case ui::WindowRef::By::Title:
+        return a.window.title == text(t.window);
+    case ui::WindowRef::By::Kind:
+        return a.window.kind == t.kind;
+    }
+    return false;
+}
+
+// The control an action names, depth-first as findControl goes.
+HWND controlNamed(HWND window, const ui::ControlRef& ref) {
+    // The save dialog's own buttons are its direct children; the controls of
+    // the plug-in's dialogs live in panes.
+    if (ref.by == ui::ControlRef::By::Id) {
+        HWND direct = GetDlgItem(window, ref.id);
+        return direct ? direct : findControl(window, ref.id);
+    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ref.by == ui::ControlRef::By::Command &&
+            reinterpret_cast<uintptr_t>(GetPropW(child, L"KRVVccmd")) == ref.command)
+            return child;
+        if (ref.by == ui::ControlRef::By::Text) {
+            std::string shown = text(child), plain;
+            for (char c : shown)
+                if (c != '&') plain += c;
+            if (shown == ref.text || plain == ref.text) return child;
+        }
+        if (HWND found = controlNamed(child, ref)) return found;
+    }
+    return nullptr;
+}
+
+HWND nameField(HWND saveDialog) {
+    HWND field = findControl(saveDialog, cmb13);
+    return field ? field : findControl(saveDialog, edt1);
+}
+
+std::string backslashed(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// Types the path into the file-name field and presses Save.
+bool saveAs(HWND dialog, const std::string& path) {
+    HWND field = nameField(dialog);
+    if (!field) return false;
+    std::wstring w = wide(backslashed(path));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
+    return click(GetDlgItem(dialog, IDOK));
+}
+
+bool pressKey(HWND dialog, ui::Key key) {
+    switch (key) {
+    case ui::Key::Return:
+        return click(GetDlgItem(dialog, IDOK));
+    case ui::Key::Escape:
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    case ui::Key::Space:
+        return click(GetFocus());
+    case ui::Key::Tab:
+    case ui::Key::ShiftTab: {
+        HWND focus = GetFocus();
+        if (!focus) return false;
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        BYTE shift = keys[VK_SHIFT];
+        keys[VK_SHIFT] = key == ui::Key::ShiftTab ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(focus, WM_KEYDOWN, VK_TAB, 0);
+        keys[VK_SHIFT] = shift;
+        SetKeyboardState(keys);
+        return true;
+    }
+    }
+    return false;
+}
+
+// Performs one action on the dialog; an empty reason when it was done.
+std::string perform(const ui::Action& a, Tracked& t) {
+    HWND dialog = t.window;
+    bool save = t.kind == ui::Kind::SaveDialog;
+    HWND control = controlNamed(dialog, a.control);
+    bool needsControl = a.verb == ui::Verb::Type || a.verb == ui::Verb::Click ||
+                        a.verb == ui::Verb::Toggle || a.verb == ui::Verb::Check ||
+                        a.verb == ui::Verb::Choose || a.verb == ui::Verb::Focus;
+    bool saveField = save && a.control.by == ui::ControlRef::By::Id &&
+                     (a.control.id == ui::kSaveFolderId || a.control.id == ui::kSaveNameId);
+    if (needsControl && !control && !saveField) return "no such control";
+    bool done = false;
+    switch (a.verb) {
+    case ui::Verb::Type:
+        if (saveField && a.control.id == ui::kSaveFolderId) {
+            t.folder = backslashed(a.text);
+            done = true;
+        } else {
+            done = type(saveField ? nameField(dialog) : control, a.text);
+        }
+        break;
+    case ui::Verb::Click:
+        if (save && a.control.by == ui::ControlRef::By::Id && a.control.id == IDOK &&
+            !t.folder.empty()) {
+            std::string folder = t.folder;
+            t.folder.clear();
+            if (folder.back() != '\\') folder += '\\';
+            done = saveAs(dialog, folder + text(nameField(dialog)));
+        } else {
+            done = click(control);
+        }
+        break;
+    case ui::Verb::Toggle:
+        done = click(control);
+        break;
+    case ui::Verb::Check:
+        done = check(control, a.number != 0);
+        break;
+    case ui::Verb::Choose:
+        done = a.number > 0 ? choose(control, a.number - 1) : chooseText(control, a.text);
+        break;
+    case ui::Verb::Focus:
+        done = IsWindowEnabled(control) && IsWindowVisible(control) && SetFocus(control);
+        break;
+    case ui::Verb::Key:
+        done = pressKey(dialog, a.key);
+        break;
+    case ui::Verb::Path:
+        if (!save) return "not a save dialog";
+        done = saveAs(dialog, a.text);
+        break;
+    case ui::Verb::Answer:
+        if (t.kind != ui::Kind::MessageBox) return "not a message box";
+        if (a.number > 0) {
+            done = answer(dialog, a.number);
+        } else {
+            ui::ControlRef byTitle = ui::ControlRef::byText(a.text);
+            done = click(controlNamed(dialog, byTitle));
+        }
+        break;
+    case ui::Verb::Close:
+        SendMessageW(dialog, WM_CLOSE, 0, 0);
+        done = true;
+        break;
+    case ui::Verb::Wait:
+        sRunner->waitUntil = GetTickCount() + static_cast<DWORD>(a.number > 0 ? a.number : 0);
+        done = true;
+        break;
+    }
+    return done ? std::string() : "the control cannot be used so";
+}
+
+// A dialog with a progress bar works by itself until it ends.
+bool working(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (classIs(child, PROGRESS_CLASSW) || working(child)) return true;
+    return false;
+}
+
+void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+    // Each pass looks afresh: an action may open a dialog (whose modal loop
+    // ticks inside this one) or end the one it was done in.
+    while (sRunner) {
+        if (sRunner->waitUntil && static_cast<LONG>(GetTickCount() - sRunner->waitUntil) < 0) return;
+        sRunner->waitUntil = 0;
+        Tracked* current = innermost();
+        if (!current) return;
+        HWND window = current->window;
+        if (!current->opened) opened(*current);
+        if (!(current = trackedOf(window)) || innermost() != current) continue;
+        std::vector<ui::Action> queue = ui::pendingActions();
+        if (queue.empty() || !addresses(queue.front(), *current)) {
+            if (working(window)) return;
+            record(ui::RecordKind::Fallback, *current, "nothing more in the script; closing");
+            SendMessageW(window, WM_CLOSE, 0, 0);
+            return;
+        }
+        ui::Action action = queue.front();
+        queue.erase(queue.begin());
+        ui::setScript(queue);
+        std::string line = ui::formatAction(action);
+        line = line.substr(line.find("] ") == std::string::npos ? 0 : line.find("] ") + 2);
+        Tracked before = *current;
+        std::string refusal = perform(action, *current);
+        record(refusal.empty() ? ui::RecordKind::Action : ui::RecordKind::Refused, before,
+               refusal.empty() ? line : line + " -- refused: " + refusal);
+    }
+}
+
+} // namespace
+
+bool startRunner() {
+    if (sRunner) return false;
+    auto* runner = new Runner;
+    DWORD thread = GetCurrentThreadId();
+    runner->before = SetWindowsHookExW(WH_CALLWNDPROC, beforeProc, nullptr, thread);
+    runner->after = SetWindowsHookExW(WH_CALLWNDPROCRET, afterProc, nullptr, thread);
+    runner->timer = SetTimer(nullptr, 0, kTickMs, tick);
+    if (!runner->before || !runner->after || !runner->timer) {
+        if (runner->before) UnhookWindowsHookEx(runner->before);
+        if (runner->after) UnhookWindowsHookEx(runner->after);
+        if (runner->timer) KillTimer(nullptr, runner->timer);
+        delete runner;
+        return false;
+    }
+    sRunner = runner;
+    return true;
+}
+
+void stopRunner() {
+    if (!sRunner) return;
+    UnhookWindowsHookEx(sRunner->before);
+    UnhookWindowsHookEx(sRunner->after);
+    KillTimer(nullptr, sRunner->timer);
+    delete sRunner;
+    sRunner = nullptr;
+}
+
+} // namespace win32person
