@@ -130,6 +130,8 @@ const Pair kGerman[] = {
      "das Plug-in beantwortet keine Fensteranfragen"},
     {"the plug-in has no window named %1 (plexmoor --help lists them)",
      "das Plug-in hat kein Fenster namens %1 (plexmoor --help nennt sie)"},
+    {"the plug-in's window %1 is not one this program can draw",
+     "das Fenster %1 des Plug-ins kann dieses Programm nicht zeichnen"},
     {"the title", "der Titel"},
     {"the %1 #%2", "das Element %1 #%2"},
     {"%1: %2 \"%3\" does not fit: it needs %4 pixels, has %5",

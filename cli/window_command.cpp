@@ -46,6 +46,9 @@ int runWindow(const Arguments& args) {
     if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
         return failure(
             say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
+    // A plug-in whose windows are the platform's own builds none here.
+    if (!ui::isWindow(rec.window))
+        return failure(say("the plug-in's window %1 is not one this program can draw", {name}));
 
     // A text cut to fit its control is a fault of the window's layout; it
     // is told, the picture is still drawn.

@@ -18,6 +18,9 @@ int32_t sendHostRequest(int32_t request, void*) {
     switch (request) {
     case kXTRequestEditOutputStyles:
         return runOutputStylesWindow(*Host::current()) == 0 ? kXTParamErr : 0;
+    case kXTRequestPluginDialog:
+        // This host's dialogs need nothing done to them, nor do the plug-in's.
+        return 0;
     default:
         return kXTParamErr;
     }

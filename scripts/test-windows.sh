@@ -78,12 +78,11 @@ echo "== Plexmoor.xnt: exports, imports, version block"
 objdump=x86_64-w64-mingw32-objdump
 exports=$($objdump -p "$xnt" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\t\[ *[0-9]*\] //p')
 [ "$exports" = XTActivateCallback ] || fail "Plexmoor.xnt exports: $exports"
-# System DLLs only, and the headless window system until the Win32 dialogs
-# replace it.
+# System DLLs only: the dialogs are Win32's.
 imports=$($objdump -p "$xnt" | sed -n 's/^\tDLL Name: //p' | sort | tr '\n' ' ')
 for dll in $imports; do
-    case "$dll" in
-    KERNEL32.dll | msvcrt.dll | SHELL32.dll | USER32.dll | GDI32.dll | COMDLG32.dll | libplexui.dll) ;;
+    case "${dll^^}" in
+    KERNEL32.DLL | MSVCRT.DLL | SHELL32.DLL | USER32.DLL | GDI32.DLL | COMDLG32.DLL | COMCTL32.DLL) ;;
     *) fail "Plexmoor.xnt imports $dll" ;;
     esac
 done
@@ -133,7 +132,8 @@ rm -rf "$documents/Korvane"
 # The plug-in's resources are the DLL's own: the dialog templates as DIALOG
 # resources beside the window descriptions and string tables (type XML),
 # and what the plug-in shows comes from them (the German table and the
-# preferences dialog's description, through the window request).
+# preferences dialog's description: its Win32 dialog, as the command line
+# looked at it).
 check_plugin_resources() {
     echo "== Plexmoor.xnt: resources"
     local listed
@@ -143,9 +143,10 @@ check_plugin_resources() {
                "PREFS XML" "PROGRESS XML" "MYSTRINGS_E XML" "MYSTRINGS_D XML"; do
         case " $listed" in *" $res "*) ;; *) fail "Plexmoor.xnt lacks the resource $res (has: $listed)" ;; esac
     done
-    wine "$bin/plexmoor.exe" window Prefs --lang de >"$work/prefs-de.svg" || fail "window Prefs failed"
-    grep -q "Letzten Ordner verwenden" "$work/prefs-de.svg" ||
-        fail "the German preferences dialog does not show its German texts"
+    wine "$bin/plexmoor.exe" prefs --lang de >"$work/prefs-de.txt" 2>&1 ||
+        fail "prefs failed: $(cat "$work/prefs-de.txt")"
+    grep -q "Letzten Ordner verwenden" "$work/prefs-de.txt" ||
+        fail "the German preferences dialog does not show its German texts: $(cat "$work/prefs-de.txt")"
 }
 
 # The dialog toolkit on real Win32 controls: each dialog driven from a timer

@@ -19,7 +19,11 @@ enum {
     /* Opens the host's output-style editor on the current list of styles
      * and returns when the user closes it; whatever the user saved there is
      * stored by then. `param` is unused (NULL). */
-    kXTRequestEditOutputStyles = 227
+    kXTRequestEditOutputStyles = 227,
+    /* A dialog of the plug-in is set up and about to be shown; `param`
+     * points to its window (XTWindowRef). The host may adjust it as it
+     * adjusts its own dialogs. Returns 0. */
+    kXTRequestPluginDialog = 228
 };
 
 typedef struct XTHostRequestFuncs {

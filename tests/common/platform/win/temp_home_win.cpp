@@ -60,7 +60,9 @@ std::string userName() {
 
 TempHome::TempHome() {
     profile_ = dir_.file(userName());
-    for (const char* folder : {"Documents", "AppData/Roaming", "AppData/Local"})
+    // A profile has its Desktop: the system's save dialog reads a typed path
+    // through it and takes none without it.
+    for (const char* folder : {"Desktop", "Documents", "AppData/Roaming", "AppData/Local"})
         std::filesystem::create_directories(std::filesystem::u8path(profile_ + "/" + folder));
     savedProfiles_ = fromWide(profilesFolder());
     if (!setProfilesFolder(backslashed(dir_.path())))
