@@ -14,12 +14,15 @@ int32_t getMainWindow(XTWindowRef* window) {
     return 0;
 }
 
-int32_t sendHostRequest(int32_t request, void*) {
+int32_t sendHostRequest(int32_t request, void* param) {
     switch (request) {
     case kXTRequestEditOutputStyles:
         return runOutputStylesWindow(*Host::current()) == 0 ? kXTParamErr : 0;
     case kXTRequestPluginDialog:
-        // This host's dialogs need nothing done to them, nor do the plug-in's.
+        // This host's dialogs need nothing done to them, nor do the plug-in's;
+        // it only notes which it was told of.
+        if (!param) return kXTParamErr;
+        Host::current()->notePluginDialog(*static_cast<const XTWindowRef*>(param));
         return 0;
     default:
         return kXTParamErr;

@@ -73,6 +73,9 @@ class Host {
     // Every group bound so far, by identifier, in order.
     const std::vector<uint32_t>& boundGroups() const { return boundGroups_; }
     void noteBoundGroup(uint32_t id) { boundGroups_.push_back(id); }
+    // The plug-in dialogs a plug-in told the host of (request 228), in order.
+    const std::vector<XTWindowRef>& pluginDialogs() const { return pluginDialogs_; }
+    void notePluginDialog(XTWindowRef window) { pluginDialogs_.push_back(window); }
 
     CallbackRegistry& callbacks() { return callbacks_; }
     // Calls the callbacks of a code; returns how many were called. The
@@ -125,6 +128,7 @@ class Host {
     bool quitSent_ = false;
     std::vector<std::string> setupCalls_;
     std::vector<uint32_t> boundGroups_;
+    std::vector<XTWindowRef> pluginDialogs_;
     CallbackRegistry callbacks_;
     Documents documents_;
     StyleStore styles_;

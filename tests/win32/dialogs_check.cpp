@@ -9,6 +9,7 @@
 #include "plugin/dialogs/progress.h"
 #include "plugin/platform/win/dialogs/dlg_win.h"
 #include "plugin/support/mystrings.h"
+#include "tests/win32/export_dialog_check.h"
 #include "tests/win32/runner_check.h"
 #include "tests/win32/text_fit.h"
 #include "ui/platform/win/win32_person.h"
@@ -357,6 +358,7 @@ int main() {
     destroyDialogWindow(progress);
 
     sFailures += checkRunner();
+    sFailures += checkExportDialog();
     std::printf("%s: %d failure(s)\n", sFailures ? "FAILED" : "passed", sFailures);
     return sFailures;
 }

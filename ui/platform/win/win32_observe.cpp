@@ -109,9 +109,17 @@ void describeInto(HWND window, bool topLevel, ui::ControlInfo* info) {
     }
     info->id = topLevel ? -1 : GetDlgCtrlID(window);
     info->command = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(GetPropW(window, L"KRVVccmd")));
+    // A top-level window is its client area on the screen, as the headless
+    // system's windows have no frame; a control is where it lies in its
+    // parent's client area.
     RECT r{};
-    GetWindowRect(window, &r);
-    if (!topLevel) MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    if (topLevel) {
+        GetClientRect(window, &r);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    } else {
+        GetWindowRect(window, &r);
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    }
     info->rect = ui::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     info->text = text(window);
     info->enabled = IsWindowEnabled(window) != 0;

@@ -33,19 +33,25 @@ int nameFieldId(HWND dialog) {
 }
 
 // Centres the panel's rows in the save dialog: every control but the
-// placeholder (the first child) moves right by half of what the dialog's
-// width leaves beside the rows, measured from the absolute check box's left
-// edge to the All button's right edge. A dialog narrower than the rows
-// leaves them where the template put them.
+// placeholder (the first child) moves right so that the span from the
+// absolute check box's left edge to the All button's right edge has as
+// much room on its left as on its right in the dialog. Moving them by half
+// of what the width leaves beside the span alone would also add the
+// template's own left margin. A dialog narrower than the rows leaves them
+// where the template put them.
 void centreRows(HWND dialog, HWND panel) {
     HWND absolute = GetDlgItem(panel, kExpAbsolute), all = GetDlgItem(panel, kExpAll);
     if (!absolute || !all) return;
     RECT left, right, client;
     GetWindowRect(absolute, &left);
     GetWindowRect(all, &right);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&left), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&right), 2);
     GetClientRect(dialog, &client);
-    int dx = (client.right - (right.right - left.left)) / 2;
-    if (dx <= 0) return;
+    int span = right.right - left.left;
+    if (span <= 0 || client.right <= span) return;
+    int dx = (client.right - span) / 2 - left.left;
+    if (dx == 0) return;
     HWND first = GetWindow(panel, GW_CHILD);
     for (HWND child = first ? GetWindow(first, GW_HWNDNEXT) : nullptr; child;
          child = GetWindow(child, GW_HWNDNEXT)) {
