@@ -69,6 +69,13 @@ int32_t step(PlxWindow, const void*, const void*, void*) {
     return 1;
 }
 
+int sSteps = 0;
+int32_t slowStep(PlxWindow, const void*, const void*, void*) {
+    ++sSteps;
+    Sleep(2);
+    return 1;
+}
+
 } // namespace
 
 int checkRunner() {
@@ -106,6 +113,11 @@ int checkRunner() {
                   "[Plexmoor] answer 2\n[Plexmoor] answered 2\n",
           "the transcript:\n" + told);
 
+    // Return presses OK wherever it lies in the dialog's panes.
+    check(script("[*] focus #5\n[*] key Return\n"), "the keys read");
+    check(doModalDialog("Prefs", nullptr, nullptr) == 1, "Return ends the dialog with 1");
+    check(ui::refusedCount() == 1, "focus and Return are not refused");
+
     // A progress run is left to end by itself; its bar is followed.
     const char* items[] = {"1", "2", "3"};
     seen.records.clear();
@@ -113,6 +125,16 @@ int checkRunner() {
           "a progress run is not closed under way");
     check(seen.lastProgress == 3 && seen.progressMax == 3, "the bar is followed to its end");
     check(ui::scriptRemaining() == 0, "nothing is left in the script");
+
+    // Cancel clicked under way ends the run between two steps.
+    std::vector<const char*> many(500, "p");
+    sSteps = 0;
+    check(script("[*] click #2\n"), "the cancel reads");
+    check(doProgressDialog("saveAsEPS", slowStep, many.data(), static_cast<int32_t>(many.size()),
+                           nullptr) == 2,
+          "Cancel ends a progress run with 2");
+    check(sSteps > 0 && sSteps < static_cast<int>(many.size()),
+          "the run stopped under way after " + std::to_string(sSteps) + " steps");
 
     win32person::stopRunner();
     ui::setObserver(nullptr);

@@ -247,7 +247,7 @@ bool saveAs(HWND dialog, const std::string& path) {
 bool pressKey(HWND dialog, ui::Key key) {
     switch (key) {
     case ui::Key::Return:
-        return click(GetDlgItem(dialog, IDOK));
+        return click(controlNamed(dialog, ui::ControlRef::byId(IDOK)));
     case ui::Key::Escape:
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return true;
@@ -313,7 +313,8 @@ std::string perform(const ui::Action& a, Tracked& t) {
         done = a.number > 0 ? choose(control, a.number - 1) : chooseText(control, a.text);
         break;
     case ui::Verb::Focus:
-        done = IsWindowEnabled(control) && IsWindowVisible(control) && SetFocus(control);
+        if (IsWindowEnabled(control) && IsWindowVisible(control)) SetFocus(control);
+        done = GetFocus() == control;
         break;
     case ui::Verb::Key:
         done = pressKey(dialog, a.key);
