@@ -249,6 +249,10 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
         // the end of what was searched.
         size_t from = searched > marker.size() ? searched - marker.size() : 0;
         if (reply->find(marker, from) != std::string::npos) return Reply::kComplete;
+        // Past the limit only the end is kept, enough to see the marker
+        // arrive however much the helper says before it.
+        if (reply->size() > kReplyLimit + marker.size())
+            reply->erase(kReplyLimit, reply->size() - kReplyLimit - marker.size());
         searched = reply->size();
         long long left = millisecondsLeft(deadline);
         if (left <= 0) return Reply::kTimedOut;
@@ -259,7 +263,7 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
         ssize_t n = ::read(static_cast<int>(output_), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return Reply::kEnded;
-        if (reply->size() < kReplyLimit) reply->append(buffer, static_cast<size_t>(n));
+        reply->append(buffer, static_cast<size_t>(n));
     }
 }
 

@@ -52,9 +52,9 @@ class KeptProcess {
     long id() const { return id_; }
     // Sends text to its input; false when it no longer reads.
     bool send(const std::string& text);
-    // Appends its output to *reply (at most 64 KB are kept) until the
-    // reply holds `marker`, the helper closed its output, or `seconds`
-    // have passed.
+    // Appends its output to *reply until the reply holds `marker`, the
+    // helper closed its output, or `seconds` have passed. Past 64 KB only
+    // the first 64 KB and the end, with the marker, are kept.
     Reply readUntil(const std::string& marker, double seconds, std::string* reply);
     // Sends `farewell`, closes its input, allows it `graceSeconds` to end
     // and then kills it; waits for it in every case.
@@ -64,6 +64,7 @@ class KeptProcess {
     long id_ = 0;
     std::intptr_t input_ = -1;  // its standard input
     std::intptr_t output_ = -1; // its standard output and error
+    std::intptr_t handle_ = 0;  // where the system names processes by handle (Windows)
 };
 
 // This program's process number.

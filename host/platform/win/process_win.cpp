@@ -1,13 +1,14 @@
-// Running a helper program on Windows: CreateProcessW with its standard
-// output and error on one pipe, standard input empty.
+// Running a helper program on Windows to its end: CreateProcessW with its
+// standard output and error on one pipe, standard input empty. The kept
+// helper is kept_process_win.cpp.
 #include "host/process.h"
 
+#include "host/platform/win/child_start.h"
 #include "host/platform/win/wide.h"
 
 #include <windows.h>
 
 #include <chrono>
-#include <cwchar>
 
 namespace plxhost {
 
@@ -23,30 +24,6 @@ std::wstring withExe(const std::wstring& name) {
     size_t sep = name.find_last_of(L"\\/");
     bool hasExtension = dot != std::wstring::npos && (sep == std::wstring::npos || dot > sep);
     return hasExtension ? name : name + L".exe";
-}
-
-// Quotes one argument the way the C runtime's command-line parser reads
-// it back: backslashes are literal except before a quote.
-void appendQuoted(std::wstring& line, const std::wstring& arg) {
-    if (!line.empty()) line += L' ';
-    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) {
-        line += arg;
-        return;
-    }
-    line += L'"';
-    size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == L'"') line.append(backslashes * 2 + 1, L'\\');
-        else line.append(backslashes, L'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(backslashes * 2, L'\\');
-    line += L'"';
 }
 
 } // namespace
@@ -86,54 +63,18 @@ std::string findProgram(const std::string& name) {
     return {};
 }
 
-// The environment block for CreateProcessW: this program's variables with
-// the given ones replacing or adding to them. Empty when none are given.
-static std::wstring environmentBlock(const Environment& extra) {
-    if (extra.empty()) return {};
-    std::vector<std::wstring> vars;
-    wchar_t* block = GetEnvironmentStringsW();
-    for (const wchar_t* p = block; p && *p; p += wcslen(p) + 1) vars.emplace_back(p);
-    if (block) FreeEnvironmentStringsW(block);
-    for (const std::string& e : extra) {
-        std::wstring w = toWide(e);
-        size_t eq = w.find(L'=');
-        std::wstring name = w.substr(0, eq == std::wstring::npos ? w.size() : eq + 1);
-        for (auto it = vars.begin(); it != vars.end();)
-            it = _wcsnicmp(it->c_str(), name.c_str(), name.size()) == 0 ? vars.erase(it) : it + 1;
-        vars.push_back(w);
-    }
-    std::wstring out;
-    for (const std::wstring& v : vars) out += v + L'\0';
-    out += L'\0';
-    return out;
-}
-
 ProcessResult runProcess(const std::vector<std::string>& argv, double timeoutSeconds,
                          size_t outputLimit, const Environment& environment) {
     ProcessResult result;
     if (argv.empty()) return result;
-    std::wstring line;
-    for (const std::string& a : argv) appendQuoted(line, toWide(a));
-    std::wstring program = toWide(argv[0]);
-
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     HANDLE nul = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                              OPEN_EXISTING, 0, nullptr);
-
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = nul;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
     PROCESS_INFORMATION pi{};
-    std::wstring env = environmentBlock(environment);
-    BOOL started = CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, TRUE,
-                                  CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT,
-                                  env.empty() ? nullptr : &env[0], nullptr, &si, &pi);
+    bool started = startChild(argv, environment, nul, writeEnd, &pi);
     CloseHandle(writeEnd);
     if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
     if (!started) {
@@ -173,23 +114,6 @@ ProcessResult runProcess(const std::vector<std::string>& argv, double timeoutSec
     CloseHandle(readEnd);
     return result;
 }
-
-// A kept helper process is not offered on Windows yet: the distiller runs
-// Ghostscript once per job there.
-KeptProcess::~KeptProcess() = default;
-
-bool KeptProcess::start(const std::vector<std::string>&, const Environment&, std::string* error) {
-    if (error) *error = "a kept helper process is not available on Windows";
-    return false;
-}
-
-bool KeptProcess::send(const std::string&) { return false; }
-
-KeptProcess::Reply KeptProcess::readUntil(const std::string&, double, std::string*) {
-    return Reply::kEnded;
-}
-
-void KeptProcess::stop(const std::string&, double) {}
 
 long currentProcessId() { return static_cast<long>(GetCurrentProcessId()); }
 
