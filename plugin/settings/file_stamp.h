@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 struct stat;
 
@@ -19,3 +20,6 @@ PlxFileStamp fileStampOf(const struct stat& st);
 // The stamp of the file at path (following symbolic links); the empty
 // stamp when there is no file.
 PlxFileStamp fileStampAt(const char* path);
+// The stamp of a file open for reading; the empty stamp when the system
+// does not say.
+PlxFileStamp fileStampOfOpen(FILE* file);

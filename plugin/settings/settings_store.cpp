@@ -180,7 +180,7 @@ int32_t CMySettings::setupWithPath(const char* newPath) {
 
     // The stamp comes from the file actually read, so a replacement made
     // between the read and the stamp is still seen as a change later.
-    takeStamp(fileStampOf(st));
+    takeStamp(fileStampOfOpen(f));
 
     auto size = static_cast<size_t>(st.st_size);
     char* bytes = static_cast<char*>(myalloc(size + 1, 1));

@@ -15,7 +15,8 @@ struct ProgramRun {
 
 // Runs `program` with `args`, each passed as one word, in `workingFolder`
 // when one is given, in the current environment; standard output and error
-// are kept apart. `leakReports` false switches a sanitizer build's leak
+// are kept apart, their line ends read as LF (the C runtime writes CR LF
+// on Windows). `leakReports` false switches a sanitizer build's leak
 // report off, for tests that look at what the program did, not at what it
 // kept until its end.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,

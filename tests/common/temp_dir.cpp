@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "tests/common/native_text.h"
+
 namespace plxtest {
 
 TempDir::TempDir() {
@@ -22,11 +24,15 @@ TempDir::TempDir() {
         // create_directory is false when the name is taken (by another
         // test program running at the same time).
         if (fs::create_directory(root / name)) {
-            path_ = (root / name).generic_u8string();
+            path_ = nativePath((root / name).generic_u8string());
             return;
         }
     }
     throw std::runtime_error("cannot make a temporary folder");
+}
+
+std::string TempDir::file(const std::string& name) const {
+    return path_ + separator() + nativePath(name);
 }
 
 TempDir::~TempDir() {

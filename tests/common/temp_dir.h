@@ -1,4 +1,5 @@
-// A fresh temporary folder per test, removed afterwards.
+// A fresh temporary folder per test, removed afterwards. Its paths are
+// written with the platform's separator, as the plug-in composes them.
 #pragma once
 
 #include <string>
@@ -12,7 +13,8 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // A path inside it; "/" in `name` separates folders on every platform.
+    std::string file(const std::string& name) const;
 
   private:
     std::string path_;

@@ -7,6 +7,7 @@
 #include "plugin/core/plexmoor.h"
 #include "plugin/core/xt_groups.h"
 #include "plugin/core/xt_wrappers.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::PluginHost;
@@ -66,7 +67,7 @@ TEST(CoreWrappers, DocumentsProjectsAndNames) {
     char path[512] = {0};
     EXPECT_TRUE(xtGetDocPath(-1, path, sizeof path));
     EXPECT_EQ(std::string(path), ph.host().documents().project(proj)->path);
-    EXPECT_EQ(std::string(path).substr(std::string(path).size() - 10), "/Book.proj");
+    EXPECT_EQ(plxtest::slashed(path).substr(std::string(path).size() - 10), "/Book.proj");
 
     char name[256];
     EXPECT_TRUE(xtGetLayoutName(doc, name, sizeof name));

@@ -1,6 +1,8 @@
 // Message boxes: texts, buttons, results, and the boxes others show.
 #include "tests/dialogs/dialog_fixture.h"
 
+#include "tests/common/native_text.h"
+
 #include "plugin/core/about.h"
 #include "plugin/dialogs/msgbox.h"
 #include "plugin/settings/prefs.h"
@@ -93,7 +95,7 @@ TEST_F(MsgBoxTest, about_showsNameVersionAndCopyrightInBothLanguages) {
 }
 
 TEST_F(MsgBoxTest, settings_aFailedSaveIsShownInABox) {
-    std::string file = host().tempHome().settingsFolder() + "/Plexmoor.ini";
+    std::string file = plxtest::joined(host().tempHome().settingsFolder(), "Plexmoor.ini");
     std::filesystem::remove(file);
     std::filesystem::create_directories(file + "/blocker");
     EXPECT_EQ(savePrefs(), -1);

@@ -10,6 +10,7 @@
 #include "plugin/settings/prefs.h"
 #include "plugin/settings/prefs_dialog.h"
 #include "plugin/support/log.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_ui_test.h"
 
 using namespace plxtest;
@@ -18,8 +19,8 @@ namespace {
 
 class Prefs : public PluginUiTest {
   protected:
-    std::string settingsFile() const { return ph().tempHome().settingsFolder() + "/Plexmoor.ini"; }
-    std::string logFile() const { return ph().tempHome().logFolder() + "/Plexmoor.txt"; }
+    std::string settingsFile() const { return plxtest::joined(ph().tempHome().settingsFolder(), "Plexmoor.ini"); }
+    std::string logFile() const { return plxtest::joined(ph().tempHome().logFolder(), "Plexmoor.txt"); }
     // The three check boxes 3, 4, 5 of an observed window, as "010".
     static std::string boxes(const ui::ControlInfo& window) {
         std::string out;
@@ -52,7 +53,7 @@ TEST_F(Prefs, OkStoresTheBoxesKeepsTheFolderAndSwitchesTheLogAtOnce) {
     playScript("[Plexmoor] toggle #3\n[Plexmoor] toggle #4\n[Plexmoor] toggle #5\n"
                "[Plexmoor] click #1\n");
     EXPECT_EQ(doPrefsDlg(), 1);
-    std::string file = readFile(settingsFile());
+    std::string file = plxtest::withLF(readFile(settingsFile()));
     EXPECT_NE(file.find("LastFolder=0"), std::string::npos) << file;
     EXPECT_NE(file.find("Logging=1"), std::string::npos) << file;
     EXPECT_NE(file.find("AddAlways=0"), std::string::npos) << file;
@@ -96,5 +97,6 @@ TEST_F(Prefs, PanelOpensFirstWithTheFileAsItIsNowAndStoresOnOk) {
     EXPECT_EQ(tabs.selection, 1);
     EXPECT_EQ(boxes(window.opened), "010");
     // The panel writes Logging, LastFolder, AddAlways; each goes to the top.
-    EXPECT_EQ(readFile(settingsFile()), "[General]\nAddAlways=0\nLastFolder=1\nLogging=1\n");
+    EXPECT_EQ(readFile(settingsFile()),
+              plxtest::withLineEnds("[General]\nAddAlways=0\nLastFolder=1\nLogging=1\n"));
 }

@@ -7,19 +7,22 @@
 #include "plugin/core/lifecycle.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/log.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::PluginHost;
 using plxtest::readFile;
+using plxtest::withLF;
+using plxtest::withLineEnds;
 using plxtest::writeFile;
 
 namespace {
 
 std::string settingsFile(const PluginHost& ph) {
-    return ph.tempHome().settingsFolder() + "/Plexmoor.ini";
+    return ph.tempHome().settingsFolder() + plxtest::separator() + "Plexmoor.ini";
 }
 std::string logFile(const PluginHost& ph) {
-    return ph.tempHome().logFolder() + "/Plexmoor.txt";
+    return ph.tempHome().logFolder() + plxtest::separator() + "Plexmoor.txt";
 }
 
 bool exists(const std::string& path) {
@@ -56,7 +59,8 @@ TEST(SettingsPrefs, FreshHomeGivesDefaultsAndWritesNothing) {
 TEST(SettingsPrefs, LastFolderIsStoredAndSavedAtOnce) {
     PluginHost ph;
     ASSERT_EQ(setUseLastFolder(1, "/srv/out put"), 0);
-    EXPECT_EQ(readFile(settingsFile(ph)), "[General]\nFolderPath=/srv/out put\nLastFolder=1\n");
+    EXPECT_EQ(readFile(settingsFile(ph)),
+              withLineEnds("[General]\nFolderPath=/srv/out put\nLastFolder=1\n"));
     char folder[kMyPathSize] = "";
     EXPECT_EQ(getUseLastFolder(folder), 1);
     EXPECT_STREQ(folder, "/srv/out put");
@@ -102,13 +106,13 @@ TEST(SettingsPrefs, LogFollowsTheLoggingPreference) {
         EXPECT_FALSE(exists(logFile(ph)));
         ASSERT_EQ(setLogging(1), 0);
         dprintf("now on");
-        EXPECT_TRUE(std::regex_match(readFile(logFile(ph)),
+        EXPECT_TRUE(std::regex_match(withLF(readFile(logFile(ph))),
                                      std::regex("\\d\\d:\\d\\d:\\d\\d:\\d{3}: now on\n")));
         setLogging(0);
     }
     PluginHost ph(plxhost::HostOptions{}, false);
     activateWith(ph, "[General]\nLogging=1\n");
-    std::string log = readFile(logFile(ph));
+    std::string log = withLF(readFile(logFile(ph)));
     EXPECT_TRUE(
         std::regex_match(log, std::regex("\\d\\d:\\d\\d:\\d\\d:\\d{3}: \nPlexmoor: 6.72\n\n")))
         << log;
@@ -119,7 +123,7 @@ TEST(SettingsPrefs, LogFollowsTheLoggingPreference) {
     ASSERT_EQ(::remove(file.c_str()), 0);
     std::filesystem::create_directories(file + "/blocker");
     EXPECT_EQ(setUseLastFolder(1, "/x"), -1);
-    EXPECT_NE(readFile(logFile(ph)).find(": writePrefsErr " + file + "\n"), std::string::npos);
+    EXPECT_NE(withLF(readFile(logFile(ph))).find(": writePrefsErr " + file + "\n"), std::string::npos);
     char folder[kMyPathSize] = "";
     EXPECT_EQ(getUseLastFolder(folder), 1);
     EXPECT_STREQ(folder, "/x");

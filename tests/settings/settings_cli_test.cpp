@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/common/native_text.h"
 #include "tests/common/plexmoor_run.h"
 #include "tests/common/plugin_host.h"
 
@@ -50,5 +51,6 @@ TEST(SettingsCli, AHeaderWithBlanksAfterItStaysOneSection) {
     ASSERT_EQ(runPlexmoor({"prefs", "--panel", "--last-folder", "on"}).status, 0);
     std::string file = readFile(settingsFile(home));
     EXPECT_EQ(count(file, "[General]"), 1u) << file;
-    EXPECT_EQ(file, "[General] \nAddAlways=0\nLastFolder=1\nLogging=1\n");
+    EXPECT_EQ(file,
+              plxtest::withLineEnds("[General] \nAddAlways=0\nLastFolder=1\nLogging=1\n"));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plugin/settings/settings_store.h"
+#include "tests/common/native_text.h"
 #include "tests/common/temp_dir.h"
 #include "tests/settings/message_catcher.h"
 
@@ -41,7 +42,7 @@ TEST(SettingsDamage, SomethingElseAtThePathIsNotMissing) {
     EXPECT_EQ(store.readState(), kSettingsReadOk);
     ASSERT_EQ(store.set("General", "AddAlways", 0), 0);
     EXPECT_EQ(store.save(), 0);
-    EXPECT_EQ(readFile(file), "[General]\nAddAlways=0\nLogging=0\n");
+    EXPECT_EQ(readFile(file), plxtest::withLineEnds("[General]\nAddAlways=0\nLogging=0\n"));
 }
 
 TEST(SettingsDamage, ATextCutByANulIsReadButNeverSavedOver) {

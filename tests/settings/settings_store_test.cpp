@@ -3,9 +3,11 @@
 #include <string>
 
 #include "plugin/settings/settings_store.h"
+#include "tests/common/native_text.h"
 #include "tests/common/temp_dir.h"
 
 using plxtest::readFile;
+using plxtest::withLineEnds;
 using plxtest::TempDir;
 using plxtest::writeFile;
 
@@ -33,13 +35,13 @@ struct Loaded {
 
 } // namespace
 
-TEST(SettingsStore, AnyLineEndsLoadIntoOneCRPerLineAndSaveAsLF) {
+TEST(SettingsStore, AnyLineEndsLoadIntoOneCRPerLineAndSaveInThePlatformsForm) {
     for (const char* content : {"[A]\nx=1\n\n[B]\ny=2", "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n",
                                 "\r\r[A]\rx=1\r[B]\ry=2"}) {
         Loaded s(content);
         EXPECT_STREQ(s.store.text(), "\r[A]\rx=1\r[B]\ry=2\r") << content;
         EXPECT_EQ(s.get("B", "y"), "2");
-        EXPECT_EQ(s.saved(), "[A]\nx=1\n\n[B]\ny=2\n");
+        EXPECT_EQ(s.saved(), withLineEnds("[A]\nx=1\n\n[B]\ny=2\n"));
     }
 }
 
@@ -52,7 +54,7 @@ TEST(SettingsStore, SetAppendsSectionsAndMovesKeysToTheTop) {
     // in the file.
     EXPECT_STREQ(s.store.text(), "\r[A]\rz=7\ry=a=b=c\rx=1\r\r[New]\rk=\r");
     EXPECT_EQ(s.get("A", "y"), "a=b=c");
-    EXPECT_EQ(s.saved(), "[A]\nz=7\ny=a=b=c\nx=1\n\n[New]\nk=\n");
+    EXPECT_EQ(s.saved(), withLineEnds("[A]\nz=7\ny=a=b=c\nx=1\n\n[New]\nk=\n"));
     s.store.remove("A", "x");
     s.store.remove("New", "x"); // not in that section: nothing happens
     EXPECT_STREQ(s.store.text(), "\r[A]\rz=7\ry=a=b=c\r\r[New]\rk=\r");
@@ -88,7 +90,7 @@ TEST(SettingsStore, NumbersAndEmptyValues) {
 TEST(SettingsStore, ByteOrderMarkNulAndNoFinalLineEnd) {
     Loaded bom("\xEF\xBB\xBF[G]\r\nx=1");
     EXPECT_EQ(bom.get("G", "x"), "<missing>"); // the mark belongs to the first line
-    EXPECT_EQ(bom.saved(), "\xEF\xBB\xBF[G]\nx=1\n");
+    EXPECT_EQ(bom.saved(), withLineEnds("\xEF\xBB\xBF[G]\nx=1\n"));
 
     Loaded nul(std::string("[G]\nx=1\n\0[G]\ny=2\n", 17));
     EXPECT_EQ(nul.get("G", "x"), "1");
@@ -110,7 +112,8 @@ TEST(SettingsStore, LongValuesAreReadWholeOrNotAtAll) {
     ASSERT_EQ(s.store.set("Other", "w", bigger.c_str()), 0);
     EXPECT_LT(s.store.textLength(), s.store.textCapacity());
     EXPECT_EQ(s.get("Other", "w", 300001), bigger);
-    EXPECT_EQ(s.saved(), "[G]\nbig=" + big + "\nafter=1\n\n[Other]\nw=" + bigger + "\n");
+    EXPECT_EQ(s.saved(),
+              withLineEnds("[G]\nbig=" + big + "\nafter=1\n\n[Other]\nw=" + bigger + "\n"));
 }
 
 TEST(SettingsStore, NamesThatCannotBeOneLineAreRefused) {
@@ -155,7 +158,7 @@ TEST(SettingsStore, MissingFileStartsEmptyAndFirstSaveCreatesIt) {
     EXPECT_FALSE(store.shallReload());
     ASSERT_EQ(store.set("General", "AddAlways", 0), 0);
     ASSERT_EQ(store.save(), 0);
-    EXPECT_EQ(readFile(dir.file("new.ini")), "[General]\nAddAlways=0\n");
+    EXPECT_EQ(readFile(dir.file("new.ini")), withLineEnds("[General]\nAddAlways=0\n"));
     EXPECT_NE(store.modDate, 0);
     EXPECT_FALSE(store.shallReload());
 }
@@ -166,7 +169,8 @@ TEST(SettingsStore, AHeaderWithTextAfterItIsFoundAndNotWrittenTwice) {
         EXPECT_EQ(s.store.getInt32("General", "AddAlways", 1), 0) << header;
         ASSERT_EQ(s.store.set("General", "Logging", 1), 0);
         std::string file = s.saved();
-        EXPECT_EQ(file, std::string("[Other]\na=1\n\n") + header + "\nLogging=1\nAddAlways=0\n");
+        EXPECT_EQ(file, withLineEnds(std::string("[Other]\na=1\n\n") + header +
+                                     "\nLogging=1\nAddAlways=0\n"));
         // The section still ends at the next header.
         Loaded again(file + "[Later]\nx=2\n");
         EXPECT_EQ(again.get("General", "x"), "<missing>");
@@ -189,5 +193,5 @@ TEST(SettingsStore, AKeyThatWouldReadAsAHeaderIsRefused) {
     EXPECT_EQ(s.store.set("G", "x[", "1"), 0); // only the first byte matters
     EXPECT_EQ(s.get("G", "b"), "2");
     EXPECT_EQ(s.get("G", "[x"), "<missing>");
-    EXPECT_EQ(s.saved(), "[G]\nx[=1\na=1\nb=2\n");
+    EXPECT_EQ(s.saved(), withLineEnds("[G]\nx[=1\na=1\nb=2\n"));
 }

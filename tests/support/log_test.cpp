@@ -5,6 +5,7 @@
 #include <string>
 
 #include "plugin/support/log.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::readFile;
@@ -13,7 +14,7 @@ using plxtest::TempHome;
 namespace {
 
 std::string logPathIn(const TempHome& home) {
-    return home.logFolder() + "/Plexmoor.txt";
+    return home.logFolder() + plxtest::separator() + "Plexmoor.txt";
 }
 
 // Lines of the log without their time stamps; fails the test for a line
@@ -42,7 +43,7 @@ TEST(SupportLog, LongMessagesAreCutAtACharacterBoundary) {
     std::string text(7997, 'a');
     dprintf("%s\xC3\xA4\xC3\xA4 tail", text.c_str()); // "ä" straddles byte 7999
     dprintf("%s", std::string(7999, 'b').c_str());
-    std::vector<std::string> lines = messages(readFile(logPathIn(home)));
+    std::vector<std::string> lines = messages(plxtest::withLF(readFile(logPathIn(home))));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], text + "\xC3\xA4");
     EXPECT_EQ(lines[1], std::string(7999, 'b'));

@@ -2,6 +2,7 @@
 // the transcript and the observer are told about them.
 #include "ui_fixture.h"
 
+#include "tests/common/native_text.h"
 #include "tests/common/temp_dir.h"
 
 using namespace ui;
@@ -229,7 +230,8 @@ TEST_F(UiSaveDialog, FieldsComeFromTheInitialPath) {
     setScript({Action::press(saveWindow(), Key::Return)});
     std::string chosen;
     EXPECT_EQ(runSaveDialog(o, &chosen), 1);
-    EXPECT_EQ(chosen, "/tmp/n.eps");
+    // The folder and the name are joined with the platform's separator.
+    EXPECT_EQ(plxtest::slashed(chosen), "/tmp/n.eps");
     EXPECT_EQ(fields.folder, "/tmp");
     EXPECT_TRUE(fields.nameFocused); // the name field comes up focused, all selected
     EXPECT_EQ(fields.selected, "n.eps");

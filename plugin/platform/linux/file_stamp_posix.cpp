@@ -20,3 +20,9 @@ PlxFileStamp fileStampAt(const char* path) {
     if (!path || !*path || stat(path, &st) != 0) return PlxFileStamp{};
     return fileStampOf(st);
 }
+
+PlxFileStamp fileStampOfOpen(FILE* file) {
+    struct stat st;
+    if (!file || fstat(fileno(file), &st) != 0) return PlxFileStamp{};
+    return fileStampOf(st);
+}

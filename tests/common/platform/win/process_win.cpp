@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "tests/common/native_text.h"
 #include "tests/common/platform/win/wide.h"
 #include "tests/common/temp_dir.h"
 
@@ -69,8 +70,8 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     if (GetExitCodeProcess(child.hProcess, &code)) run.status = static_cast<int>(code);
     CloseHandle(child.hProcess);
     CloseHandle(child.hThread);
-    run.out = readFile(outFile);
-    run.err = readFile(errFile);
+    run.out = withLF(readFile(outFile));
+    run.err = withLF(readFile(errFile));
     return run;
 }
 

@@ -68,8 +68,8 @@ TempHome::TempHome() {
     if (!setProfilesFolder(backslashed(dir_.path())))
         throw std::runtime_error("cannot point ProfilesDirectory at a temporary home");
     setVariable("USERPROFILE", profile_);
-    setVariable("APPDATA", profile_ + "/AppData/Roaming");
-    setVariable("LOCALAPPDATA", profile_ + "/AppData/Local");
+    setVariable("APPDATA", profile_ + "\\AppData\\Roaming");
+    setVariable("LOCALAPPDATA", profile_ + "\\AppData\\Local");
 }
 
 TempHome::~TempHome() {
@@ -78,9 +78,9 @@ TempHome::~TempHome() {
     for (const std::string& name : unset_) unsetVariable(name);
 }
 
-std::string TempHome::settingsFolder() const { return profile_ + "/Documents/Korvane"; }
-std::string TempHome::logFolder() const { return profile_ + "/Documents/Korvane"; }
-std::string TempHome::documentsFolder() const { return profile_ + "/Documents"; }
-std::string TempHome::hostFolder() const { return profile_ + "/AppData/Roaming/plexhost"; }
+std::string TempHome::settingsFolder() const { return profile_ + "\\Documents\\Korvane"; }
+std::string TempHome::logFolder() const { return profile_ + "\\Documents\\Korvane"; }
+std::string TempHome::documentsFolder() const { return profile_ + "\\Documents"; }
+std::string TempHome::hostFolder() const { return profile_ + "\\AppData\\Roaming\\plexhost"; }
 
 } // namespace plxtest

@@ -1,0 +1,45 @@
+#include "tests/common/native_text.h"
+
+#include "platform_traits.h"
+
+namespace plxtest {
+
+const char* lineEnd() { return kPlxLineEnd; }
+
+char separator() { return kPathSeparator; }
+
+std::string withLineEnds(const std::string& lfText) {
+    std::string out;
+    for (char c : lfText) {
+        if (c == '\n') out += kPlxLineEnd;
+        else out += c;
+    }
+    return out;
+}
+
+std::string withLF(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
+std::string nativePath(const std::string& slashedPath) {
+    std::string out = slashedPath;
+    for (char& c : out)
+        if (c == '/') c = kPathSeparator;
+    return out;
+}
+
+std::string joined(const std::string& folder, const std::string& name) {
+    return folder + kPathSeparator + nativePath(name);
+}
+
+std::string slashed(const std::string& path) {
+    std::string out = path;
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+} // namespace plxtest
