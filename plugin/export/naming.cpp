@@ -66,7 +66,10 @@ void setupExportPath(ExportData* data) {
     // point at the root of the file system.
     if (!folder[0]) getDocumentsFolder(folder);
     const char* base = data->styleData.base ? data->layoutName : data->projectName;
-    if (std::snprintf(data->exportPath, sizeof data->exportPath, "%s/%s", folder, base) >=
+    // Folder and name joined with the platform's separator: the Windows
+    // save dialog starts from this path as it stands.
+    if (std::snprintf(data->exportPath, sizeof data->exportPath, "%s%c%s", folder, kPathSeparator,
+                      base) >=
         static_cast<int>(sizeof data->exportPath))
         copyText(data->exportPath, sizeof data->exportPath, base);
 }

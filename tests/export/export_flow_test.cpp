@@ -10,6 +10,7 @@
 #include "plugin/export/export_run.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/support/log.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_host.h"
 #include "tests/common/process.h"
 #include "ui/ui.h"
@@ -35,7 +36,7 @@ class ExportFlow : public ::testing::Test {
         ui::clearTranscript();
         std::filesystem::create_directories(ph.home() + "/Work");
         proj = ph.openProjectText(kCatalog, "Work/Catalog.proj");
-        out = ph.home() + "/Work";
+        out = plxtest::joined(ph.home(), "Work");
     }
     void TearDown() override { ui::clearScript(); }
 
@@ -48,6 +49,16 @@ class ExportFlow : public ::testing::Test {
         doExport(box);
     }
     bool exists(const std::string& name) { return std::filesystem::exists(out + "/" + name); }
+    // A file in the work folder as the dialog's script writes it ("\\"
+    // escapes there).
+    std::string at(const std::string& name) const {
+        std::string escaped;
+        for (char c : plxtest::joined(out, name)) {
+            if (c == '\\') escaped += '\\';
+            escaped += c;
+        }
+        return escaped;
+    }
     int fileCount() {
         int n = 0;
         for (const auto& e : std::filesystem::directory_iterator(out))
@@ -69,7 +80,7 @@ class ExportFlow : public ::testing::Test {
 } // namespace
 
 TEST_F(ExportFlow, PagesAreWrittenAndTheStyleRemembered) {
-    run("[@save] type #3 \"2-3\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] type #3 \"2-3\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_002.eps"));
     EXPECT_TRUE(exists("Spring_003.eps"));
     EXPECT_EQ(fileCount(), 2);
@@ -81,13 +92,13 @@ TEST_F(ExportFlow, PagesAreWrittenAndTheStyleRemembered) {
 
     // The same style again: the layout already holds it, nothing is marked.
     ph.host().documents().project(proj)->changed = false;
-    run("[@save] type #3 \"4\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] type #3 \"4\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_004.eps"));
     EXPECT_FALSE(ph.host().documents().project(proj)->changed);
 }
 
 TEST_F(ExportFlow, InvalidRangeKeepsTheDialogOpenAndWritesNothing) {
-    run("[@save] type #3 \"0\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] type #3 \"0\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     EXPECT_NE(messages().find("Invalid page range!"), std::string::npos) << messages();
     EXPECT_EQ(fileCount(), 0);
     char stored[256] = {0};
@@ -96,7 +107,8 @@ TEST_F(ExportFlow, InvalidRangeKeepsTheDialogOpenAndWritesNothing) {
 
 TEST_F(ExportFlow, AbsoluteNumbersWithOffsetAndAll) {
     run("[@save] check #5 on\n[@save] type #6 \"100\"\n[@save] click #4\n"
-        "[@save] path \"" + out + "/Spring.eps\"\n");
+        "[@save] path \"" +
+        at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_101.eps"));
     EXPECT_TRUE(exists("Spring_112.eps"));
     EXPECT_EQ(fileCount(), 12);
@@ -108,20 +120,22 @@ TEST_F(ExportFlow, SpreadsStyleWritesOneFilePerSpread) {
     ASSERT_EQ(ph.host().styles().create("Spreads PDF", kXTMediumPDF, &style, &error), 0);
     ASSERT_EQ(ph.host().styles().setSpreads(style, true), 0);
     run("[@save] choose #9 \"Spreads PDF\"\n[@save] type #3 \"3\"\n"
-        "[@save] path \"" + out + "/Spring.pdf\"\n");
+        "[@save] path \"" +
+        at("Spring.pdf") + "\"\n");
     EXPECT_TRUE(exists("Spring_002.pdf")) << "page 3 alone exports its spread, keyed by page 2";
     EXPECT_EQ(fileCount(), 1);
 }
 
 TEST_F(ExportFlow, BoxExportWritesOneFileWithoutANumber) {
     ASSERT_TRUE(ph.host().documents().selectBox(ph.host().documents().front()->docRef, 1));
-    run("[@save] choose #9 \"Default PDF\"\n[@save] path \"" + out + "/Chair.pdf\"\n", 1);
+    run("[@save] choose #9 \"Default PDF\"\n[@save] path \"" + at("Chair.pdf") + "\"\n", 1);
     EXPECT_TRUE(exists("Chair.pdf"));
     EXPECT_EQ(fileCount(), 1);
 }
 
 TEST_F(ExportFlow, CancelAfterTheFirstPageFinishesThatPage) {
-    run("[@save] type #3 \"1-5\"\n[@save] path \"" + out + "/Spring.eps\"\n"
+    run("[@save] type #3 \"1-5\"\n[@save] path \"" + at("Spring.eps") +
+        "\"\n"
         "[@window] wait 1\n[@window] click #2\n");
     EXPECT_TRUE(exists("Spring_001.eps"));
     EXPECT_EQ(fileCount(), 1);
@@ -130,7 +144,7 @@ TEST_F(ExportFlow, CancelAfterTheFirstPageFinishesThatPage) {
 
 TEST_F(ExportFlow, HostCancellingAPageEndsTheRun) {
     ph.host().printEngine().options().cancelAtJob = 2;
-    run("[@save] type #3 \"1-5\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] type #3 \"1-5\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_001.eps"));
     EXPECT_EQ(fileCount(), 1);
     EXPECT_EQ(ph.host().printEngine().jobCount(), 2);
@@ -149,7 +163,8 @@ TEST_F(ExportFlow, GhostscriptThatHangsEndsTheRunWithOneMessage) {
     options.ghostscript = gs;
     options.ghostscriptTimeout = 1;
     run("[@save] choose #9 \"Default PDF\"\n[@save] type #3 \"1-4\"\n"
-        "[@save] path \"" + out + "/Spring.pdf\"\n");
+        "[@save] path \"" +
+        at("Spring.pdf") + "\"\n");
     EXPECT_EQ(fileCount(), 0);
     ASSERT_EQ(ph.host().errors().size(), 1u);
     EXPECT_NE(ph.host().errors()[0].text.find("remaining pages"), std::string::npos);
@@ -166,7 +181,8 @@ TEST_F(ExportFlow, PdfSettingIsClearedForTheRunAndGivenBack) {
         },
         5, 300, 0);
     run("[@save] choose #9 \"Default PDF\"\n[@save] type #3 \"1\"\n"
-        "[@save] path \"" + out + "/Spring.pdf\"\n");
+        "[@save] path \"" +
+        at("Spring.pdf") + "\"\n");
     EXPECT_EQ(during, 0);
     EXPECT_EQ(ph.host().pdfSetting(0), 1);
 }
@@ -184,7 +200,7 @@ TEST_F(ExportFlow, NoLayoutDoesNothing) {
 }
 
 TEST_F(ExportFlow, EditOpensTheHostsStyleEditorAndTheDialogGoesOn) {
-    run("[@save] click #10\n[@save] type #3 \"2\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] click #10\n[@save] type #3 \"2\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     int opened = 0;
     for (const ui::Record& r : ui::transcript())
         if (r.kind == ui::RecordKind::Opened) ++opened;
@@ -194,21 +210,23 @@ TEST_F(ExportFlow, EditOpensTheHostsStyleEditorAndTheDialogGoesOn) {
 
 TEST_F(ExportFlow, ALongPageListExportsAndOneTooLongToReadIsRefused) {
     std::string pages;
-    while (pages.size() < 400) pages += "2,3,";
+    while (pages.size() < 400)
+        pages += "2,3,";
     pages += "12";
-    run("[@save] check #5 on\n[@save] type #3 \"" + pages + "\"\n[@save] path \"" + out +
-        "/Spring.eps\"\n");
+    run("[@save] check #5 on\n[@save] type #3 \"" + pages + "\"\n[@save] path \"" +
+        at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_002.eps"));
     EXPECT_TRUE(exists("Spring_012.eps"));
     EXPECT_EQ(fileCount(), 3) << messages();
 
     std::string endless;
-    while (endless.size() < 40000) endless += "1,";
+    while (endless.size() < 40000)
+        endless += "1,";
     endless += "1";
     std::filesystem::remove_all(out);
     std::filesystem::create_directories(out);
-    run("[@save] check #5 on\n[@save] type #3 \"" + endless + "\"\n[@save] path \"" + out +
-        "/Spring.eps\"\n");
+    run("[@save] check #5 on\n[@save] type #3 \"" + endless + "\"\n[@save] path \"" +
+        at("Spring.eps") + "\"\n");
     EXPECT_NE(messages().find("Invalid page range!"), std::string::npos) << messages();
     EXPECT_EQ(fileCount(), 0);
 }
@@ -218,7 +236,7 @@ TEST_F(ExportFlow, AllWithLongLabelsExportsEveryPage) {
     std::string prefix(200, 'p');
     ph.openProjectText("layout \"Long\"\n pages 3\n section 1 prefix=\"" + prefix + "\"\n",
                        "Work/Long.proj");
-    run("[@save] click #4\n[@save] path \"" + out + "/Long.eps\"\n");
+    run("[@save] click #4\n[@save] path \"" + at("Long.eps") + "\"\n");
     EXPECT_EQ(fileCount(), 3) << messages();
     EXPECT_TRUE(exists("Long_" + prefix + "3.eps"));
 }
@@ -226,12 +244,13 @@ TEST_F(ExportFlow, AllWithLongLabelsExportsEveryPage) {
 TEST_F(ExportFlow, AnOffsetTheRecordCannotHoldIsRefused) {
     for (const char* offset : {"32768", "-32769", "99999999999"}) {
         run(std::string("[@save] check #5 on\n[@save] type #6 \"") + offset +
-            "\"\n[@save] type #3 \"1-2\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+            "\"\n[@save] type #3 \"1-2\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
         EXPECT_NE(messages().find("Invalid offset!"), std::string::npos) << offset;
         EXPECT_EQ(fileCount(), 0) << offset;
     }
     run("[@save] check #5 on\n[@save] type #6 \"32767\"\n[@save] type #3 \"1-2\"\n"
-        "[@save] path \"" + out + "/Spring.eps\"\n");
+        "[@save] path \"" +
+        at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_32768.eps"));
     EXPECT_TRUE(exists("Spring_32769.eps"));
     EXPECT_EQ(fileCount(), 2);
@@ -242,8 +261,8 @@ TEST_F(ExportFlow, AStyleNameAsLongAsTheHostAllowsExportsAndIsRemembered) {
     OutputStyleRef style = nullptr;
     std::string error;
     ASSERT_EQ(ph.host().styles().create(name, kXTMediumEPS, &style, &error), 0) << error;
-    run("[@save] choose #9 \"" + name + "\"\n[@save] type #3 \"2\"\n[@save] path \"" + out +
-        "/Spring.eps\"\n");
+    run("[@save] choose #9 \"" + name + "\"\n[@save] type #3 \"2\"\n[@save] path \"" +
+        at("Spring.eps") + "\"\n");
     EXPECT_TRUE(exists("Spring_002.eps")) << messages();
     EXPECT_TRUE(ph.host().errors().empty()) << ph.host().errors()[0].text;
     char stored[512] = {0};
@@ -252,7 +271,7 @@ TEST_F(ExportFlow, AStyleNameAsLongAsTheHostAllowsExportsAndIsRemembered) {
 
     // The next export starts with it, from the settings or else the layout.
     getPrefs().remove("General", "OutputStyle");
-    run("[@save] type #3 \"3\"\n[@save] path \"" + out + "/Spring.eps\"\n");
+    run("[@save] type #3 \"3\"\n[@save] path \"" + at("Spring.eps") + "\"\n");
     EXPECT_EQ(std::string(sExportData.styleName), name);
     EXPECT_TRUE(exists("Spring_003.eps"));
 }

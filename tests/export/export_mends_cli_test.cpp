@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/common/native_text.h"
 #include "tests/common/plexmoor_run.h"
 #include "tests/common/plugin_host.h"
 
@@ -97,10 +98,10 @@ TEST_F(ExportMends, AStyleNameTheHostAcceptedAlwaysExports) {
 TEST_F(ExportMends, APathKeptUnchangedIsLoggedForEveryPage) {
     ASSERT_EQ(runPlexmoor({"prefs", "--logging", "on"}).status, 0);
     ASSERT_EQ(runPlexmoor({"style", "Default EPS", "--suffix", "---"}).status, 0);
-    ProgramRun r = exportWith({"--pages", "ii-iii", "--to", out + "/Plain.eps"});
+    ProgramRun r = exportWith({"--pages", "ii-iii", "--to", plxtest::joined(out, "Plain.eps")});
     ASSERT_EQ(r.status, 0) << r.err;
-    std::string log = readFile(home.logFolder() + "/Plexmoor.txt");
-    std::string line = ": exportPath: " + out + "/Plain\n";
+    std::string log = plxtest::withLF(readFile(plxtest::joined(home.logFolder(), "Plexmoor.txt")));
+    std::string line = ": exportPath: " + plxtest::joined(out, "Plain") + "\n";
     size_t n = 0;
     for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++n;
     EXPECT_EQ(n, 2u) << log;

@@ -8,9 +8,12 @@
 #include "plugin/settings/prefs.h"
 #include "plugin/support/folders.h"
 #include "plugin/support/paths.h"
+#include "tests/common/native_text.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::PluginHost;
+
+using plxtest::joined;
 
 namespace {
 
@@ -43,12 +46,12 @@ ExportData recordForFrontLayout() {
 
 // The file name the job for a page gets, after the user accepted `typed`.
 std::string fileFor(ExportData& data, const std::string& folder, const char* typed, int page) {
-    std::snprintf(data.exportPath, sizeof data.exportPath, "%s/%s", folder.c_str(), typed);
+    std::snprintf(data.exportPath, sizeof data.exportPath, "%s", joined(folder, typed).c_str());
     finishExportPath(&data);
     data.curPage = static_cast<int16_t>(page);
     EXPECT_TRUE(composeJobPath(&data));
     std::string path = data.jobPath;
-    EXPECT_EQ(path.compare(0, folder.size() + 1, folder + "/"), 0) << path;
+    EXPECT_EQ(path.compare(0, folder.size() + 1, folder + plxtest::separator()), 0) << path;
     return path.substr(folder.size() + 1);
 }
 
@@ -71,14 +74,14 @@ TEST_F(ExportNaming, ProposalIsProjectFolderAndName) {
     ExportData fresh = data;
     fresh.styleData.base = 0;
     setupExportPath(&fresh);
-    EXPECT_EQ(std::string(fresh.exportPath), folder + "/Catalog");
+    EXPECT_EQ(std::string(fresh.exportPath), joined(folder, "Catalog"));
 }
 
 TEST_F(ExportNaming, WorkedExamples) {
     open(12);
     EXPECT_EQ(fileFor(data, folder, "Spring.eps", 2), "Spring_002.eps");
     EXPECT_EQ(fileFor(data, folder, "Spring.eps", 3), "Spring_003.eps");
-    EXPECT_EQ(std::string(data.exportPath), folder + "/Spring");
+    EXPECT_EQ(std::string(data.exportPath), joined(folder, "Spring"));
 
     data.styleData.numberBeforeName = 1;
     std::strcpy(data.styleData.separator, "-");
@@ -139,9 +142,9 @@ TEST_F(ExportNaming, NumberlessPagesKeepTheSeparator) {
 
 TEST_F(ExportNaming, OverlongPathIsRefusedNotCut) {
     open(12);
-    std::string deep = folder + "/" + std::string(240, 'd');
+    std::string deep = joined(folder, "") + std::string(240, 'd');
     std::string name(240, 'n');
-    std::snprintf(data.exportPath, sizeof data.exportPath, "%s/%s", deep.c_str(), name.c_str());
+    std::snprintf(data.exportPath, sizeof data.exportPath, "%s", joined(deep, name).c_str());
     data.curPage = 2;
     std::strcpy(data.styleData.suffix, ".eps-with-a-long-suffix-here");
     EXPECT_FALSE(composeJobPath(&data));
@@ -150,22 +153,23 @@ TEST_F(ExportNaming, OverlongPathIsRefusedNotCut) {
 
 TEST_F(ExportNaming, LastFolderIsProposedAndRemembered) {
     open(12);
-    std::string other = folder + "/elsewhere";
+    std::string other = joined(folder, "elsewhere");
     setUseLastFolder(1, other.c_str());
     ExportData fresh = data;
     setupExportPath(&fresh);
-    EXPECT_EQ(std::string(fresh.exportPath), other + "/Spring");
+    EXPECT_EQ(std::string(fresh.exportPath), joined(other, "Spring"));
 
-    std::snprintf(fresh.exportPath, sizeof fresh.exportPath, "%s/out/Spring.eps", folder.c_str());
+    std::snprintf(fresh.exportPath, sizeof fresh.exportPath, "%s",
+                  joined(folder, "out/Spring.eps").c_str());
     finishExportPath(&fresh);
     char stored[512] = {0};
     EXPECT_EQ(getUseLastFolder(stored), 1);
-    EXPECT_EQ(std::string(stored), folder + "/out");
+    EXPECT_EQ(std::string(stored), joined(folder, "out"));
 
     setUseLastFolder(0, nullptr);
     fresh = data;
     setupExportPath(&fresh);
-    EXPECT_EQ(std::string(fresh.exportPath), folder + "/Spring");
+    EXPECT_EQ(std::string(fresh.exportPath), joined(folder, "Spring"));
 }
 
 TEST_F(ExportNaming, UnsavedProjectProposesTheDocumentsFolder) {
@@ -180,7 +184,7 @@ TEST_F(ExportNaming, UnsavedProjectProposesTheDocumentsFolder) {
     setupExportPath(&data);
     char documents[512];
     ASSERT_TRUE(getDocumentsFolder(documents));
-    EXPECT_EQ(std::string(data.exportPath), std::string(documents) + "/Untitled");
+    EXPECT_EQ(std::string(data.exportPath), joined(documents, "Untitled"));
 }
 
 TEST_F(ExportNaming, OffsetNumbersDoNotWrapRound) {
@@ -197,13 +201,14 @@ TEST_F(ExportNaming, TheChosenPathUnchangedIsLoggedToo) {
     open(12);
     setLogging(1);
     std::strcpy(data.styleData.suffix, "---");
-    std::snprintf(data.exportPath, sizeof data.exportPath, "%s/Spring", folder.c_str());
+    std::snprintf(data.exportPath, sizeof data.exportPath, "%s", joined(folder, "Spring").c_str());
     data.curPage = 2;
     ASSERT_TRUE(composeJobPath(&data));
-    EXPECT_EQ(std::string(data.jobPath), folder + "/Spring");
+    EXPECT_EQ(std::string(data.jobPath), joined(folder, "Spring"));
     setLogging(0);
-    std::string log = plxtest::readFile(folder + "/.local/state/Korvane/Plexmoor.txt");
-    EXPECT_NE(log.find(": exportPath: " + folder + "/Spring\n"), std::string::npos) << log;
+    std::string log =
+        plxtest::withLF(plxtest::readFile(joined(ph.tempHome().logFolder(), "Plexmoor.txt")));
+    EXPECT_NE(log.find(": exportPath: " + joined(folder, "Spring") + "\n"), std::string::npos) << log;
 }
 
 TEST_F(ExportNaming, ALongLayoutNameIsCutNotEmptied) {

@@ -14,11 +14,14 @@
 #include "plugin/styles/style_data.h"
 #include "plugin/support/paths.h"
 #include "xt/xtcallbacks.h"
+#include "tests/common/native_text.h"
 #include "tests/common/output_check.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::Box4;
 using plxtest::PluginHost;
+
+using plxtest::withLineEnds;
 
 namespace {
 
@@ -86,14 +89,15 @@ TEST_F(PrintHooks, EpsPageIsNamedAndCarriesTheProductCommentAndFrame) {
     std::string eps = file("Spring_001.eps");
     std::string text = plxtest::readFile(eps);
     ASSERT_FALSE(text.empty()) << "no file at " << eps;
-    EXPECT_NE(text.find("%%Plexmoor: 6.72\n"), std::string::npos);
-    EXPECT_NE(text.find("\tgsave 0 setgray 0.250000 setlinewidth 0.875 0.875 612.250 792.250 "
-                        "rectstroke grestore\n\n"),
+    EXPECT_NE(text.find(withLineEnds("%%Plexmoor: 6.72\n")), std::string::npos);
+    EXPECT_NE(text.find(withLineEnds("\tgsave 0 setgray 0.250000 setlinewidth 0.875 0.875 612.250 "
+                                     "792.250 rectstroke grestore\n\n")),
               std::string::npos);
     EXPECT_EQ(text.find("CropBox"), std::string::npos);
     Box4 declared, measured;
     ASSERT_TRUE(plxtest::declaredBox(eps, "%%HiResBoundingBox", &declared));
     expectBox(declared, 0, 0, 612, 792, 0.001);
+    if (!plxtest::posixSystem()) GTEST_SKIP() << "Ghostscript measures the page: none on Windows here";
     ASSERT_TRUE(plxtest::measuredBoundingBox(eps, &measured));
     EXPECT_GE(measured.x1, 0);
     EXPECT_LE(measured.x2, 612.01);
@@ -152,7 +156,7 @@ TEST_F(PrintHooks, ProcessColourCommentNeedsThePreferenceAndTheFlag) {
     ph.host().printEngine().options().processColors = true;
     ASSERT_EQ(exportPage(2), 0);
     text = plxtest::readFile(file("Spring_002.eps"));
-    EXPECT_NE(text.find("%%DocumentProcessColors: Black\n"), std::string::npos);
+    EXPECT_NE(text.find(withLineEnds("%%DocumentProcessColors: Black\n")), std::string::npos);
 
     // Output the plug-in does not run (another plug-in names the file
     // here) gets the colour comment, never the product comment.
@@ -170,7 +174,7 @@ TEST_F(PrintHooks, ProcessColourCommentNeedsThePreferenceAndTheFlag) {
         5, 300, 0);
     ASSERT_EQ(xtprint_funchndl->outputLayout(sExportData.docRef, kXTMediumEPS, 0), 0);
     text = plxtest::readFile(other);
-    EXPECT_NE(text.find("%%DocumentProcessColors: Black\n"), std::string::npos);
+    EXPECT_NE(text.find(withLineEnds("%%DocumentProcessColors: Black\n")), std::string::npos);
     EXPECT_EQ(text.find("%%Plexmoor"), std::string::npos);
 }
 
