@@ -13,9 +13,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // The first part of `folder` that is there but is not a folder, or empty.
+// The walk starts at the root ("/" or a drive's): a drive name alone ("C:") is
+// no path whose status can be asked.
 std::string fileInTheWay(const fs::path& folder) {
-    fs::path walked;
-    for (const fs::path& part : folder) {
+    fs::path walked = folder.root_path();
+    for (const fs::path& part : folder.relative_path()) {
         walked /= part;
         std::error_code ec;
         fs::file_status status = fs::status(walked, ec);

@@ -7,10 +7,13 @@
 #include <filesystem>
 
 #include "tests/cli/export_fixture.h"
+#include "tests/common/native_text.h"
 
 using plxtest::CliResult;
 using plxtest::runPlexmoor;
 using plxtest::shellQuoted;
+
+using plxtest::joined;
 
 namespace {
 
@@ -42,12 +45,12 @@ TEST_F(ExportChoices, TheExtensionOfToPicksTheMedium) {
     // A fresh home remembers no style: .pdf takes the host's PDF default.
     CliResult r = exportWith("--pages 1 " + to("A.pdf"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/A_001.pdf\n");
+    EXPECT_EQ(r.out, joined(out, "A_001.pdf") + "\n");
     EXPECT_TRUE(has(r.err, "output style \"Default PDF\"")) << r.err;
     // After a PDF run, .eps still writes EPS, in any case of the extension.
     r = exportWith("--pages 1 " + to("C.EPS"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/C_001.eps\n");
+    EXPECT_EQ(r.out, joined(out, "C_001.eps") + "\n");
     EXPECT_TRUE(has(r.err, "output style \"Default EPS\"")) << r.err;
 }
 
@@ -58,7 +61,7 @@ TEST_F(ExportChoices, TheRememberedStyleIsKeptWhenItsMediumFits) {
     ASSERT_EQ(exportWith("--pages 1 --style \"Catalog EPS\" " + to("A.eps")).status, 0);
     CliResult r = exportWith("--pages 2 " + to("B.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/B-2.eps\n");
+    EXPECT_EQ(r.out, joined(out, "B-2.eps") + "\n");
     EXPECT_TRUE(has(r.err, "output style \"Catalog EPS\"")) << r.err;
 }
 
@@ -72,19 +75,19 @@ TEST_F(ExportChoices, AStyleThatContradictsTheExtensionIsRefused) {
 
 TEST_F(ExportChoices, ARelativeToIsReadFromTheCurrentFolder) {
     std::string elsewhere = home.file("elsewhere");
-    std::filesystem::create_directories(elsewhere + "/sub");
+    std::filesystem::create_directories(joined(elsewhere, "sub"));
     CliResult r = exportFrom(elsewhere, "--pages 1 --to Name.eps");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, elsewhere + "/Name_001.eps\n");
+    EXPECT_EQ(r.out, joined(elsewhere, "Name_001.eps") + "\n");
     EXPECT_FALSE(std::filesystem::exists(home.file("Name_001.eps")));
 
     // "." and an existing folder keep the name the dialog proposes.
     r = exportFrom(elsewhere, "--pages 2 --to .");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, elsewhere + "/Catalog_002.eps\n");
+    EXPECT_EQ(r.out, joined(elsewhere, "Catalog_002.eps") + "\n");
     r = exportFrom(elsewhere, "--pages 3 --to sub");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, elsewhere + "/sub/Catalog_003.eps\n");
+    EXPECT_EQ(r.out, joined(elsewhere, "sub/Catalog_003.eps") + "\n");
 }
 
 TEST_F(ExportChoices, AToThatCannotBeWrittenSaysWhy) {

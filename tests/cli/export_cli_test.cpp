@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/common/native_text.h"
 #include "tests/common/cli_run.h"
 #include "tests/common/output_check.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::runPlexmoor;
 using plxtest::shellQuoted;
+
+using plxtest::joined;
 
 namespace {
 
@@ -25,7 +28,7 @@ class ExportCli : public ::testing::Test {
     plxtest::CliResult exportWith(const std::string& options) {
         return runPlexmoor("export " + shellQuoted(project) + " " + options);
     }
-    std::string to(const std::string& name) { return "--to " + shellQuoted(out + "/" + name); }
+    std::string to(const std::string& name) { return "--to " + shellQuoted(joined(out, name)); }
 
     plxtest::TempHome home;
     std::string out, project;
@@ -36,8 +39,8 @@ class ExportCli : public ::testing::Test {
 TEST_F(ExportCli, PagesByLabelArePrintedAsWritten) {
     plxtest::CliResult r = exportWith("--pages ii-iii " + to("Spring.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/Spring_ii.eps\n" + out + "/Spring_iii.eps\n");
-    EXPECT_TRUE(std::filesystem::exists(out + "/Spring_iii.eps"));
+    EXPECT_EQ(r.out, joined(out, "Spring_ii.eps") + "\n" + joined(out, "Spring_iii.eps") + "\n");
+    EXPECT_TRUE(std::filesystem::exists(joined(out, "Spring_iii.eps")));
 }
 
 TEST_F(ExportCli, InvalidRangeIsRefusedWithItsMessage) {
@@ -54,15 +57,15 @@ TEST_F(ExportCli, InvalidRangeIsRefusedWithItsMessage) {
 TEST_F(ExportCli, AbsoluteNumbersWithAnOffset) {
     plxtest::CliResult r = exportWith("--absolute --offset 100 --pages 2,12 " + to("Spring.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/Spring_102.eps\n" + out + "/Spring_112.eps\n");
+    EXPECT_EQ(r.out, joined(out, "Spring_102.eps") + "\n" + joined(out, "Spring_112.eps") + "\n");
 }
 
 TEST_F(ExportCli, BoxToPdfIsCroppedToTheBoxAndTheStyleIsSaved) {
     plxtest::CliResult r = exportWith("--box 4 --style \"Default PDF\" --save " + to("Chair.pdf"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/Chair.pdf\n");
+    EXPECT_EQ(r.out, joined(out, "Chair.pdf") + "\n");
     plxtest::Box4 crop;
-    ASSERT_TRUE(plxtest::pdfBox(out + "/Chair.pdf", "CropBox", &crop));
+    ASSERT_TRUE(plxtest::pdfBox(joined(out, "Chair.pdf"), "CropBox", &crop));
     // Box 4: 60, 80, 220 x 300 on page 5 (the left page of a spread) of an
     // A4 layout.
     EXPECT_NEAR(crop.x1, 60, 0.01);
@@ -72,7 +75,7 @@ TEST_F(ExportCli, BoxToPdfIsCroppedToTheBoxAndTheStyleIsSaved) {
     // The style went into the layout and, with --save, into the file.
     EXPECT_NE(plxtest::readFile(project).find("data \"BWYA\" hex=44656661756c7420504446"),
               std::string::npos);
-    std::string settings = plxtest::readFile(home.settingsFolder() + "/Plexmoor.ini");
+    std::string settings = plxtest::readFile(joined(home.settingsFolder(), "Plexmoor.ini"));
     EXPECT_NE(settings.find("OutputStyle=Default PDF"), std::string::npos) << settings;
 }
 
@@ -102,7 +105,7 @@ TEST_F(ExportCli, TheRememberedStyleIsProposedNextTime) {
     ASSERT_EQ(exportWith("--style \"Default PDF\" --pages 1 " + to("A.pdf")).status, 0);
     plxtest::CliResult r = exportWith("--pages 2 " + to("B.pdf"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/B_002.pdf\n") << "page labelled 2, named by the remembered PDF style";
+    EXPECT_EQ(r.out, joined(out, "B_002.pdf") + "\n") << "page labelled 2, named by the remembered PDF style";
 }
 
 TEST_F(ExportCli, NamingOptionsSetInTheStylePanelNameTheFiles) {
@@ -110,15 +113,15 @@ TEST_F(ExportCli, NamingOptionsSetInTheStylePanelNameTheFiles) {
     plxtest::CliResult r = runPlexmoor("style \"Catalog EPS\" --medium eps --separator - "
                                        "--numbering x --number-before-name on --base layout");
     ASSERT_EQ(r.status, 0) << r.err;
-    r = exportWith("--style \"Catalog EPS\" --absolute --pages 2 --to " + shellQuoted(out + "/"));
+    r = exportWith("--style \"Catalog EPS\" --absolute --pages 2 --to " + shellQuoted(joined(out, "")));
     ASSERT_EQ(r.status, 0) << r.err;
     // The name field shows the project's name until the base-name box is
     // clicked; the style's choice of the layout name is for that box.
-    EXPECT_EQ(r.out, out + "/2-Catalog.eps\n");
+    EXPECT_EQ(r.out, joined(out, "2-Catalog.eps") + "\n");
 
     r = runPlexmoor("style \"Catalog EPS\" --numbering none --number-before-name off");
     ASSERT_EQ(r.status, 0) << r.err;
     r = exportWith("--style \"Catalog EPS\" --absolute --pages 3 " + to("Spring.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/Spring-.eps\n") << "no number, the separator stays";
+    EXPECT_EQ(r.out, joined(out, "Spring-.eps") + "\n") << "no number, the separator stays";
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "tests/common/native_text.h"
 #include "tests/common/environment.h"
 
 #include "tests/cli/export_fixture.h"
@@ -12,6 +13,8 @@
 using plxtest::CliResult;
 using plxtest::runPlexmoor;
 using plxtest::shellQuoted;
+
+using plxtest::joined;
 
 namespace {
 
@@ -21,9 +24,9 @@ TEST_F(ExportReport, PathsWrittenMoreThanOnceAreReportedAndCounted) {
     // Offset -3 leaves pages 1 to 3 without a number: all go to one file.
     CliResult r = exportWith("--absolute --offset -3 --pages 1-5 " + to("g.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/g_.eps\n" + out + "/g_.eps\n" + out + "/g_.eps\n" + out +
-                         "/g_001.eps\n" + out + "/g_002.eps\n");
-    EXPECT_TRUE(has(r.err, out + "/g_.eps was written 3 times (pages 1, 2, 3); only page 3 is in it"))
+    EXPECT_EQ(r.out, joined(out, "g_.eps") + "\n" + joined(out, "g_.eps") + "\n" + joined(out, "g_.eps") + "\n" +
+                         joined(out, "g_001.eps") + "\n" + joined(out, "g_002.eps") + "\n");
+    EXPECT_TRUE(has(r.err, joined(out, "g_.eps") + " was written 3 times (pages 1, 2, 3); only page 3 is in it"))
         << r.err;
     EXPECT_TRUE(has(r.err, "5 files written; 2 pages lost")) << r.err;
 
@@ -32,9 +35,9 @@ TEST_F(ExportReport, PathsWrittenMoreThanOnceAreReportedAndCounted) {
     ASSERT_EQ(runPlexmoor("style Plain --medium eps --numbering none").status, 0);
     r = exportWith("--lang de --style Plain --pages iv-3 " + to("p.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/p_iv.eps\n" + out + "/p_.eps\n" + out + "/p_.eps\n" + out +
-                         "/p_.eps\n");
-    EXPECT_TRUE(has(r.err, out + "/p_.eps wurde 3-mal geschrieben (Seiten 1, 2, 3); nur Seite "
+    EXPECT_EQ(r.out, joined(out, "p_iv.eps") + "\n" + joined(out, "p_.eps") + "\n" + joined(out, "p_.eps") + "\n" +
+                         joined(out, "p_.eps") + "\n");
+    EXPECT_TRUE(has(r.err, joined(out, "p_.eps") + " wurde 3-mal geschrieben (Seiten 1, 2, 3); nur Seite "
                                  "3 ist darin"))
         << r.err;
     EXPECT_TRUE(has(r.err, "2 Seiten verloren")) << r.err;
@@ -79,13 +82,13 @@ TEST_F(ExportReport, HostMessagesAloneDoNotMakeTheRunFail) {
     // A damaged styles file is set aside with a message; every page is
     // still written.
     std::filesystem::create_directories(home.hostFolder());
-    ASSERT_TRUE(plxtest::writeFile(home.hostFolder() + "/OutputStyles.xml", "<broken"));
+    ASSERT_TRUE(plxtest::writeFile(joined(home.hostFolder(), "OutputStyles.xml"), "<broken"));
     CliResult r = exportWith("--pages 1-2 " + to("a.eps"));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/a_001.eps\n" + out + "/a_002.eps\n");
+    EXPECT_EQ(r.out, joined(out, "a_001.eps") + "\n" + joined(out, "a_002.eps") + "\n");
     EXPECT_TRUE(has(r.err, "OutputStyles.xml")) << r.err;
     // Also when --style has the styles read before the dialog opens.
-    ASSERT_TRUE(plxtest::writeFile(home.hostFolder() + "/OutputStyles.xml", "<broken"));
+    ASSERT_TRUE(plxtest::writeFile(joined(home.hostFolder(), "OutputStyles.xml"), "<broken"));
     r = exportWith("--style \"Default EPS\" --pages 3 " + to("b.eps"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(has(r.err, "OutputStyles.xml")) << r.err;

@@ -7,12 +7,15 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/common/native_text.h"
 #include "tests/common/cli_run.h"
 #include "tests/common/output_check.h"
 #include "tests/common/plugin_host.h"
 
 using plxtest::runPlexmoor;
 using plxtest::shellQuoted;
+
+using plxtest::joined;
 
 namespace {
 
@@ -30,7 +33,7 @@ class HostFilesCli : public ::testing::Test {
     plxtest::CliResult exportOf(const std::string& project, const std::string& options) {
         return runPlexmoor("export " + shellQuoted(project) + " " + options);
     }
-    std::string to(const std::string& name) { return "--to " + shellQuoted(out + "/" + name); }
+    std::string to(const std::string& name) { return "--to " + shellQuoted(joined(out, name)); }
     // The text Ghostscript finds on the first page of an EPS or PDF file.
     std::string textOf(const std::string& path) {
         return plxtest::runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=txtwrite "
@@ -120,10 +123,11 @@ TEST_F(HostFilesCli, ControlCharactersOfALabelDoNotReachTheFileName) {
                                             "  section 1 prefix=\"a\\tb\\nc/\"\n");
     plxtest::CliResult r = exportOf(project, "--all " + to("T.eps"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, out + "/T_a-b-c-1.eps\n" + out + "/T_a-b-c-2.eps\n");
+    EXPECT_EQ(r.out, joined(out, "T_a-b-c-1.eps") + "\n" + joined(out, "T_a-b-c-2.eps") + "\n");
 }
 
 TEST_F(HostFilesCli, EveryUnreadableStylesFileIsKeptAndTheUserIsTold) {
+    // The host names its styles file with "/" on every platform.
     std::string styles = home.hostFolder() + "/OutputStyles.xml";
     std::filesystem::create_directories(home.hostFolder());
     for (int run = 1; run <= 2; ++run) {

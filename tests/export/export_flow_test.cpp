@@ -232,6 +232,9 @@ TEST_F(ExportFlow, ALongPageListExportsAndOneTooLongToReadIsRefused) {
 }
 
 TEST_F(ExportFlow, AllWithLongLabelsExportsEveryPage) {
+    if (!plxtest::posixSystem())
+        GTEST_SKIP() << "the files' paths in the test's folder pass the 260 bytes the Windows "
+                        "host takes";
     // Labels of 201 bytes: "All" makes a text of 403.
     std::string prefix(200, 'p');
     ph.openProjectText("layout \"Long\"\n pages 3\n section 1 prefix=\"" + prefix + "\"\n",

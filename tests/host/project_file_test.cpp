@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 
 #include "host/project_file.h"
@@ -22,7 +24,7 @@ TEST(HostProjectFile, ExampleCatalogHasRomanFrontMatterAndFacingSpreads) {
     auto project = plxhost::readProjectFile(plxtest::sourcePath("examples/Catalog.proj"), &error);
     ASSERT_NE(project, nullptr) << error;
     EXPECT_EQ(project->name, "Catalog.proj");
-    EXPECT_EQ(project->path.front(), '/');
+    EXPECT_TRUE(std::filesystem::u8path(project->path).is_absolute()) << project->path;
     ASSERT_GE(project->layouts.size(), 1u);
     const plxhost::Layout& spring = *project->layouts[static_cast<size_t>(project->currentLayout)];
     EXPECT_EQ(spring.name, "Spring");
