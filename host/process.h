@@ -64,7 +64,9 @@ class KeptProcess {
     long id_ = 0;
     std::intptr_t input_ = -1;  // its standard input
     std::intptr_t output_ = -1; // its standard output and error
-    std::intptr_t handle_ = 0;  // where the system names processes by handle (Windows)
+    // Where the system names processes by handle (Windows); unused where
+    // the number is enough.
+    [[maybe_unused]] std::intptr_t handle_ = 0;
 };
 
 // This program's process number.
