@@ -80,6 +80,9 @@ bool parseArguments(int argc, char** argv, Arguments* out, std::string* error) {
 
 SessionOptions sessionOptions(const Arguments& args) {
     SessionOptions s;
+    // The host shows its own windows natively where the platform has them
+    // (the plug-in's panels are then made by its native toolkit).
+    s.host.nativeWindows = true;
     auto lang = args.options.find("--lang");
     if (lang != args.options.end() && lang->second == "de") s.language = 3;
     return s;

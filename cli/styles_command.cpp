@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/person.h"
 #include "cli/style_names.h"
 #include "host/style_editor.h"
 #include "host/window_watch.h"
@@ -58,6 +59,10 @@ int runStyles(const Arguments& args) {
     // What the host told the user on the way, such as a styles file it
     // could not read and set aside.
     for (const plxhost::HostError& e : host.errors()) std::fprintf(stderr, "plexmoor: %s\n", e.text.c_str());
+    // Nobody edits, but a person is there to close the editor each time
+    // (where the editor is a window with a loop of its own, nothing else
+    // would).
+    Person person;
     plxhost::WindowWatch watch;
     for (OutputStyleRef style : styles) {
         ui::clearScript(); // nothing to do in the editor: it is closed unsaved

@@ -144,6 +144,19 @@ void progressMoved(HWND bar) {
     ui::progressForeign(now[0], now[1], now[2]);
 }
 
+// The host's preferences window, output-style editor and styles list are
+// windows of their own classes, not dialogs, but a person works in them as
+// in one.
+// The preferences window's and the editor's own buttons "OK"/"Save" and
+// "Cancel" (the styles list has "Done" as IDOK).
+constexpr const wchar_t* kHostPanelClass = L"PlexhostPanelWindow";
+constexpr WORD kHostOkId = 100;
+constexpr WORD kHostCancelId = 101;
+
+bool isHostPanelWindow(HWND window) {
+    return classIs(window, kHostPanelClass) || classIs(window, L"PlexhostStylesWindow");
+}
+
 bool isTopLevel(HWND window) {
     return window && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
 }
@@ -157,7 +170,14 @@ LRESULT CALLBACK beforeProc(int code, WPARAM wp, LPARAM lp) {
             else if (m->message == WM_CLOSE ||
                      (m->message == WM_SYSCOMMAND && (m->wParam & 0xFFF0) == SC_CLOSE))
                 t->command = IDCANCEL;
-            else if (m->message == WM_DESTROY)
+            else if (m->message == WM_COMMAND && HIWORD(m->wParam) == BN_CLICKED &&
+                     classIs(m->hwnd, kHostPanelClass) &&
+                     (LOWORD(m->wParam) == kHostOkId || LOWORD(m->wParam) == kHostCancelId))
+                t->command = LOWORD(m->wParam) == kHostOkId ? IDOK : IDCANCEL;
+            else if (m->message == WM_DESTROY ||
+                     (m->message == WM_SHOWWINDOW && !m->wParam && isHostPanelWindow(m->hwnd)))
+                // The host hides its windows when their modal loop ends and
+                // keeps them for a while: hidden, they are closed.
                 closed(m->hwnd);
         }
     }
@@ -167,7 +187,9 @@ LRESULT CALLBACK beforeProc(int code, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK afterProc(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && sRunner) {
         const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-        if (m->message == WM_INITDIALOG && isTopLevel(m->hwnd) && !trackedOf(m->hwnd)) {
+        if (((m->message == WM_INITDIALOG) || (m->message == WM_SHOWWINDOW && m->wParam &&
+                                                isHostPanelWindow(m->hwnd))) &&
+            isTopLevel(m->hwnd) && !trackedOf(m->hwnd)) {
             Tracked t;
             t.window = m->hwnd;
             sRunner->dialogs.push_back(t);
@@ -184,6 +206,9 @@ LRESULT CALLBACK afterProc(int code, WPARAM wp, LPARAM lp) {
 Tracked* innermost() {
     for (size_t i = sRunner->dialogs.size(); i-- > 0;) {
         Tracked& t = sRunner->dialogs[i];
+        // A host window whose OK or Cancel was pressed is ending: its loop
+        // hides it once this tick returns (a dialog is hidden at once).
+        if (t.command && classIs(t.window, kHostPanelClass)) continue;
         if (IsWindow(t.window) && IsWindowVisible(t.window) && IsWindowEnabled(t.window)) return &t;
     }
     return nullptr;
