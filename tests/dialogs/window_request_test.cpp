@@ -2,6 +2,7 @@
 #include "tests/dialogs/dialog_fixture.h"
 
 #include "plugin/core/plexmoor.h"
+#include "tests/common/picture_format.h"
 #include "tests/common/plexmoor_run.h"
 #include "xt/xtwindows.h"
 
@@ -143,7 +144,7 @@ TEST(WindowCommand, window_everyWindowDrawsWholeInBothLanguages) {
     TempHome home;
     for (const char* lang : {"en", "de"}) {
         for (const std::string& name : everyWindow()) {
-            std::string out = home.file(name + ".svg");
+            std::string out = home.file(name + windowPictureExtension());
             ProgramRun run = runPlexmoor({"window", name, "--lang", lang, "-o", out});
             EXPECT_EQ(run.status, 0) << run.err;
             // Only the file's name: no text was cut.

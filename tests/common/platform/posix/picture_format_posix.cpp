@@ -1,0 +1,7 @@
+#include "tests/common/picture_format.h"
+
+namespace plxtest {
+
+const char* windowPictureExtension() { return ".svg"; }
+
+} // namespace plxtest
