@@ -246,8 +246,8 @@ DistilledJob Distiller::finish() {
     if (job.server) awaitClosed(job);
     DistilledJob result = job.result;
     if (result.ok) result.ok = moveInto(job.pdf, result.target, &result.error);
-    ::unlink(job.ps.c_str());
-    ::unlink(job.pdf.c_str());
+    removeFile(job.ps);
+    removeFile(job.pdf);
     jobs_.pop_front();
     return result;
 }
@@ -297,7 +297,7 @@ void Distiller::retire(Server& server) {
     }
     server.process.stop("quit\n", kQuitSeconds);
     server.setup.clear();
-    if (!server.idle.empty()) ::unlink(server.idle.c_str());
+    if (!server.idle.empty()) removeFile(server.idle);
 }
 
 bool Distiller::startServer(Server& server, const std::string& setup, double seconds,
@@ -358,7 +358,7 @@ bool Distiller::startServer(Server& server, const std::string& setup, double sec
     while (ok && server.ready == 0 && (got = readEvent(server, seconds)) ==
                                           KeptProcess::Reply::kComplete) {
     }
-    ::unlink(setupPath.c_str());
+    removeFile(setupPath);
     size_t failed = server.readySaid.find(kFailed);
     if (ok && server.ready > 0 && failed == std::string::npos) {
         server.setup = setup;

@@ -24,4 +24,11 @@ inline std::string utf8Path(const std::filesystem::path& path) {
     return path.u8string();
 }
 
+// Removes a file named by a UTF-8 path; a file that is not there is no
+// error, and a failure leaves nothing to report beyond the false.
+inline bool removeFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::remove(fileSystemPath(path), ec) || !ec;
+}
+
 } // namespace plxhost

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/file_open.h"
 #include "host/ghostscript_output.h"
 #include "host/pdf_page_program.h"
 #include "host/postscript_writer.h"
@@ -132,7 +133,7 @@ bool PdfPageConverter::convert(const PageSource& source, double width, double he
     int index = 0;
     std::string errorName;
     if (reply.find(kFailed) != std::string::npos) {
-        ::unlink(epsPath.c_str());
+        removeFile(epsPath);
         if (findSourceFailure(reply, &index, &errorName)) {
             *pageFailed = true;
             *error = sourceFailureText(errorName) + " (Ghostscript: " + errorName + ")";
@@ -142,7 +143,7 @@ bool PdfPageConverter::convert(const PageSource& source, double width, double he
         return false;
     }
     int read = readWholeFile(epsPath, eps, error);
-    ::unlink(epsPath.c_str());
+    removeFile(epsPath);
     if (read != 0) return false;
     if (eps->compare(0, 11, "%!PS-Adobe-") != 0) {
         *error = "Ghostscript wrote no EPS";
