@@ -11,34 +11,12 @@
 
 #include "plugin/support/log.h"
 #include "tests/common/plugin_host.h"
+#include "tests/support/log_lines.h"
 
 using plxtest::readFile;
+using plxtest::logMessages;
+using plxtest::logPathIn;
 using plxtest::TempHome;
-
-namespace {
-
-std::string logPathIn(const TempHome& home) {
-    return home.logFolder() + "/Plexmoor.txt";
-}
-
-// Lines of the log without their time stamps; fails the test for a line
-// whose stamp is not of the form "hh:mm:ss:mmm: ".
-std::vector<std::string> messages(const std::string& log) {
-    std::vector<std::string> out;
-    static const std::regex stamp("^\\d\\d:\\d\\d:\\d\\d:\\d{3}: ");
-    size_t start = 0;
-    while (start < log.size()) {
-        size_t end = log.find('\n', start);
-        if (end == std::string::npos) end = log.size();
-        std::string line = log.substr(start, end - start);
-        EXPECT_TRUE(std::regex_search(line, stamp)) << line.substr(0, 40);
-        out.push_back(line.size() >= 14 ? line.substr(14) : line);
-        start = end + 1;
-    }
-    return out;
-}
-
-} // namespace
 
 TEST(SupportLog, LinesFromSeveralProcessesNeverInterleave) {
     TempHome home;
@@ -57,7 +35,7 @@ TEST(SupportLog, LinesFromSeveralProcessesNeverInterleave) {
     }
     for (pid_t pid : children)
         waitpid(pid, nullptr, 0);
-    std::vector<std::string> lines = messages(readFile(logPathIn(home)));
+    std::vector<std::string> lines = logMessages(readFile(logPathIn(home)));
     EXPECT_EQ(lines.size(), static_cast<size_t>(kWriters * kLines));
     for (const std::string& line : lines)
         EXPECT_EQ(line, std::string(4000, line.empty() ? '?' : line[0]));
