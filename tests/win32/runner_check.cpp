@@ -76,6 +76,20 @@ int32_t slowStep(PlxWindow, const void*, const void*, void*) {
     return 1;
 }
 
+// A dialog whose own timer does its work: it ends itself after five
+// ticks, or ticks on for ever.
+int sTicks = 0;
+void fiveTicks(PlxWindow dialog, void*) {
+    if (++sTicks == 5) quitModalDialog(dialog, 1);
+}
+void endlessTicks(PlxWindow, void*) {
+    ++sTicks;
+}
+void timerSetup(PlxWindow dialog, void* proc) {
+    sTicks = 0;
+    startDialogTimer(dialog, 20, *static_cast<DlgTimerProc*>(proc));
+}
+
 } // namespace
 
 int checkRunner() {
@@ -135,6 +149,27 @@ int checkRunner() {
           "Cancel ends a progress run with 2");
     check(sSteps > 0 && sSteps < static_cast<int>(many.size()),
           "the run stopped under way after " + std::to_string(sSteps) + " steps");
+
+    // A dialog running a timer of its own is not closed under it when the
+    // script has nothing for it, as the headless loop waits for one; only
+    // when it has gone the idle limit without anything happening.
+    seen.records.clear();
+    DlgTimerProc proc = fiveTicks;
+    check(doModalDialog("Prefs", timerSetup, &proc) == 1 &&
+              sTicks == 5,
+          "a dialog with a timer ends by itself, after " + std::to_string(sTicks) + " ticks");
+    std::uint64_t limit = ui::idleLimit();
+    ui::setIdleLimit(300);
+    proc = endlessTicks;
+    check(doModalDialog("Prefs", timerSetup, &proc) == 2 &&
+              sTicks >= 5,
+          "one whose timer goes on is closed at the idle limit, after " +
+              std::to_string(sTicks) + " ticks");
+    ui::setIdleLimit(limit);
+    told = joined(seen.records);
+    check(told == "[Plexmoor] opened\n[Plexmoor] closed: 1\n[Plexmoor] opened\n"
+                  "[Plexmoor] idle limit reached; closing\n[Plexmoor] closed: 2\n",
+          "the transcript:\n" + told);
 
     win32person::stopRunner();
     ui::setObserver(nullptr);

@@ -1,6 +1,8 @@
 #include "ui/platform/win/win32_runner.h"
 
 #include "ui/dialogs.h"
+#include "ui/modal.h"
+#include "ui/native_dialogs.h"
 #include "ui/platform/win/win32_person.h"
 #include "ui/script.h"
 
@@ -17,32 +19,34 @@ namespace {
 
 constexpr UINT kTickMs = USER_TIMER_MINIMUM;
 
-// A top-level dialog of the thread from its initialisation on.
-struct Tracked {
-    HWND window = nullptr;
-    ui::Kind kind = ui::Kind::Window;
-    std::string title;
-    bool opened = false; // recorded as opened (it has been shown)
-    int command = 0;     // the last command 1 or 2 it received
-    std::string folder;  // save dialog: the folder typed for the next Save
-};
-
 struct Runner {
     HHOOK before = nullptr;
     HHOOK after = nullptr;
+    HHOOK retrieved = nullptr;
     UINT_PTR timer = 0;
-    std::vector<Tracked> dialogs;
+    ui::NativeDialogs dialogs;
     DWORD waitUntil = 0; // a scripted wait lasts until then
     int progress[3] = {-1, -1, -1}; // position, minimum, maximum last told
 };
 
 Runner* sRunner = nullptr;
 
+using Tracked = ui::NativeDialog;
+
+std::uintptr_t key(HWND window) {
+    return reinterpret_cast<std::uintptr_t>(window);
+}
+
+HWND hwndOf(const Tracked& t) {
+    return reinterpret_cast<HWND>(t.handle);
+}
+
 Tracked* trackedOf(HWND window) {
-    if (!sRunner) return nullptr;
-    for (Tracked& t : sRunner->dialogs)
-        if (t.window == window) return &t;
-    return nullptr;
+    return sRunner ? sRunner->dialogs.find(key(window)) : nullptr;
+}
+
+std::uint64_t nowMs() {
+    return GetTickCount64();
 }
 
 std::wstring wide(const std::string& utf8) {
@@ -54,24 +58,39 @@ std::wstring wide(const std::string& utf8) {
     return out;
 }
 
+std::string className(HWND window) {
+    wchar_t cls[64] = {0};
+    int n = GetClassNameW(window, cls, 64);
+    std::string out;
+    for (int i = 0; i < n; ++i) out += cls[i] < 0x80 ? static_cast<char>(cls[i]) : '?';
+    return out;
+}
+
 bool classIs(HWND window, const wchar_t* name) {
     wchar_t cls[64] = {0};
     return GetClassNameW(window, cls, 64) && lstrcmpiW(cls, name) == 0;
 }
 
-// The system's save dialog has its file-name field; a message box (the
-// plug-in's on MSGBOX, or the system's) its text in a static of its own
-// beside its buttons.
-ui::Kind kindOf(HWND dialog) {
-    if (findControl(dialog, cmb13) || findControl(dialog, edt1)) return ui::Kind::SaveDialog;
-    bool text = false, button = false;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        int id = GetDlgCtrlID(child);
-        if (classIs(child, L"Static") && (id == 10 || id == 0xFFFF)) text = true;
-        else if (classIs(child, L"Button") && (id >= 1 && id <= 7)) button = true;
-        else if (!classIs(child, L"Static") && !classIs(child, L"Button")) return ui::Kind::Window;
+// The host's preferences window, output-style editor and styles list are
+// windows of their own classes, not dialogs, but a person works in them as
+// in one.
+ui::NativeClass nativeClass(HWND window) {
+    if (classIs(window, L"PlexhostPanelWindow")) return ui::NativeClass::PanelWindow;
+    if (classIs(window, L"PlexhostStylesWindow")) return ui::NativeClass::StylesWindow;
+    return ui::NativeClass::Dialog;
+}
+
+void addChildren(HWND window, bool direct, std::vector<ui::NativeChild>* out) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        out->push_back({className(child), GetDlgCtrlID(child), direct});
+        addChildren(child, false, out);
     }
-    return text && button ? ui::Kind::MessageBox : ui::Kind::Window;
+}
+
+ui::Kind kindOf(HWND dialog) {
+    std::vector<ui::NativeChild> children;
+    addChildren(dialog, true, &children);
+    return ui::NativeDialogs::kindOf(children);
 }
 
 HWND messageText(HWND box) {
@@ -96,7 +115,7 @@ void record(ui::RecordKind kind, const Tracked& t, const std::string& text, int 
     r.result = result;
     if (kind == ui::RecordKind::MessageBox) {
         for (int id = 1; id <= 2; ++id) {
-            HWND button = findControl(t.window, id);
+            HWND button = findControl(hwndOf(t), id);
             if (button && IsWindowVisible(button)) r.items.push_back(win32person::text(button));
         }
     }
@@ -104,36 +123,34 @@ void record(ui::RecordKind kind, const Tracked& t, const std::string& text, int 
 }
 
 void opened(Tracked& t) {
+    HWND window = hwndOf(t);
     t.opened = true;
-    t.title = text(t.window);
-    t.kind = kindOf(t.window);
+    t.title = text(window);
+    t.kind = kindOf(window);
+    t.lastActivity = nowMs();
     if (t.kind == ui::Kind::MessageBox) {
-        record(ui::RecordKind::MessageBox, t, boxText(t.window));
+        record(ui::RecordKind::MessageBox, t, boxText(window));
         return;
     }
-    ui::ControlInfo tree = observe(t.window);
+    ui::ControlInfo tree = observe(window);
     tree.kind = t.kind;
     record(ui::RecordKind::Opened, t, "opened", 0, &tree);
 }
 
-void closed(HWND window) {
-    for (size_t i = 0; sRunner && i < sRunner->dialogs.size(); ++i) {
-        if (sRunner->dialogs[i].window != window) continue;
-        Tracked t = sRunner->dialogs[i];
-        sRunner->dialogs.erase(sRunner->dialogs.begin() + static_cast<std::ptrdiff_t>(i));
-        if (!t.opened) return;
-        if (t.kind == ui::Kind::MessageBox) {
-            record(ui::RecordKind::Answer, t, "answered", t.command ? t.command : 2);
-            return;
-        }
-        ui::ControlInfo tree = observe(window);
-        tree.kind = t.kind;
-        record(ui::RecordKind::Closed, t, "closed", t.command ? t.command : 1, &tree);
+// Records the window as closed, with its tree as it is now.
+void closed(const Tracked& t) {
+    int result = ui::NativeDialogs::result(t);
+    if (t.kind == ui::Kind::MessageBox) {
+        record(ui::RecordKind::Answer, t, "answered", result);
         return;
     }
+    ui::ControlInfo tree = observe(hwndOf(t));
+    tree.kind = t.kind;
+    record(ui::RecordKind::Closed, t, "closed", result, &tree);
 }
 
 void progressMoved(HWND bar) {
+    sRunner->dialogs.progressed(key(GetAncestor(bar, GA_ROOT)), nowMs());
     int now[3] = {static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0)),
                   static_cast<int>(SendMessageW(bar, PBM_GETRANGE, TRUE, 0)),
                   static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0))};
@@ -144,41 +161,32 @@ void progressMoved(HWND bar) {
     ui::progressForeign(now[0], now[1], now[2]);
 }
 
-// The host's preferences window, output-style editor and styles list are
-// windows of their own classes, not dialogs, but a person works in them as
-// in one.
-// The preferences window's and the editor's own buttons "OK"/"Save" and
-// "Cancel" (the styles list has "Done" as IDOK).
-constexpr const wchar_t* kHostPanelClass = L"PlexhostPanelWindow";
-constexpr WORD kHostOkId = 100;
-constexpr WORD kHostCancelId = 101;
-
-bool isHostPanelWindow(HWND window) {
-    return classIs(window, kHostPanelClass) || classIs(window, L"PlexhostStylesWindow");
-}
-
 bool isTopLevel(HWND window) {
     return window && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+}
+
+// Tells the decisions what a message means for the window it is sent to.
+void seen(HWND window, ui::NativeEvent event, int id = 0, bool clicked = false) {
+    ui::NativeDialog ended;
+    if (sRunner->dialogs.seen(key(window), nativeClass(window), isTopLevel(window), event, id,
+                              clicked, nowMs(), &ended))
+        closed(ended);
 }
 
 LRESULT CALLBACK beforeProc(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && sRunner) {
         const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
-        if (Tracked* t = trackedOf(m->hwnd)) {
-            if (m->message == WM_COMMAND && (LOWORD(m->wParam) == IDOK || LOWORD(m->wParam) == IDCANCEL))
-                t->command = LOWORD(m->wParam);
+        if (trackedOf(m->hwnd)) {
+            if (m->message == WM_COMMAND)
+                seen(m->hwnd, ui::NativeEvent::Command, LOWORD(m->wParam),
+                     HIWORD(m->wParam) == BN_CLICKED);
             else if (m->message == WM_CLOSE ||
                      (m->message == WM_SYSCOMMAND && (m->wParam & 0xFFF0) == SC_CLOSE))
-                t->command = IDCANCEL;
-            else if (m->message == WM_COMMAND && HIWORD(m->wParam) == BN_CLICKED &&
-                     classIs(m->hwnd, kHostPanelClass) &&
-                     (LOWORD(m->wParam) == kHostOkId || LOWORD(m->wParam) == kHostCancelId))
-                t->command = LOWORD(m->wParam) == kHostOkId ? IDOK : IDCANCEL;
-            else if (m->message == WM_DESTROY ||
-                     (m->message == WM_SHOWWINDOW && !m->wParam && isHostPanelWindow(m->hwnd)))
-                // The host hides its windows when their modal loop ends and
-                // keeps them for a while: hidden, they are closed.
-                closed(m->hwnd);
+                seen(m->hwnd, ui::NativeEvent::Close);
+            else if (m->message == WM_DESTROY)
+                seen(m->hwnd, ui::NativeEvent::Destroyed);
+            else if (m->message == WM_SHOWWINDOW && !m->wParam)
+                seen(m->hwnd, ui::NativeEvent::Hidden);
         }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
@@ -187,43 +195,37 @@ LRESULT CALLBACK beforeProc(int code, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK afterProc(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && sRunner) {
         const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-        if (((m->message == WM_INITDIALOG) || (m->message == WM_SHOWWINDOW && m->wParam &&
-                                                isHostPanelWindow(m->hwnd))) &&
-            isTopLevel(m->hwnd) && !trackedOf(m->hwnd)) {
-            Tracked t;
-            t.window = m->hwnd;
-            sRunner->dialogs.push_back(t);
-        } else if (m->message >= PBM_SETRANGE && m->message <= PBM_SETRANGE32 &&
-                   classIs(m->hwnd, PROGRESS_CLASSW)) {
+        if (m->message == WM_INITDIALOG)
+            seen(m->hwnd, ui::NativeEvent::Initialised);
+        else if (m->message == WM_SHOWWINDOW && m->wParam)
+            seen(m->hwnd, ui::NativeEvent::Shown);
+        else if (m->message >= PBM_SETRANGE && m->message <= PBM_SETRANGE32 &&
+                 classIs(m->hwnd, PROGRESS_CLASSW))
             progressMoved(m->hwnd);
-        }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-// The dialog a person works in now: the last one opened that is shown and
-// enabled (a dialog under a message box is disabled).
-Tracked* innermost() {
-    for (size_t i = sRunner->dialogs.size(); i-- > 0;) {
-        Tracked& t = sRunner->dialogs[i];
-        // A host window whose OK or Cancel was pressed is ending: its loop
-        // hides it once this tick returns (a dialog is hidden at once).
-        if (t.command && classIs(t.window, kHostPanelClass)) continue;
-        if (IsWindow(t.window) && IsWindowVisible(t.window) && IsWindowEnabled(t.window)) return &t;
+// Timer messages are posted, not sent: they are seen as the window's loop
+// takes them. Only a timer of the followed window itself counts as its
+// work; the system's controls inside it run timers of their own (scrolling,
+// tool tips) that are not.
+LRESULT CALLBACK retrievedProc(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && sRunner && wp == PM_REMOVE) {
+        const auto* m = reinterpret_cast<const MSG*>(lp);
+        if (m->message == WM_TIMER && m->hwnd && trackedOf(m->hwnd))
+            seen(m->hwnd, ui::NativeEvent::Timer);
     }
-    return nullptr;
+    return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-bool addresses(const ui::Action& a, const Tracked& t) {
-    switch (a.window.by) {
-    case ui::WindowRef::By::Current:
-        return true;
-    case ui::WindowRef::By::Title:
-        return a.window.title == text(t.window);
-    case ui::WindowRef::By::Kind:
-        return a.window.kind == t.kind;
-    }
-    return false;
+bool usable(std::uintptr_t handle) {
+    HWND window = reinterpret_cast<HWND>(handle);
+    return IsWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+Tracked* innermost() {
+    return sRunner->dialogs.innermost(usable);
 }
 
 // The control an action names, depth-first as findControl goes.
@@ -298,7 +300,7 @@ bool pressKey(HWND dialog, ui::Key key) {
 
 // Performs one action on the dialog; an empty reason when it was done.
 std::string perform(const ui::Action& a, Tracked& t) {
-    HWND dialog = t.window;
+    HWND dialog = hwndOf(t);
     bool save = t.kind == ui::Kind::SaveDialog;
     HWND control = controlNamed(dialog, a.control);
     bool needsControl = a.verb == ui::Verb::Type || a.verb == ui::Verb::Click ||
@@ -369,11 +371,9 @@ std::string perform(const ui::Action& a, Tracked& t) {
     return done ? std::string() : "the control cannot be used so";
 }
 
-// A dialog with a progress bar works by itself until it ends.
-bool working(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (classIs(child, PROGRESS_CLASSW) || working(child)) return true;
-    return false;
+// The dialog toolkit's mark of a running timer of the dialog's own.
+bool markedTimer(HWND window) {
+    return GetPropW(window, L"KRVVtimp") != nullptr;
 }
 
 void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -384,21 +384,33 @@ void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         sRunner->waitUntil = 0;
         Tracked* current = innermost();
         if (!current) return;
-        HWND window = current->window;
-        if (!current->opened) opened(*current);
-        if (!(current = trackedOf(window)) || innermost() != current) continue;
+        HWND window = hwndOf(*current);
+        current->markedTimer = markedTimer(window);
         std::vector<ui::Action> queue = ui::pendingActions();
-        if (queue.empty() || !addresses(queue.front(), *current)) {
-            if (working(window)) return;
-            record(ui::RecordKind::Fallback, *current, "nothing more in the script; closing");
+        ui::NativeStep step =
+            ui::NativeDialogs::next(*current, text(window), queue, nowMs(), ui::idleLimit());
+        switch (step) {
+        case ui::NativeStep::Open:
+            opened(*current);
+            continue;
+        case ui::NativeStep::Wait:
+            return;
+        case ui::NativeStep::Close:
+        case ui::NativeStep::CloseIdle:
+            record(ui::RecordKind::Fallback, *current,
+                   step == ui::NativeStep::CloseIdle ? "idle limit reached; closing"
+                                                     : "nothing more in the script; closing");
             SendMessageW(window, WM_CLOSE, 0, 0);
             return;
+        case ui::NativeStep::Perform:
+            break;
         }
         ui::Action action = queue.front();
         queue.erase(queue.begin());
         ui::setScript(queue);
         std::string line = ui::formatAction(action);
         line = line.substr(line.find("] ") == std::string::npos ? 0 : line.find("] ") + 2);
+        current->lastActivity = nowMs();
         Tracked before = *current;
         std::string refusal = perform(action, *current);
         record(refusal.empty() ? ui::RecordKind::Action : ui::RecordKind::Refused, before,
@@ -414,10 +426,12 @@ bool startRunner() {
     DWORD thread = GetCurrentThreadId();
     runner->before = SetWindowsHookExW(WH_CALLWNDPROC, beforeProc, nullptr, thread);
     runner->after = SetWindowsHookExW(WH_CALLWNDPROCRET, afterProc, nullptr, thread);
+    runner->retrieved = SetWindowsHookExW(WH_GETMESSAGE, retrievedProc, nullptr, thread);
     runner->timer = SetTimer(nullptr, 0, kTickMs, tick);
-    if (!runner->before || !runner->after || !runner->timer) {
+    if (!runner->before || !runner->after || !runner->retrieved || !runner->timer) {
         if (runner->before) UnhookWindowsHookEx(runner->before);
         if (runner->after) UnhookWindowsHookEx(runner->after);
+        if (runner->retrieved) UnhookWindowsHookEx(runner->retrieved);
         if (runner->timer) KillTimer(nullptr, runner->timer);
         delete runner;
         return false;
@@ -430,6 +444,7 @@ void stopRunner() {
     if (!sRunner) return;
     UnhookWindowsHookEx(sRunner->before);
     UnhookWindowsHookEx(sRunner->after);
+    UnhookWindowsHookEx(sRunner->retrieved);
     KillTimer(nullptr, sRunner->timer);
     delete sRunner;
     sRunner = nullptr;

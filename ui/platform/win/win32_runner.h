@@ -5,12 +5,14 @@
 // any module: the plug-in's dialogs built on MYDIALOG, its message boxes
 // on MSGBOX, the system's save dialog with the export panel.
 //
-// How it notices them: two thread hooks (WH_CALLWNDPROC and
-// WH_CALLWNDPROCRET) see each top-level dialog initialised and destroyed,
-// the commands that end it and a progress bar's position; a thread timer,
-// ticking inside whatever modal loop runs, looks at the innermost dialog
-// (the last one opened that is still shown and enabled) once it is on the
-// screen. There it does what the headless modal loop does:
+// How it notices them: three thread hooks (WH_CALLWNDPROC,
+// WH_CALLWNDPROCRET and WH_GETMESSAGE) see each top-level dialog
+// initialised and destroyed, the commands that end it, the ticks of its own
+// timer and a progress bar's position; a thread timer, ticking inside
+// whatever modal loop runs, looks at the innermost dialog (the last one
+// opened that is still shown and enabled) once it is on the screen. What
+// it follows and what it does there is decided by ui/native_dialogs.h,
+// which does what the headless modal loop does:
 //
 //   - the first tick a dialog is shown records it as opened (a message box:
 //     as a message box, with its text and buttons), with its tree of
@@ -21,7 +23,11 @@
 //     transcript (done, or refused with the reason);
 //   - when the head of the script addresses some other window, or the script
 //     is empty, the dialog has nothing more to expect and is closed
-//     (WM_CLOSE), except one with a progress bar, which ends by itself;
+//     (WM_CLOSE) — unless a timer of its own is running (the dialog
+//     toolkit's, marked on the dialog as it starts, or one seen ticking for
+//     the dialog itself): then it works by itself and is waited for, until
+//     it has gone ui::idleLimit() ms without a scripted action or a move of
+//     its progress bar;
 //   - when it is destroyed it is recorded as closed with its tree as it was
 //     and its result: the id of the last command 1 or 2 (OK, Cancel) it
 //     received, WM_CLOSE counting as 2; one ended from its own code without
