@@ -358,7 +358,7 @@ int main() {
     destroyDialogWindow(progress);
 
     sFailures += checkRunner();
-    sFailures += checkExportDialog();
+    sFailures += checkExportDialog(sPictures);
     std::printf("%s: %d failure(s)\n", sFailures ? "FAILED" : "passed", sFailures);
     return sFailures;
 }

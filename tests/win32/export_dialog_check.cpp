@@ -4,12 +4,16 @@
 #include "tests/win32/export_dialog_check.h"
 
 #include "host/host.h"
+#include "tests/win32/text_fit.h"
+#include "ui/platform/win/win32_person.h"
+#include "ui/platform/win/win32_picture.h"
 #include "ui/platform/win/win32_runner.h"
 #include "ui/ui.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,14 +31,54 @@ struct Seen {
     ui::ControlInfo opened, closed;
     int result = 0;
     std::vector<std::string> boxes;
+    std::vector<std::string> records;
+    // Where a picture of the save dialog goes as it opens (none: empty).
+    std::string picture;
 };
+
+// The shown save dialog of this thread: its file-name field tells it.
+HWND shownSaveDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM out) -> BOOL {
+            if (!IsWindowVisible(w) || !win32person::findControl(w, 0x47c)) return TRUE;
+            *reinterpret_cast<HWND*>(out) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The save dialog as a person sees it, with the panel: its picture, and
+// what would be wrong in the panel. The dialog's own controls are the
+// system's, laid out by it (Wine's "Look in" label reaches under its
+// list, for one).
+void lookAtSaveDialog(const std::string& path) {
+    HWND dialog = shownSaveDialog();
+    check(dialog != nullptr, "the save dialog is on the screen as it opens");
+    if (!dialog) return;
+    HWND styles = win32person::findControl(dialog, 9);
+    HWND panel = styles ? GetParent(styles) : nullptr;
+    std::string name = std::filesystem::path(path).stem().string();
+    check(panel != nullptr, name + ": the panel is inside the save dialog");
+    check(win32picture::writePng(dialog, path), "a picture of " + name);
+    if (!panel) return;
+    for (const std::string& line : textsNotFitting(panel, name)) check(false, line);
+    for (const std::string& line : overlappingControls(panel, name)) check(false, line);
+}
 
 void observe(const ui::Event& event, void* user) {
     auto* seen = static_cast<Seen*>(user);
     if (!event.record) return;
     const ui::Record& r = *event.record;
+    seen->records.push_back(ui::formatRecord(r));
     if (r.kind == ui::RecordKind::MessageBox) seen->boxes.push_back(r.text);
     if (!event.window || event.window->kind != ui::Kind::SaveDialog) return;
+    if (r.kind == ui::RecordKind::Opened && !seen->picture.empty()) {
+        lookAtSaveDialog(seen->picture);
+        seen->picture.clear();
+    }
     if (r.kind == ui::RecordKind::Opened) seen->opened = *event.window;
     if (r.kind == ui::RecordKind::Closed) {
         seen->closed = *event.window;
@@ -83,9 +127,12 @@ int16_t pluginCommand(plxhost::Host& host, size_t which) {
     return 0;
 }
 
-// Runs the command with the script and tells what the dialog showed.
-Seen run(plxhost::Host& host, size_t which, const char* text) {
+// Runs the command with the script and tells what the dialog showed; with
+// `picture`, a picture of the save dialog is taken there as it opens.
+Seen run(plxhost::Host& host, size_t which, const std::string& text,
+         const std::string& picture = std::string()) {
     Seen seen;
+    seen.picture = picture;
     ui::setObserver(observe, &seen);
     std::vector<ui::Action> actions;
     std::string error;
@@ -95,6 +142,84 @@ Seen run(plxhost::Host& host, size_t which, const char* text) {
     ui::clearScript();
     ui::setObserver(nullptr);
     return seen;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
+}
+
+// The files in the folder, by name.
+std::vector<std::string> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// A path in the folder as the script writes it ("\\" escapes there).
+std::string scripted(const std::filesystem::path& folder, const std::string& name) {
+    std::string escaped;
+    for (char c : (folder / name).string()) {
+        if (c == '\\') escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+void clearFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
+    std::filesystem::create_directories(folder, error);
+}
+
+// Whole exports through the dialog: Edit opens the host's output styles,
+// where the style's editor with the plug-in's panel changes it, and the
+// export goes on with the style as edited; Cancel in the progress window stops the run under way; a box
+// is exported as one file without a number.
+void checkExports(plxhost::Host& host, const std::filesystem::path& out) {
+    clearFolder(out);
+    ui::clearTranscript();
+    Seen seen = run(host, 0,
+                    "[@save] click #10\n"
+                    "[Output Styles] choose #100 \"Default EPS\"\n"
+                    "[Output Styles] click #101\n"
+                    "[Edit Output Style] choose #102 \"Plexmoor\"\n"
+                    "[Edit Output Style] type #4 \"-\"\n"
+                    "[Edit Output Style] click \"Save\"\n"
+                    "[Output Styles] click #1\n"
+                    "[@save] type #3 \"2\"\n"
+                    "[@save] path \"" + scripted(out, "Edited.eps") + "\"\n");
+    std::string told = joined(seen.records);
+    check(told.find("[Edit Output Style] opened\n") != std::string::npos &&
+              told.find("[Edit Output Style] closed: 1\n") != std::string::npos,
+          "Edit opens the style's editor, Save closes it:\n" + told);
+    check(seen.result == 1, "the dialog goes on after the editor and saves:\n" + told);
+    std::vector<std::string> files = filesIn(out);
+    check(files == std::vector<std::string>{"Edited-002.eps"},
+          "the page is named with the separator set in the editor: " +
+              (files.empty() ? std::string("no file") : files[0]) + "\n" + told);
+    check(ui::refusedCount() == 0, "nothing of the script is refused:\n" + told);
+
+    clearFolder(out);
+    seen = run(host, 0,
+               "[@save] click #4\n[@save] path \"" + scripted(out, "Run.eps") +
+                   "\"\n[@window] click #2\n");
+    told = joined(seen.records);
+    size_t written = filesIn(out).size();
+    check(told.find("] click #2\n") != std::string::npos &&
+              told.find("closed: 2\n", told.find("] click #2\n")) != std::string::npos,
+          "Cancel ends the progress window with 2:\n" + told);
+    check(written < 12, "Cancel stops the run under way: " + std::to_string(written) +
+                            " of 12 pages written");
+
+    clearFolder(out);
+    seen = run(host, 1, "[@save] path \"" + scripted(out, "Chair.eps") + "\"\n");
+    files = filesIn(out);
+    check(files == std::vector<std::string>{"Chair.eps"},
+          "a box is one file without a number: " + joined(files) + joined(seen.records));
 }
 
 void checkDialog(plxhost::Host& host) {
@@ -141,10 +266,25 @@ void checkDialog(plxhost::Host& host) {
     }
 }
 
+// The export dialog in the host's language, as a person sees it.
+void lookAtDialog(plxhost::Host& host, const std::string& pictures, const std::string& language) {
+    Seen seen = run(host, 0, "[@save] click #2\n", pictures + "\\export-dialog-" + language + ".png");
+    check(seen.result == 2, "the dialog in " + language + " is cancelled");
+}
+
 } // namespace
 
-int checkExportDialog() {
-    plxhost::Host host;
+int checkExportDialog(const std::string& pictures) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::filesystem::path folder = std::filesystem::path(temp) / L"plexmoor-export-check";
+    clearFolder(folder);
+    // The host's own windows, as plexmoor.exe shows them, and a styles file
+    // of its own, so that what the editor stores stays here.
+    plxhost::HostOptions options;
+    options.nativeWindows = true;
+    options.stylesFile = (folder / "styles.xml").string();
+    plxhost::Host host(options);
     host.openMainWindow();
     std::string error;
     std::string plugin = besideProgram(L"..\\lib\\Plexmoor.xnt");
@@ -160,6 +300,15 @@ int checkExportDialog() {
 
     check(win32person::startRunner(), "the runner starts");
     checkDialog(host);
+    if (!pictures.empty()) {
+        lookAtDialog(host, pictures, "en");
+        host.sendLanguage(3);
+        lookAtDialog(host, pictures, "de");
+        host.sendLanguage(0);
+    }
+    checkExports(host, folder / "out");
     win32person::stopRunner();
+    std::error_code gone;
+    std::filesystem::remove_all(folder, gone);
     return sFailures;
 }
