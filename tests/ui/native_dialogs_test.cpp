@@ -167,19 +167,19 @@ TEST(NativeDialogs, ADialogWithATimerOfItsOwnIsNotClosedUnderIt) {
 
     // A timer seen ticking every 500 ms is still running 900 ms after its
     // last tick, stopped 1100 ms after.
-    for (std::uint64_t at : {2000, 2500, 3000})
+    for (std::uint64_t at : {62000, 62500, 63000})
         d.seen(5, NativeClass::Dialog, true, NativeEvent::Timer, 0, false, at, nullptr);
     EXPECT_EQ(w->tickGap, 500u);
-    EXPECT_TRUE(NativeDialogs::timerRunning(*w, 3900));
-    EXPECT_FALSE(NativeDialogs::timerRunning(*w, 4100));
-    EXPECT_EQ(NativeDialogs::next(*w, "Wait", none, 3900, 60000), NativeStep::Wait);
-    EXPECT_EQ(NativeDialogs::next(*w, "Wait", none, 4100, 60000), NativeStep::Close);
+    EXPECT_TRUE(NativeDialogs::timerRunning(*w, 63900));
+    EXPECT_FALSE(NativeDialogs::timerRunning(*w, 64100));
+    EXPECT_EQ(NativeDialogs::next(*w, "Wait", none, 63900, 60000), NativeStep::Wait);
+    EXPECT_EQ(NativeDialogs::next(*w, "Wait", none, 64100, 60000), NativeStep::Close);
     // A fast timer gets the grace of kTimerGraceMs.
-    for (std::uint64_t at : {5000, 5010})
+    for (std::uint64_t at : {65000, 65010})
         d.seen(5, NativeClass::Dialog, true, NativeEvent::Timer, 0, false, at, nullptr);
-    EXPECT_TRUE(NativeDialogs::timerRunning(*w, 5010 + NativeDialogs::kTimerGraceMs));
+    EXPECT_TRUE(NativeDialogs::timerRunning(*w, 65010 + NativeDialogs::kTimerGraceMs));
     // The script's actions for it go first all the same.
-    EXPECT_EQ(NativeDialogs::next(*w, "Wait", script("[Wait] click #2\n"), 5020, 60000),
+    EXPECT_EQ(NativeDialogs::next(*w, "Wait", script("[Wait] click #2\n"), 65020, 60000),
               NativeStep::Perform);
 }
 

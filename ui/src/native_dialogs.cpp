@@ -102,7 +102,7 @@ bool NativeDialogs::timerRunning(const NativeDialog& dialog, std::uint64_t now) 
     if (dialog.markedTimer) return true;
     if (!dialog.ticked) return false;
     std::uint64_t allowed = std::max(kTimerGraceMs, 2 * dialog.tickGap);
-    return now - dialog.lastTick <= allowed;
+    return now <= dialog.lastTick || now - dialog.lastTick <= allowed;
 }
 
 NativeStep NativeDialogs::next(const NativeDialog& dialog, const std::string& title,
@@ -111,7 +111,8 @@ NativeStep NativeDialogs::next(const NativeDialog& dialog, const std::string& ti
     if (!dialog.opened) return NativeStep::Open;
     if (!queue.empty() && addresses(queue.front(), title, dialog.kind)) return NativeStep::Perform;
     if (!timerRunning(dialog, now)) return NativeStep::Close;
-    return now - dialog.lastActivity < idleLimit ? NativeStep::Wait : NativeStep::CloseIdle;
+    bool idle = now > dialog.lastActivity && now - dialog.lastActivity >= idleLimit;
+    return idle ? NativeStep::CloseIdle : NativeStep::Wait;
 }
 
 bool NativeDialogs::addresses(const Action& action, const std::string& title, Kind kind) {
