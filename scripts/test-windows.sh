@@ -169,6 +169,14 @@ check_win32_dialogs() {
         "$(winpath "$root/examples/Catalog.proj")" >"$work/win32-host.txt" 2>&1 ||
         fail "the host's Win32 windows: $(tr -d '\r' <"$work/win32-host.txt")"
     tr -d '\r' <"$work/win32-host.txt"
+    # Every window the plug-in shows or puts its panel in, in both languages.
+    local window language
+    for window in Prefs Progress Export 25051 25052 25053 MSGBOX about export-dialog \
+                  main-window preferences style-editor output-styles; do
+        for language in en de; do
+            [ -s "$pictures/$window-$language.png" ] || fail "no picture $window-$language.png"
+        done
+    done
     echo "pictures: $(cd "$pictures" && ls | wc -l) in build-windows/pictures"
     # The panels stored settings; the export below starts from none.
     rm -rf "$documents/Korvane"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "tests/common/native_text.h"
@@ -77,6 +78,22 @@ TEST_F(ExportCli, BoxToPdfIsCroppedToTheBoxAndTheStyleIsSaved) {
               std::string::npos);
     std::string settings = plxtest::readFile(joined(home.settingsFolder(), "Plexmoor.ini"));
     EXPECT_NE(settings.find("OutputStyle=Default PDF"), std::string::npos) << settings;
+}
+
+// The same through the EPS medium, which needs no Ghostscript, so the
+// Windows build's Win32 export dialog does it too; in German there.
+TEST_F(ExportCli, BoxToEpsIsOneFileOfTheBoxsSize) {
+    plxtest::CliResult r = exportWith("--lang de --box 4 " + to("Chair.eps"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, joined(out, "Chair.eps") + "\n");
+    std::string eps = plxtest::readFile(joined(out, "Chair.eps"));
+    size_t at = eps.find("\n%%BoundingBox: 0 0 220 300");
+    ASSERT_NE(at, std::string::npos) << eps.substr(0, 400);
+    char after = eps[at + 27];
+    EXPECT_TRUE(after == '\r' || after == '\n') << eps.substr(at, 40);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(ExportCli, UsageErrors) {

@@ -99,10 +99,13 @@ void escapeSetup(PlxWindow dialog, void*) {
     startDialogTimer(dialog, 1, escapeTick);
 }
 
-// The message box is answered from a thread timer while it runs.
+// The message box is answered from a thread timer while it runs; with a
+// name in sBoxLooked, it is looked at first as the other windows are.
 std::string sBoxText;
 int sBoxTextHeight = 0;
 int sAnswer = 2;
+std::string sBoxLooked;
+void reportTexts(HWND window, const std::string& name);
 
 void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = win32person::findWindow("Plexmoor", L"#32770");
@@ -113,6 +116,8 @@ void CALLBACK answerBox(HWND, UINT, UINT_PTR timer, DWORD) {
     RECT r;
     GetWindowRect(message, &r);
     sBoxTextHeight = r.bottom - r.top;
+    if (!sBoxLooked.empty()) reportTexts(box, sBoxLooked);
+    sBoxLooked.clear();
     check(win32person::answer(box, sAnswer), "the message box can be answered");
 }
 
@@ -177,8 +182,9 @@ void exportSetup(PlxWindow dialog, void* user) {
     startDialogTimer(dialog, 1, exportTick);
 }
 
-// The about box, answered, and the text it showed.
-std::string aboutBoxText() {
+// The about box, answered, and the text it showed; looked at as `name`.
+std::string aboutBoxText(const std::string& name = std::string()) {
+    sBoxLooked = name;
     sAnswer = 1;
     sBoxText.clear();
     SetTimer(nullptr, 0, 10, answerBox);
@@ -315,10 +321,11 @@ int main() {
     check(aboutBoxText() == "Plexmoor 6.72\n\nCopyright \xC2\xA9 2017 Korvane. All rights reserved.",
           "the about box shows the version and the copyright");
     checkTextsFit("en");
+    aboutBoxText("about en");
     gLanguage = kLangGerman;
     check(setupMyStrings() == 0, "the German string table is a resource of the program");
     checkTextsFit("de");
-    check(aboutBoxText().find("Alle Rechte vorbehalten.") != std::string::npos,
+    check(aboutBoxText("about de").find("Alle Rechte vorbehalten.") != std::string::npos,
           "the German about box");
     check(doModalDialog("Prefs", titleSetup, nullptr) == 2 &&
               sFirstTitle == "Letzten Ordner verwenden",

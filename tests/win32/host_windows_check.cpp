@@ -306,6 +306,15 @@ void menus(plxhost::Host& host, const std::string& project, const std::string& l
     host.documents().selectBox(host.documents().front()->docRef, 0);
     states = submenuStates(main, nullptr);
     check(states == "+-|++", "a layout open: the pages command enabled: " + states);
+    // The main window with the plug-in's submenu in its menu bar, at a size
+    // that shows the bar without a screen of empty desktop.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(main, &placement);
+    ShowWindow(main, SW_RESTORE);
+    SetWindowPos(main, nullptr, 0, 0, 480, 160, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    lookAt(main, "main-window-" + language);
+    SetWindowPlacement(main, &placement);
     if (language == "en")
         check(lastContextItem(host) == "Save page(s) as EPS/PDF\xE2\x80\xA6",
               "no box selected: the context menu offers the pages: " + lastContextItem(host));
