@@ -90,6 +90,12 @@ void timerSetup(PlxWindow dialog, void* proc) {
     startDialogTimer(dialog, 20, *static_cast<DlgTimerProc*>(proc));
 }
 
+// A timer of the dialog's own made straight with the system, which the
+// runner knows only by its ticks.
+void systemTimerSetup(PlxWindow dialog, void*) {
+    SetTimer(reinterpret_cast<HWND>(dialog), 77, 1, nullptr);
+}
+
 } // namespace
 
 int checkRunner() {
@@ -165,9 +171,18 @@ int checkRunner() {
               sTicks >= 5,
           "one whose timer goes on is closed at the idle limit, after " +
               std::to_string(sTicks) + " ticks");
-    ui::setIdleLimit(limit);
     told = joined(seen.records);
     check(told == "[Plexmoor] opened\n[Plexmoor] closed: 1\n[Plexmoor] opened\n"
+                  "[Plexmoor] idle limit reached; closing\n[Plexmoor] closed: 2\n",
+          "the transcript:\n" + told);
+    // Seen ticking during a scripted wait, a timer the toolkit did not
+    // start is waited for too.
+    seen.records.clear();
+    check(script("[Plexmoor] wait 60\n"), "the wait reads");
+    check(doModalDialog("Prefs", systemTimerSetup, nullptr) == 2, "it ends closed");
+    ui::setIdleLimit(limit);
+    told = joined(seen.records);
+    check(told == "[Plexmoor] opened\n[Plexmoor] wait 60\n"
                   "[Plexmoor] idle limit reached; closing\n[Plexmoor] closed: 2\n",
           "the transcript:\n" + told);
 
