@@ -112,6 +112,18 @@ class UI_API NativeDialogs {
     // else 1 (it ended from its own code) or, for a message box, 2.
     static int result(const NativeDialog& dialog);
 
+    // Whether a control showing `shown` is the one titled `wanted`: as
+    // shown, or as a person reads it ("&" marks the next letter as its
+    // key, "&&" is one "&").
+    static bool titled(const std::string& shown, const std::string& wanted);
+    // A path as the save dialog's file-name field takes it: "/" as "\".
+    static std::string fieldPath(std::string path);
+    // The path Save is given when a folder was typed for it: the folder,
+    // one "\", the name the file-name field shows.
+    static std::string savePath(const std::string& folder, const std::string& name);
+    // A message box's text as the headless box gives it: lines end in LF.
+    static std::string boxText(const std::string& shown);
+
   private:
     std::vector<NativeDialog> dialogs_;
 };

@@ -203,3 +203,23 @@ TEST(NativeDialogs, KindsOfWindowByTheirChildren) {
     EXPECT_EQ(NativeDialogs::kindOf({{"Stati", 10}, {"Button", 1}}), ui::Kind::Window);
     EXPECT_EQ(NativeDialogs::kindOf({}), ui::Kind::Window);
 }
+
+TEST(NativeDialogs, TitlesPathsAndBoxTextsAsAPersonReadsThem) {
+    EXPECT_TRUE(NativeDialogs::titled("&Save", "Save"));
+    EXPECT_TRUE(NativeDialogs::titled("&Save", "&Save"));
+    EXPECT_TRUE(NativeDialogs::titled("Save && Close", "Save & Close"))
+        << "\"&&\" shows one \"&\"";
+    EXPECT_FALSE(NativeDialogs::titled("Save && Close", "Save  Close"));
+    EXPECT_TRUE(NativeDialogs::titled("Fish &&& Chips", "Fish & Chips"));
+    EXPECT_TRUE(NativeDialogs::titled("Ends in &", "Ends in &"));
+    EXPECT_FALSE(NativeDialogs::titled("&Save", "Sav"));
+    EXPECT_FALSE(NativeDialogs::titled("", "x"));
+
+    EXPECT_EQ(NativeDialogs::fieldPath("Z:/tmp/out/a.eps"), "Z:\\tmp\\out\\a.eps");
+    EXPECT_EQ(NativeDialogs::savePath("Z:/tmp/out", "a.eps"), "Z:\\tmp\\out\\a.eps");
+    EXPECT_EQ(NativeDialogs::savePath("C:\\Out\\", "a.eps"), "C:\\Out\\a.eps");
+    EXPECT_EQ(NativeDialogs::savePath("", "a.eps"), "\\a.eps");
+
+    EXPECT_EQ(NativeDialogs::boxText("One\r\nTwo\r\n\r\nThree\r"), "One\nTwo\n\nThree\r");
+    EXPECT_EQ(NativeDialogs::boxText("Bare\rCR\n"), "Bare\rCR\n");
+}

@@ -148,4 +148,33 @@ int NativeDialogs::result(const NativeDialog& dialog) {
     return dialog.kind == Kind::MessageBox ? kCancel : kOk;
 }
 
+bool NativeDialogs::titled(const std::string& shown, const std::string& wanted) {
+    if (shown == wanted) return true;
+    std::string read;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] == '&' && i + 1 < shown.size()) ++i;
+        read += shown[i];
+    }
+    return read == wanted;
+}
+
+std::string NativeDialogs::fieldPath(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string NativeDialogs::savePath(const std::string& folder, const std::string& name) {
+    std::string path = fieldPath(folder);
+    if (path.empty() || path.back() != '\\') path += '\\';
+    return path + name;
+}
+
+std::string NativeDialogs::boxText(const std::string& shown) {
+    std::string out;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (!(shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n')) out += shown[i];
+    return out;
+}
+
 } // namespace ui

@@ -98,12 +98,8 @@ HWND messageText(HWND box) {
     return text ? text : findControl(box, 0xFFFF);
 }
 
-// The box's text as the headless box gives it: lines end in LF.
 std::string boxText(HWND box) {
-    std::string shown = text(messageText(box)), out;
-    for (size_t i = 0; i < shown.size(); ++i)
-        if (!(shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n')) out += shown[i];
-    return out;
+    return ui::NativeDialogs::boxText(text(messageText(box)));
 }
 
 void record(ui::RecordKind kind, const Tracked& t, const std::string& text, int result = 0,
@@ -240,12 +236,8 @@ HWND controlNamed(HWND window, const ui::ControlRef& ref) {
         if (ref.by == ui::ControlRef::By::Command &&
             reinterpret_cast<uintptr_t>(GetPropW(child, L"KRVVccmd")) == ref.command)
             return child;
-        if (ref.by == ui::ControlRef::By::Text) {
-            std::string shown = text(child), plain;
-            for (char c : shown)
-                if (c != '&') plain += c;
-            if (shown == ref.text || plain == ref.text) return child;
-        }
+        if (ref.by == ui::ControlRef::By::Text && ui::NativeDialogs::titled(text(child), ref.text))
+            return child;
         if (HWND found = controlNamed(child, ref)) return found;
     }
     return nullptr;
@@ -256,17 +248,11 @@ HWND nameField(HWND saveDialog) {
     return field ? field : findControl(saveDialog, edt1);
 }
 
-std::string backslashed(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
 // Types the path into the file-name field and presses Save.
 bool saveAs(HWND dialog, const std::string& path) {
     HWND field = nameField(dialog);
     if (!field) return false;
-    std::wstring w = wide(backslashed(path));
+    std::wstring w = wide(ui::NativeDialogs::fieldPath(path));
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
     return click(GetDlgItem(dialog, IDOK));
 }
@@ -313,7 +299,7 @@ std::string perform(const ui::Action& a, Tracked& t) {
     switch (a.verb) {
     case ui::Verb::Type:
         if (saveField && a.control.id == ui::kSaveFolderId) {
-            t.folder = backslashed(a.text);
+            t.folder = a.text;
             done = true;
         } else {
             done = type(saveField ? nameField(dialog) : control, a.text);
@@ -322,10 +308,9 @@ std::string perform(const ui::Action& a, Tracked& t) {
     case ui::Verb::Click:
         if (save && a.control.by == ui::ControlRef::By::Id && a.control.id == IDOK &&
             !t.folder.empty()) {
-            std::string folder = t.folder;
+            std::string path = ui::NativeDialogs::savePath(t.folder, text(nameField(dialog)));
             t.folder.clear();
-            if (folder.back() != '\\') folder += '\\';
-            done = saveAs(dialog, folder + text(nameField(dialog)));
+            done = saveAs(dialog, path);
         } else {
             done = click(control);
         }
