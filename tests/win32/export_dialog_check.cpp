@@ -177,8 +177,8 @@ void clearFolder(const std::filesystem::path& folder) {
 
 // Whole exports through the dialog: Edit opens the host's output styles,
 // where the style's editor with the plug-in's panel changes it, and the
-// export goes on with the style as edited; Cancel in the progress window stops the run under way; a box
-// is exported as one file without a number.
+// export goes on with the style as edited; a box is exported as one file
+// without a number; Cancel in the progress window stops a run under way.
 void checkExports(plxhost::Host& host, const std::filesystem::path& out) {
     clearFolder(out);
     ui::clearTranscript();
@@ -204,22 +204,33 @@ void checkExports(plxhost::Host& host, const std::filesystem::path& out) {
     check(ui::refusedCount() == 0, "nothing of the script is refused:\n" + told);
 
     clearFolder(out);
-    seen = run(host, 0,
-               "[@save] click #4\n[@save] path \"" + scripted(out, "Run.eps") +
-                   "\"\n[@window] click #2\n");
-    told = joined(seen.records);
-    size_t written = filesIn(out).size();
-    check(told.find("] click #2\n") != std::string::npos &&
-              told.find("closed: 2\n", told.find("] click #2\n")) != std::string::npos,
-          "Cancel ends the progress window with 2:\n" + told);
-    check(written < 12, "Cancel stops the run under way: " + std::to_string(written) +
-                            " of 12 pages written");
-
-    clearFolder(out);
     seen = run(host, 1, "[@save] path \"" + scripted(out, "Chair.eps") + "\"\n");
     files = filesIn(out);
     check(files == std::vector<std::string>{"Chair.eps"},
           "a box is one file without a number: " + joined(files) + joined(seen.records));
+
+    // Cancel in the progress window after a tenth of a second, in a layout
+    // of 1000 pages, so that the run is surely under way and far from done.
+    std::filesystem::path long_ = out.parent_path() / "Long.proj";
+    std::FILE* file = _wfopen(long_.wstring().c_str(), L"wb");
+    if (file) {
+        std::fputs("layout \"Long\"\n  pages 1000\n", file);
+        std::fclose(file);
+    }
+    std::string error;
+    check(host.documents().openProject(long_.string(), &error) != -1, "a long layout opens: " + error);
+    clearFolder(out);
+    seen = run(host, 0,
+               "[@save] click #4\n[@save] path \"" + scripted(out, "Run.eps") +
+                   "\"\n[@window] wait 100\n[@window] click #2\n");
+    std::string told2 = joined(seen.records);
+    size_t written = filesIn(out).size();
+    size_t clicked = told2.find("] click #2\n");
+    check(clicked != std::string::npos && told2.find("closed: 2\n", clicked) != std::string::npos,
+          "Cancel ends the progress window with 2:\n" + told2);
+    check(written < 1000, "Cancel stops the run under way: " + std::to_string(written) +
+                              " of 1000 pages written");
+    std::printf("cancelled export: %zu of 1000 pages written\n", written);
 }
 
 void checkDialog(plxhost::Host& host) {
