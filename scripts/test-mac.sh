@@ -108,7 +108,9 @@ done
 
 # The end-to-end cases of the Linux build's test programs (built by the
 # default stage) against this plexmoor, each with a home of its own, but
-# for those waiting in tests/mac_pending.txt.
+# for those waiting in tests/mac_pending.txt. PLX_TEST_PLEXMOOR_PLATFORM
+# tells the test kit where this build keeps its settings file and log and
+# how it ends their lines.
 if [ -x "$root/build/bin/test_cli" ]; then
     pending=$(grep -v '^#' "$root/tests/mac_pending.txt" | grep . | paste -sd:)
     mkdir -p "$work/test-tmp"
@@ -117,7 +119,7 @@ if [ -x "$root/build/bin/test_cli" ]; then
         "test_pdf:PdfExport.*:PdfOpen.*:PdfExample.*" "test_dialogs:WindowCommand.*"; do
         program=${entry%%:*}
         if ! DISPLAY=:$display PLX_TEST_TMP=$work/test-tmp PLX_TEST_PLEXMOOR=$root/build-mac/bin/plexmoor \
-            LD_PRELOAD=$root/build-mac/lib/passwd_home.so timeout -s KILL 600 \
+            PLX_TEST_PLEXMOOR_PLATFORM=mac LD_PRELOAD=$root/build-mac/lib/passwd_home.so timeout -s KILL 600 \
             "$root/build/bin/$program" --gtest_filter="${entry#*:}-$pending" >"$work/$program.log" 2>&1; then
             grep -v 'timers scheduled' "$work/$program.log" | tail -40
             fail "$program against the macOS plexmoor failed"

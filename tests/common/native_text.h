@@ -1,9 +1,10 @@
-// Texts and paths as this platform's build writes them: the line end of
-// the plug-in's files (LF on Linux, CR LF on Windows) and the separator it
-// composes paths with ("/" or "\"). Expectations are written with LF and
-// "/" and turned into the platform's form here, or what was written is
-// turned back before it is compared where a test is about the names, not
-// the separators.
+// Texts and paths as the build under test writes them: the line end of
+// the plug-in's files (LF on Linux, CR LF on Windows, CR on macOS, whose
+// plexmoor the macOS stage runs these tests against: tested_platform.h)
+// and the separator it composes paths with ("/" or "\"). Expectations are
+// written with LF and "/" and turned into the platform's form here, or
+// what was written is turned back before it is compared where a test is
+// about the names, not the separators.
 #pragma once
 
 #include <string>
@@ -17,7 +18,8 @@ char separator();
 // LF turned into the platform's line end.
 std::string withLineEnds(const std::string& lfText);
 // The platform's line ends (and CR LF written by the C runtime's text
-// mode) read back as LF.
+// mode) read back as LF; a lone CR too when the build under test is the
+// macOS one.
 std::string withLF(const std::string& text);
 
 // "/" turned into the platform's separator.

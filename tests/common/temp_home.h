@@ -24,7 +24,8 @@ class TempHome {
 
     // The folder holding the plug-in's "Plexmoor.ini" ("…/Korvane"), the one
     // holding its log "Plexmoor.txt", the user's Documents folder and the
-    // host's settings folder ("…/plexhost"), as this platform places them.
+    // host's settings folder ("…/plexhost"), as the build under test places
+    // them (tested_platform.h).
     std::string settingsFolder() const;
     std::string logFolder() const;
     std::string documentsFolder() const;

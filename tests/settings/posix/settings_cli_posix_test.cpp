@@ -38,12 +38,17 @@ size_t count(const std::string& text, const std::string& part) {
 // another user (root reads every file), otherwise the user running.
 ProgramRun runKeptOut(const TempHome& home, const std::vector<std::string>& args) {
     if (geteuid() != 0) return runPlexmoor(args);
-    for (const char* folder : {"", "/.config", "/.config/Korvane"})
-        chmod((home.path() + folder).c_str(), 0777);
+    // The other user makes its way to the settings folder (and keeps its
+    // own files in the home, as GNUstep does).
+    std::filesystem::path root = std::filesystem::u8path(home.path());
+    std::filesystem::path folder = root;
+    chmod(folder.c_str(), 0777);
+    for (const auto& part : std::filesystem::u8path(home.settingsFolder()).lexically_relative(root))
+        chmod((folder /= part).c_str(), 0777);
     TempDir scratch;
     std::string command = "ASAN_OPTIONS=detect_leaks=0 setpriv --reuid=65534 --regid=65534 "
                           "--clear-groups " +
-                          std::string(PLX_BINARY_DIR) + "/bin/plexmoor";
+                          builtProgram("plexmoor");
     for (const std::string& a : args)
         command += " '" + a + "'";
     command += " >" + scratch.file("out") + " 2>" + scratch.file("err");
