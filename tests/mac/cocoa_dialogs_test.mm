@@ -19,7 +19,10 @@
 
 #include "host/host.h"
 #include "host/output_styles.h"
+#include "host/panel_window.h"
+#include "host/style_editor.h"
 #include "modal_driver.h"
+#include "ui/script.h"
 #include "xt/QXPXTCallback.h"
 #include "xt/xtcallbacks.h"
 
@@ -141,6 +144,68 @@ TEST_F(CocoaDialogs, ExportThroughThePanelWritesTheFilesOfTheLinuxBuild) {
     EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog_001.eps", "Catalog_ii.eps",
                                                      "Catalog_iii.eps", "Catalog_iv.eps"}));
     EXPECT_NE(readFile(out_ + "/Catalog_ii.eps").find("%%Plexmoor: 6.72\r"), std::string::npos);
+}
+
+TEST_F(CocoaDialogs, EditOpensTheHostsStyleEditorAndTheExportGoesOnWithTheStyleAsEdited) {
+    start(0);
+    // In the host's editor: the default EPS style, the plug-in's page, the
+    // separator "-" typed into its Cocoa panel, Save, Done.
+    using ui::Action;
+    using ui::ControlRef;
+    using ui::WindowRef;
+    WindowRef list = WindowRef::titled(plxhost::kOutputStylesTitle);
+    WindowRef editor = WindowRef::titled(plxhost::kEditStyleTitle);
+    std::vector<Action> inEditor = {
+        Action::chooseText(list, ControlRef::byId(plxhost::kStylesListId), "Default EPS"),
+        Action::click(list, ControlRef::byId(plxhost::kStylesEditId)),
+        Action::chooseText(editor, ControlRef::byId(plxhost::PanelWindow::kTabsId), "Plexmoor"),
+        Action::type(editor, ControlRef::byId(4), "-"),
+        Action::click(editor, ControlRef::byText("Save")),
+        Action::click(list, ControlRef::byText("Done"))};
+    std::string nameAfter;
+    size_t leftInEditor = 1;
+    ModalStep edit = [&] {
+        if (!modal::windowIs("PlxExportPanel")) return false;
+        NSSavePanel* panel = (NSSavePanel*)modal::window();
+        ui::setScript(inEditor);
+        // The host's editor runs and closes inside the button's action.
+        modal::press([[panel accessoryView] viewWithTag:10]);
+        leftInEditor = ui::scriptRemaining();
+        ui::clearScript();
+        nameAfter = [[panel nameFieldStringValue] UTF8String];
+        return true;
+    };
+    ASSERT_TRUE(choose(kExportPages, {edit, exportPanelStep(@"ii-1")}));
+    EXPECT_EQ(leftInEditor, 0u) << "the editor did not take the whole script";
+    EXPECT_EQ(nameAfter, "Catalog.eps");
+    // The panel went on with the style as it was saved.
+    EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog-001.eps", "Catalog-ii.eps",
+                                                     "Catalog-iii.eps", "Catalog-iv.eps"}));
+}
+
+TEST_F(CocoaDialogs, EditWithTooShortAMainMenuOpensNothingAndThePanelStaysOpen) {
+    start(0);
+    bool stillOpen = false;
+    ModalStep edit = [&stillOpen] {
+        if (!modal::windowIs("PlxExportPanel")) return false;
+        NSSavePanel* panel = (NSSavePanel*)modal::window();
+        NSMenu* full = [[NSApp mainMenu] retain];
+        NSMenu* shortMenu = [[[NSMenu alloc] initWithTitle:@"short"] autorelease];
+        [NSApp setMainMenu:shortMenu];
+        // Anything the button opened would take this and end.
+        ui::setScript({ui::Action::click(ui::WindowRef::titled(plxhost::kOutputStylesTitle),
+                                         ui::ControlRef::byText("Done"))});
+        modal::press([[panel accessoryView] viewWithTag:10]);
+        stillOpen = ui::scriptRemaining() == 1 && modal::window() == panel;
+        ui::clearScript();
+        [NSApp setMainMenu:full];
+        [full release];
+        modal::sendLater(panel, @selector(cancel:));
+        return true;
+    };
+    ASSERT_TRUE(choose(kExportPages, {edit}));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(filesIn(out_).empty());
 }
 
 TEST_F(CocoaDialogs, StyleListFallsBackToTheFirstAndTheNameFollowsTheSuffix) {

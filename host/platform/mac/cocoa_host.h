@@ -10,9 +10,11 @@ namespace plxhost {
 // loads, as a Cocoa host runs its application before it loads plug-ins:
 // no window decorations or application icon of the window system's own
 // (set before the application starts, so that a run under Xvfb without a
-// window manager shows the windows alone), and a main menu with "Edit"
-// and "Utilities", the latter tagged kXTMenuTagUtilities for plug-in
-// submenus.
+// window manager shows the windows alone), and a main menu with the
+// application's menu, "File", "Edit" (the third: its items "Output
+// Styles…" and "Preferences…" send outputStylesAction: and
+// preferencesAction:, which run the host's windows modally) and
+// "Utilities", tagged kXTMenuTagUtilities for plug-in submenus.
 void startCocoaHost();
 
 } // namespace plxhost

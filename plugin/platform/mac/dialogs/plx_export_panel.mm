@@ -134,7 +134,9 @@ NSInteger runSavePanel(NSSavePanel* panel, NSString* folder, NSString* name) {
 - (void)doEditStyleBtn:(id)sender {
     (void)sender;
     // The host's output-style editor is the action "outputStylesAction:" of
-    // items in its third menu.
+    // items in its third menu. The item's selector was made by the host's
+    // code: compared by name, as selectors of two modules are not always
+    // one pointer (the GNU runtime's carry their types).
     NSMenu* mainMenu = [NSApp mainMenu];
     if ([mainMenu numberOfItems] <= kStylesMenuIndex) {
         NSBeep();
@@ -142,7 +144,7 @@ NSInteger runSavePanel(NSSavePanel* panel, NSString* folder, NSString* name) {
     }
     NSMenu* menu = [(NSMenuItem*)[mainMenu itemAtIndex:kStylesMenuIndex] submenu];
     for (NSMenuItem* item in [menu itemArray])
-        if ([item action] == @selector(outputStylesAction:))
+        if (sel_isEqual([item action], @selector(outputStylesAction:)))
             [NSApp sendAction:[item action] to:[item target] from:item];
     [self doStylesBtn:nil];
 }
