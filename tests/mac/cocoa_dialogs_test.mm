@@ -391,3 +391,54 @@ TEST_F(CocoaDialogs, PreferencesDialogStoresOnOkOnly) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CocoaDialogs, PreferencesPanelInItsOwnWindowStoresOnOkOnly) {
+    const char* home = getenv("PLX_PASSWD_HOME");
+    ASSERT_NE(home, nullptr) << "run with PLX_PASSWD_HOME (scripts/test-mac.sh)";
+    std::string ini = std::string(home) + "/GNUstep/Library/ApplicationSupport/Korvane/Plexmoor.ini";
+    remove(ini.c_str());
+    start(3, false);
+    Class panelClass = NSClassFromString(@"PlxPrefsController");
+    ASSERT_TRUE(panelClass && [panelClass respondsToSelector:@selector(runModal)]);
+    using RunModal = NSInteger (*)(id, SEL);
+    auto runModal = reinterpret_cast<RunModal>([panelClass methodForSelector:@selector(runModal)]);
+
+    // The panel's own window: its check boxes, OK and Cancel, in German.
+    std::string texts;
+    auto leave = [&texts](NSInteger button) -> ModalStep {
+        return [&texts, button] {
+            NSWindow* w = modal::window();
+            NSButton* logging = [[w contentView] viewWithTag:4];
+            if (![logging isKindOfClass:[NSButton class]] || ![[w title] isEqualToString:@"Plexmoor"])
+                return false;
+            texts = [[logging title] UTF8String] + std::string("|") +
+                    [[(NSButton*)[[w contentView] viewWithTag:1] title] UTF8String] + "|" +
+                    [[(NSButton*)[[w contentView] viewWithTag:2] title] UTF8String];
+            [logging setState:NSOnState];
+            modal::press([[w contentView] viewWithTag:button]);
+            return true;
+        };
+    };
+    PlxModalDriver* driver = [[PlxModalDriver alloc] initWithSteps:{leave(2)}];
+    NSInteger cancelled = runModal(panelClass, @selector(runModal));
+    EXPECT_TRUE([driver finished] && ![driver timedOut]);
+    [driver stop];
+    [driver release];
+    EXPECT_EQ(cancelled, NSRunAbortedResponse);
+    EXPECT_EQ(texts, "Protokolldatei|OK|Abbrechen");
+    EXPECT_EQ(readFile(ini), "") << "Cancel stored the settings";
+
+    driver = [[PlxModalDriver alloc] initWithSteps:{leave(1)}];
+    NSInteger confirmed = runModal(panelClass, @selector(runModal));
+    EXPECT_TRUE([driver finished] && ![driver timedOut]);
+    [driver stop];
+    [driver release];
+    EXPECT_EQ(confirmed, NSOKButton);
+    EXPECT_NE(readFile(ini).find("Logging=1\r"), std::string::npos) << readFile(ini);
+    // The window is gone once its run has ended.
+    EXPECT_EQ(modal::window(), nil);
+}
+
+} // namespace

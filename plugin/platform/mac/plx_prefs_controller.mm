@@ -12,6 +12,44 @@ namespace {
 constexpr CGFloat kPanelWidth = 273;
 constexpr CGFloat kPanelHeight = 158;
 
+// The own window's buttons, at the foot of the panel beneath the check
+// boxes: Cancel, then OK at the right, as Mac panels place them.
+constexpr CGFloat kButtonWidth = 90;
+constexpr CGFloat kButtonHeight = 24;
+constexpr CGFloat kButtonMargin = 16;
+
+NSButton* addButton(NSView* view, NSInteger tag, const char* key, CGFloat right, id target,
+                    SEL action, NSString* keyEquivalent) {
+    NSButton* button = [[[NSButton alloc]
+        initWithFrame:NSMakeRect(right - kButtonWidth, kButtonMargin, kButtonWidth, kButtonHeight)]
+        autorelease];
+    [button setButtonType:NSMomentaryPushInButton];
+    [button setBezelStyle:NSRoundedBezelStyle];
+    std::string title = localizeString(key);
+    [button setTitle:[NSString stringWithUTF8String:title.c_str()]];
+    [button setTag:tag];
+    [button setTarget:target];
+    [button setAction:action];
+    [button setKeyEquivalent:keyEquivalent];
+    [view addSubview:button];
+    return button;
+}
+
+// A run stopped from a button's action ends at the next event; one of the
+// application's own comes at once (an action sent from a timer has none).
+void wakeModalRun() {
+    NSEvent* event = [NSEvent otherEventWithType:NSApplicationDefined
+                                        location:NSZeroPoint
+                                   modifierFlags:0
+                                       timestamp:0
+                                    windowNumber:0
+                                         context:nil
+                                         subtype:0
+                                           data1:0
+                                           data2:0];
+    [NSApp postEvent:event atStart:NO];
+}
+
 NSButton* addCheckBox(NSView* view, NSInteger tag, const char* key, CGFloat top, bool on) {
     NSButton* box = [[[NSButton alloc]
         initWithFrame:NSMakeRect(18, kPanelHeight - top - 15, 225, 15)] autorelease];
@@ -74,6 +112,53 @@ NSButton* addCheckBox(NSView* view, NSInteger tag, const char* key, CGFloat top,
 }
 
 - (void)cancelPreferences {
+}
+
+- (void)ok:(id)sender {
+    (void)sender;
+    [self saveSettings];
+    [NSApp stopModalWithCode:NSOKButton];
+    wakeModalRun();
+}
+
+- (void)cancel:(id)sender {
+    (void)sender;
+    // Cocoa's abortModal ends the run by an exception; stopping it with
+    // the code abortModal gives ends it the same way without one.
+    [NSApp stopModalWithCode:NSRunAbortedResponse];
+    wakeModalRun();
+}
+
+- (NSInteger)runModal {
+    if (!_window) {
+        NSRect frame = [_view frame];
+        _window = [[NSPanel alloc] initWithContentRect:NSMakeRect(0, 0, frame.size.width,
+                                                                  frame.size.height)
+                                             styleMask:NSTitledWindowMask
+                                               backing:NSBackingStoreBuffered
+                                                 defer:NO];
+        [_window setReleasedWhenClosed:NO];
+        [_window setTitle:[self title]];
+        NSView* content = [_window contentView];
+        [_view setFrameOrigin:NSZeroPoint];
+        [content addSubview:_view];
+        CGFloat right = frame.size.width - kButtonMargin;
+        NSButton* ok = addButton(content, 1, "ok", right, self, @selector(ok:), @"\r");
+        addButton(content, 2, "cancel", right - kButtonWidth - 8, self, @selector(cancel:),
+                  @"\033");
+        [_window setDefaultButtonCell:[ok cell]];
+        [_window center];
+    }
+    NSInteger result = [NSApp runModalForWindow:_window];
+    [_window orderOut:nil];
+    return result;
+}
+
++ (NSInteger)runModal {
+    PlxPrefsController* controller = [[PlxPrefsController alloc] init];
+    NSInteger result = [controller runModal];
+    [controller release];
+    return result;
 }
 
 @end
