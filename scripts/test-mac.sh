@@ -92,19 +92,29 @@ grep -q 'Invalid page range!' refused.txt || { cat refused.txt; fail "no invalid
 run "$root/build-mac/bin/plexmoor" about >about.txt 2>&1 || { cat about.txt; fail "about failed"; }
 grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
 
-# Pictures of the plug-in's Cocoa windows, in English and German, kept in
-# build-mac/pictures for a look.
+# Pictures of every Cocoa window the bundle shows, in English and German,
+# kept in build-mac/pictures for a look: the export panel (25051), the
+# progress window, the panels in the host's style editor (25052) and
+# preferences window (25053), the preferences dialog, the preferences
+# panel in its own window (PlxPrefs) and the about box. Each is checked
+# as it is drawn: a text that does not fit its control, or controls of one
+# parent that overlap, fail the stage.
 pictures=$root/build-mac/pictures
+rm -rf "$pictures"
 mkdir -p "$pictures"
-for name in 25052 25053 Prefs MSGBOX; do
+for name in 25051 Progress 25052 25053 Prefs PlxPrefs MSGBOX; do
     for lang in en de; do
         png=$pictures/$name-$lang.png
         run "$root/build-mac/bin/plexmoor" window $name --lang $lang -o "$png" >window.txt 2>&1 ||
             { cat window.txt; fail "window $name ($lang) failed"; }
         [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
             fail "$png is no PNG picture"
+        if grep -E '(does not fit|needs [0-9]+ points|overlap)' window.txt; then
+            fail "window $name ($lang) is not laid out to be read"
+        fi
     done
 done
+echo "test-mac: pictures: $(cd "$pictures" && ls | wc -l) in build-mac/pictures"
 
 # The end-to-end cases of the Linux build's test programs (built by the
 # default stage) against this plexmoor, each with a home of its own, but

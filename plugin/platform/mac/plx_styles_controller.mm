@@ -32,7 +32,7 @@ NSString* literal(const char* text) {
 }
 
 // Labels are tagged as the panel's static texts (1 "filename:", 3, 5, 7
-// the "+" between the controls).
+// the "+" between the controls); each is a line of the system font high.
 void addLabel(NSView* view, NSInteger tag, NSString* text, NSRect frame) {
     NSTextField* label = [[[NSTextField alloc] initWithFrame:frame] autorelease];
     [label setTag:tag];
@@ -90,22 +90,22 @@ void readOption(NSTextField* field, char (&option)[32]) {
     PlxStyleData data = styleDataForStyle(styleRef);
 
     _view = [[NSView alloc] initWithFrame:NSMakeRect(0, 0, kPanelWidth, kPanelHeight)];
-    addLabel(_view, 1, localized("filename:"), fromTop(11, 11, 150, 13));
+    addLabel(_view, 1, localized("filename:"), fromTop(11, 10, 150, 16));
     _baseNameBtn = [addPopUp(_view, 2, fromTop(11, 33, 90, 20)) retain];
     [_baseNameBtn addItemWithTitle:localized("project")];
     [_baseNameBtn addItemWithTitle:localized("layout")];
     // Stored values beyond the lists mean what the naming makes of them:
     // any base but 0 is the layout, any numbering from 4 on is none.
     [_baseNameBtn selectItemAtIndex:data.base == 0 ? 0 : 1];
-    addLabel(_view, 3, @"+", fromTop(105, 36, 12, 13));
+    addLabel(_view, 3, @"+", fromTop(105, 35, 12, 16));
     _separatorBtn = [addField(_view, 4, fromTop(120, 33, 45, 20), data.separator) retain];
-    addLabel(_view, 5, @"+", fromTop(170, 36, 12, 13));
+    addLabel(_view, 5, @"+", fromTop(170, 35, 12, 16));
     _numberingBtn = [addPopUp(_view, 6, fromTop(185, 33, 75, 20)) retain];
     for (NSString* format in @[ @"x", @"0x", @"00x", @"000x" ])
         [_numberingBtn addItemWithTitle:format];
     [_numberingBtn addItemWithTitle:localized("none")];
     [_numberingBtn selectItemAtIndex:std::min(data.numbering, kNoNumber)];
-    addLabel(_view, 7, @"+", fromTop(264, 36, 12, 13));
+    addLabel(_view, 7, @"+", fromTop(264, 35, 12, 16));
     _suffixBtn = [addField(_view, 8, fromTop(279, 33, 72, 20), data.suffix) retain];
     _numberBeforeNameBtn = [addCheckBox(_view, 9, "numberBeforeName", fromTop(11, 65, 341, 16),
                                         data.numberBeforeName != 0) retain];

@@ -43,3 +43,11 @@ std::vector<PlxWindow> descendantsOf(PlxWindow handle);
 
 // UTF-8 and NSString; a null text is the empty string.
 NSString* nsText(const char* text);
+
+// The window descriptions place controls for the Windows dialog font; the
+// Mac's system font is wider. Every check box, radio button and
+// left-aligned label below `container` whose text needs more room than
+// its frame grows to the right to fit, where that room is free: inside its
+// parent and clear of the other visible controls beside it. What has no
+// such room keeps its frame.
+void widenToFit(NSView* container);

@@ -84,6 +84,7 @@ NSView* controlWithTag(PlxWindow window, NSInteger tag) {
     setControllerOf(_window, self);
     setValueProperty(_window, xtFourCharCode(kPropUser), reinterpret_cast<intptr_t>(user));
     buildWindow(_window, desc);
+    widenToFit([_panel contentView]);
     linkKeyViews(_panel, _window);
     [_panel center];
     return self;

@@ -1,5 +1,7 @@
 #include "plx_export_panel.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "dlg_cocoa.h"
@@ -38,6 +40,35 @@ NSInteger runSavePanel(NSSavePanel* panel, NSString* folder, NSString* name) {
     [panel setNameFieldStringValue:name];
     return [panel runModal];
 #endif
+}
+
+// The column at the right (All, the offset field, Edit) is placed for the
+// Windows dialog font; in the Mac's font "Edit…" may need more. The column
+// then grows to the left as far as its widest button needs, the label in
+// front of the offset field moves with it, and the style list gives up the
+// room.
+void fitRightColumn(NSView* pane, NSButton* all, NSTextField* offset, NSButton* edit,
+                    NSPopUpButton* styles) {
+    if (!all || !offset || !edit || !styles) return;
+    CGFloat need = std::max([[all cell] cellSize].width, [[edit cell] cellSize].width);
+    CGFloat delta = std::ceil(need - [edit frame].size.width);
+    if (delta <= 0) return;
+    NSRect offsetFrame = [offset frame];
+    for (NSView* view in [pane subviews]) {
+        if (![view isKindOfClass:[NSTextField class]] || [(NSTextField*)view isEditable]) continue;
+        NSRect f = [view frame];
+        bool sameRow = NSMinY(f) < NSMaxY(offsetFrame) && NSMinY(offsetFrame) < NSMaxY(f);
+        if (sameRow && NSMaxX(f) <= NSMinX(offsetFrame))
+            [view setFrameOrigin:NSMakePoint(f.origin.x - delta, f.origin.y)];
+    }
+    for (NSView* view : {static_cast<NSView*>(all), static_cast<NSView*>(offset),
+                         static_cast<NSView*>(edit)}) {
+        NSRect f = [view frame];
+        [view setFrame:NSMakeRect(f.origin.x - delta, f.origin.y, f.size.width + delta,
+                                  f.size.height)];
+    }
+    NSRect f = [styles frame];
+    [styles setFrameSize:NSMakeSize(f.size.width - delta, f.size.height)];
 }
 
 } // namespace
@@ -84,6 +115,8 @@ NSInteger runSavePanel(NSSavePanel* panel, NSString* folder, NSString* name) {
     _pageMarginsBtn = outlet<NSButton>(_viewHandle, kExpPageMargins);
     _stylesBtn = outlet<NSPopUpButton>(_viewHandle, kExpStyles);
     _editStyleBtn = outlet<NSButton>(_viewHandle, kExpEditStyle);
+    fitRightColumn(_view, _allBtn, _offsetField, _editStyleBtn, _stylesBtn);
+    widenToFit(_view);
     const struct {
         NSControl* control;
         SEL action;
