@@ -71,20 +71,45 @@ void checkTexts(NSView* view, std::vector<std::string>* found) {
             NSTextField* field = (NSTextField*)child;
             if ([field isEditable] || [[field stringValue] length] == 0) continue;
             NSCell* cell = [field cell];
-            if ([cell wraps]) {
-                // A label that wraps must hold all its lines.
-                NSRect room = NSMakeRect(0, 0, have.width, 100000);
-                CGFloat need = [cell cellSizeForBounds:room].height;
+            NSSize one = [cell cellSize];
+            if (one.width <= have.width) {
+                if (one.height > have.height)
+                    found->push_back(line("label %ld \"%s\" needs %.0f points of height, has %.0f",
+                                          tagOf(child), utf8([field stringValue]), one.height,
+                                          have.height));
+            } else if (![cell wraps]) {
+                found->push_back(line("label %ld \"%s\" needs %.0f points, has %.0f", tagOf(child),
+                                      utf8([field stringValue]), one.width, have.width));
+            } else {
+                // A label that wraps must hold all its lines, each word on
+                // a line of its own at most.
+                NSFont* font = [cell font];
+                NSDictionary* attributes = @{NSFontAttributeName : font};
+                NSString* text = [field stringValue];
+                CGFloat insets = one.width - [text sizeWithAttributes:attributes].width;
+                CGFloat room = have.width - insets;
+                CGFloat space = [@" " sizeWithAttributes:attributes].width;
+                CGFloat used = 0;
+                int lines = 1;
+                for (NSString* word in [text componentsSeparatedByString:@" "]) {
+                    CGFloat w = [word sizeWithAttributes:attributes].width;
+                    if (w > room) {
+                        found->push_back(line("label %ld \"%s\" needs %.0f points, has %.0f",
+                                              tagOf(child), utf8(text), w + insets, have.width));
+                        break;
+                    }
+                    if (used > 0 && used + space + w > room) {
+                        ++lines;
+                        used = w;
+                    } else {
+                        used += (used > 0 ? space : 0) + w;
+                    }
+                }
+                CGFloat lineHeight = [font defaultLineHeightForFont];
+                CGFloat need = one.height + (lines - 1) * lineHeight;
                 if (need > have.height)
                     found->push_back(line("label %ld \"%s\" needs %.0f points of height, has %.0f",
-                                          tagOf(child), utf8([field stringValue]), need,
-                                          have.height));
-            } else {
-                CGFloat need = [cell cellSize].width;
-                if (need > have.width)
-                    found->push_back(line("label %ld \"%s\" needs %.0f points, has %.0f",
-                                          tagOf(child), utf8([field stringValue]), need,
-                                          have.width));
+                                          tagOf(child), utf8(text), need, have.height));
             }
         }
     }

@@ -12,9 +12,11 @@ bool growsRight(NSView* view) {
         return [[button title] length] > 0 && ![button isBordered];
     }
     if ([view isKindOfClass:[NSTextField class]]) {
+        // A label of several lines (bordered, as the toolkit makes those)
+        // wraps within its frame by design.
         NSTextField* label = (NSTextField*)view;
-        return ![label isEditable] && ![label isBezeled] && [label alignment] == NSLeftTextAlignment &&
-               [[label stringValue] length] > 0;
+        return ![label isEditable] && ![label isBezeled] && ![label isBordered] &&
+               [label alignment] == NSLeftTextAlignment && [[label stringValue] length] > 0;
     }
     return false;
 }

@@ -45,22 +45,25 @@ NSInteger runSavePanel(NSSavePanel* panel, NSString* folder, NSString* name) {
 // The column at the right (All, the offset field, Edit) is placed for the
 // Windows dialog font; in the Mac's font "Edit…" may need more. The column
 // then grows to the left as far as its widest button needs, the label in
-// front of the offset field moves with it, and the style list gives up the
-// room.
-void fitRightColumn(NSView* pane, NSButton* all, NSTextField* offset, NSButton* edit,
-                    NSPopUpButton* styles) {
+// front of the offset field moves with it (and grows to the left as far as
+// its own text needs), and the style list gives up the room.
+void fitRightColumn(NSButton* all, NSTextField* offset, NSButton* edit, NSPopUpButton* styles) {
     if (!all || !offset || !edit || !styles) return;
     CGFloat need = std::max([[all cell] cellSize].width, [[edit cell] cellSize].width);
-    CGFloat delta = std::ceil(need - [edit frame].size.width);
-    if (delta <= 0) return;
+    CGFloat delta = std::max<CGFloat>(0, std::ceil(need - [edit frame].size.width));
     NSRect offsetFrame = [offset frame];
-    for (NSView* view in [pane subviews]) {
+    for (NSView* view in [[offset superview] subviews]) {
         if (![view isKindOfClass:[NSTextField class]] || [(NSTextField*)view isEditable]) continue;
         NSRect f = [view frame];
         bool sameRow = NSMinY(f) < NSMaxY(offsetFrame) && NSMinY(offsetFrame) < NSMaxY(f);
-        if (sameRow && NSMaxX(f) <= NSMinX(offsetFrame))
-            [view setFrameOrigin:NSMakePoint(f.origin.x - delta, f.origin.y)];
+        if (!sameRow || NSMaxX(f) > NSMinX(offsetFrame)) continue;
+        // The label ends where it ended, and is as wide as its text needs.
+        CGFloat wider = std::max<CGFloat>(0, std::ceil([[(NSTextField*)view cell] cellSize].width -
+                                                       f.size.width));
+        [view setFrame:NSMakeRect(f.origin.x - delta - wider, f.origin.y, f.size.width + wider,
+                                  f.size.height)];
     }
+    if (delta <= 0) return;
     for (NSView* view : {static_cast<NSView*>(all), static_cast<NSView*>(offset),
                          static_cast<NSView*>(edit)}) {
         NSRect f = [view frame];
@@ -115,7 +118,7 @@ void fitRightColumn(NSView* pane, NSButton* all, NSTextField* offset, NSButton* 
     _pageMarginsBtn = outlet<NSButton>(_viewHandle, kExpPageMargins);
     _stylesBtn = outlet<NSPopUpButton>(_viewHandle, kExpStyles);
     _editStyleBtn = outlet<NSButton>(_viewHandle, kExpEditStyle);
-    fitRightColumn(_view, _allBtn, _offsetField, _editStyleBtn, _stylesBtn);
+    fitRightColumn(_allBtn, _offsetField, _editStyleBtn, _stylesBtn);
     widenToFit(_view);
     const struct {
         NSControl* control;
