@@ -71,6 +71,13 @@ run "$root/build-mac/bin/plexmoor" style "Default PDF" --base project --separato
 run "$root/build-mac/bin/plexmoor" menu "$root/examples/Catalog.proj" >menu.txt 2>&1 ||
     { cat menu.txt; fail "menu failed"; }
 grep -q 'Save current box as EPS/PDF…  *enabled' menu.txt || { cat menu.txt; fail "menu"; }
+# Logging is on: the menu run's log ends its lines in CR, but for the
+# lines MyLog writes (the context menu's), which end in LF.
+log=$home/Documents/Korvane/Plexmoor.txt
+mylog=$(tr '\r' '\n' <"$log" | grep -cE '^[0-9]{2}:[0-9]{2}:[0-9]{2}:[0-9]{3}: Plexmoor::' || true)
+[ "$mylog" -ge 1 ] || fail "the menu run logged no MyLog line"
+[ "$(tr -cd '\n' <"$log" | wc -c)" -eq "$mylog" ] || fail "a log line other than MyLog's ends in LF"
+[ "$(tr -cd '\r' <"$log" | wc -c)" -ge 2 ] || fail "the log lacks CR line ends"
 
 mkdir out
 run "$root/build-mac/bin/plexmoor" export "$root/examples/Catalog.proj" --pages ii-1 --to out/ \
@@ -141,7 +148,6 @@ else
 fi
 
 # Logging was on for the last run: the log starts with the version line.
-log=$home/Documents/Korvane/Plexmoor.txt
 cmp -s -n 17 "$log" <(printf '\rPlexmoor: 6.72\r\r') ||
     fail "the log does not start with the version line in CRs"
 echo "test-mac: all checks passed"
