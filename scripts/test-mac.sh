@@ -103,13 +103,14 @@ grep -q 'Plexmoor 6.72' about.txt || { cat about.txt; fail "about box"; }
 # kept in build-mac/pictures for a look: the export panel (25051), the
 # progress window, the panels in the host's style editor (25052) and
 # preferences window (25053), the preferences dialog, the preferences
-# panel in its own window (PlxPrefs) and the about box. Each is checked
+# panel in its own window (PlxPrefs), a message box (MSGBOX: a page range
+# refused) and the about box. Each is checked
 # as it is drawn: a text that does not fit its control, or controls of one
 # parent that overlap, fail the stage.
 pictures=$root/build-mac/pictures
 rm -rf "$pictures"
 mkdir -p "$pictures"
-for name in 25051 Progress 25052 25053 Prefs PlxPrefs MSGBOX; do
+for name in 25051 Progress 25052 25053 Prefs PlxPrefs MSGBOX About; do
     for lang in en de; do
         png=$pictures/$name-$lang.png
         run "$root/build-mac/bin/plexmoor" window $name --lang $lang -o "$png" >window.txt 2>&1 ||

@@ -1,7 +1,8 @@
 // Pictures of the plug-in's Cocoa windows: the window is brought up as a
 // person brings it up (its menu command, the host's window that shows the
 // panel on the plug-in's page, an export of a small layout of the host's
-// making for the export panel and the progress window), and drawn when
+// making for the export panel, the progress window and the message box of
+// a refused page range), and drawn when
 // the person has nothing more to do in it, just before it closes (the
 // progress window: once its bar has moved). What is wrong with the
 // window's layout (a text that does not fit its control, controls that
@@ -129,9 +130,20 @@ bool writeWindowPicture(Session& session, const std::string& name, const std::st
         Class panel = NSClassFromString(@"PlxPrefsController");
         opened = panel && [panel respondsToSelector:@selector(runModal)];
         if (opened) [panel performSelector:@selector(runModal)];
-    } else if (named(name, "MSGBOX") || named(name, "About")) {
+    } else if (named(name, "About")) {
         found = Found::Alert;
         opened = choosePluginCommand(host, kAboutItem, &openError);
+    } else if (named(name, "MSGBOX")) {
+        // The message box the plug-in shows most often: the export panel's
+        // refusal of a page range.
+        found = Found::Alert;
+        scratch = scratchFolder();
+        opened = !scratch.empty() && openPictureLayout(host, scratch, &openError);
+        if (opened) {
+            ui::setScript({ui::Action::type(ui::WindowRef::current(), ui::ControlRef::byId(3), "zz"),
+                           ui::Action::path(ui::WindowRef::current(), scratch + "/Catalog.eps")});
+            opened = choosePluginCommand(host, kExportPagesItem, &openError);
+        }
     } else if (named(name, "25051") || named(name, "PlxExport")) {
         found = Found::SavePanel;
         scratch = scratchFolder();
