@@ -20,6 +20,7 @@
 #include "host/host.h"
 #include "host/output_styles.h"
 #include "host/panel_window.h"
+#include "host/preferences_window.h"
 #include "host/style_editor.h"
 #include "modal_driver.h"
 #include "ui/script.h"
@@ -181,6 +182,32 @@ TEST_F(CocoaDialogs, EditOpensTheHostsStyleEditorAndTheExportGoesOnWithTheStyleA
     // The panel went on with the style as it was saved.
     EXPECT_EQ(filesIn(out_), (std::set<std::string>{"Catalog-001.eps", "Catalog-ii.eps",
                                                      "Catalog-iii.eps", "Catalog-iv.eps"}));
+}
+
+TEST_F(CocoaDialogs, TheHostsEditMenuIsTheThirdAndOpensItsWindows) {
+    start(0, false);
+    NSMenu* mainMenu = [NSApp mainMenu];
+    ASSERT_GE([mainMenu numberOfItems], 3);
+    NSMenuItem* edit = (NSMenuItem*)[mainMenu itemAtIndex:2];
+    EXPECT_STREQ([[edit title] UTF8String], "Edit");
+    const struct {
+        const char* action;
+        const char* window;
+        const char* button;
+    } items[] = {{"outputStylesAction:", plxhost::kOutputStylesTitle, "Done"},
+                 {"preferencesAction:", plxhost::kPreferencesTitle, "Cancel"}};
+    for (const auto& expected : items) {
+        NSMenuItem* found = nil;
+        for (NSMenuItem* item in [[edit submenu] itemArray])
+            if (sel_isEqual([item action], sel_registerName(expected.action))) found = item;
+        ASSERT_NE(found, nil) << expected.action;
+        // The window runs modally inside the action and takes the script.
+        ui::setScript({ui::Action::click(ui::WindowRef::titled(expected.window),
+                                         ui::ControlRef::byText(expected.button))});
+        [NSApp sendAction:[found action] to:[found target] from:found];
+        EXPECT_EQ(ui::scriptRemaining(), 0u) << expected.window << " did not open";
+        ui::clearScript();
+    }
 }
 
 TEST_F(CocoaDialogs, EditWithTooShortAMainMenuOpensNothingAndThePanelStaysOpen) {
