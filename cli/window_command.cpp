@@ -1,14 +1,16 @@
 // plexmoor window NAME [-o FILE.svg]: the picture of one of the plug-in's
 // windows, built by the plug-in itself through the host's window request
-// (xt/xtwindows.h) and drawn by the window system. -o FILE.png draws the
-// platform's own window instead, where the plug-in's windows are the
-// platform's (cli/window_picture.h).
+// (xt/xtwindows.h) and drawn by the window system; where the plug-in's
+// windows are the platform's, the SVG outlines the platform's window
+// (cli/window_outline.h), and -o FILE.png draws it as the platform does
+// (cli/window_picture.h).
 #include <cstdio>
 #include <string>
 #include <strings.h>
 
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/window_outline.h"
 #include "cli/window_picture.h"
 #include "ui/ui.h"
 #include "xt/xtwindows.h"
@@ -46,7 +48,21 @@ int runWindow(const Arguments& args) {
     if (rec.result != kXTWindowBuilt || rec.window == ui::kNoWindow)
         return failure(
             say("the plug-in has no window named %1 (plexmoor --help lists them)", {name}));
-    // A plug-in whose windows are the platform's own builds none here.
+    // A plug-in whose windows are the platform's own (the Win32 and Cocoa
+    // builds) hands over one of those: its outline is drawn, as the system
+    // shows it.
+    ui::WindowOutline outline;
+    if (outlineNativeWindow(rec.window, &outline)) {
+        if (out == args.options.end()) {
+            std::string svg = ui::outlineSvg(outline);
+            std::fwrite(svg.data(), 1, svg.size(), stdout);
+        } else if (!ui::writeOutlineSvg(outline, out->second, &error)) {
+            return failure(error);
+        } else {
+            std::printf("%s\n", out->second.c_str());
+        }
+        return kExitOk;
+    }
     if (!ui::isWindow(rec.window))
         return failure(say("the plug-in's window %1 is not one this program can draw", {name}));
 
