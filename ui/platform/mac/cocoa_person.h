@@ -81,6 +81,10 @@ NSWindow* addressed(const ui::Action& action);
 ui::ControlInfo observe(NSWindow* window);
 // The controls of one view (a panel shown inside another window).
 ui::ControlInfo observeView(NSView* view);
+// The view alone, without the views it holds, and the views it holds (a
+// tab view's pages are its items' views, not its subviews).
+ui::ControlInfo describeView(NSView* view);
+NSArray* childViews(NSView* view);
 
 // The window as it is drawn, title bar included, as a PNG file. False with
 // *error set when it cannot be drawn or written.

@@ -413,7 +413,17 @@ bool perform(NSWindow* window, const ui::Action& a, std::string* why) {
     return done;
 }
 
+NSArray* childViews(NSView* view) {
+    return subviewsOf(view);
+}
+
 ui::ControlInfo observeView(NSView* view) {
+    ui::ControlInfo info = describeView(view);
+    for (NSView* child in subviewsOf(view)) info.children.push_back(observeView(child));
+    return info;
+}
+
+ui::ControlInfo describeView(NSView* view) {
     ui::ControlInfo info;
     info.handle = sNextHandle++;
     info.kind = ui::Kind::Pane;
@@ -463,7 +473,6 @@ ui::ControlInfo observeView(NSView* view) {
         info.selection = static_cast<int>([tabs indexOfTabViewItem:[tabs selectedTabViewItem]]);
         info.value = info.selection;
     }
-    for (NSView* child in subviewsOf(view)) info.children.push_back(observeView(child));
     return info;
 }
 

@@ -43,6 +43,10 @@ struct ControlProperties {
 // Makes the panel from the description `name`; -panel is nil when there is
 // none.
 - (id)initWithName:(const char*)name user:(void*)user;
+// A panel that is not deferred has its window at the window server from
+// the start, shown or not, and so is among the application's windows
+// ([NSApp windows] leaves a deferred panel out until it is first shown).
+- (id)initWithName:(const char*)name user:(void*)user deferred:(BOOL)deferred;
 - (NSPanel*)panel;
 - (PlxWindow)window;
 // Sets up the default and cancel buttons, calls setup, runs the panel

@@ -65,6 +65,10 @@ NSView* controlWithTag(PlxWindow window, NSInteger tag) {
 @implementation PlxDlgController
 
 - (id)initWithName:(const char*)name user:(void*)user {
+    return [self initWithName:name user:user deferred:YES];
+}
+
+- (id)initWithName:(const char*)name user:(void*)user deferred:(BOOL)deferred {
     self = [super init];
     if (!self) return nil;
     _props = [NSMutableDictionary new];
@@ -74,7 +78,7 @@ NSView* controlWithTag(PlxWindow window, NSInteger tag) {
     _panel = [[NSPanel alloc] initWithContentRect:NSMakeRect(0, 0, desc.rect.w, desc.rect.h)
                                         styleMask:NSTitledWindowMask | NSClosableWindowMask
                                           backing:NSBackingStoreBuffered
-                                            defer:YES];
+                                            defer:deferred];
     if (!_panel) {
         msgBox("MyDlgController: _panel = NULL!");
         return self;
@@ -234,7 +238,11 @@ void quitModalDialog(PlxWindow dialog, int32_t result) {
 
 PlxWindow createDialogWindow(const char* name, void* user, bool* described) {
     if (described) *described = false;
-    PlxDlgController* controller = [[PlxDlgController alloc] initWithName:name user:user];
+    // Handed over unshown: the host finds it among the application's
+    // windows.
+    PlxDlgController* controller = [[PlxDlgController alloc] initWithName:name
+                                                                     user:user
+                                                                 deferred:NO];
     if (![controller panel]) {
         [controller release];
         return 0;
