@@ -4,6 +4,7 @@
 #include "plugin/core/plexmoor.h"
 #include "tests/common/picture_format.h"
 #include "tests/common/plexmoor_run.h"
+#include "ui/outline_svg.h"
 #include "xt/xtwindows.h"
 
 #include <algorithm>
@@ -150,6 +151,79 @@ TEST(WindowCommand, window_everyWindowDrawsWholeInBothLanguages) {
             // Only the file's name: no text was cut.
             EXPECT_EQ(run.out + run.err, out + "\n") << lang;
         }
+    }
+}
+
+// A text as an SVG picture holds it, each line apart: XML escapes, and
+// line breaks and tabs are blanks there.
+std::vector<std::string> svgLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (char c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') {
+            if (!lines.back().empty()) lines.emplace_back();
+            continue;
+        }
+        const char* escaped = c == '&'    ? "&amp;"
+                              : c == '<'  ? "&lt;"
+                              : c == '>'  ? "&gt;"
+                              : c == '"'  ? "&quot;"
+                              : c == '\'' ? "&apos;"
+                                          : nullptr;
+        if (escaped)
+            lines.back() += escaped;
+        else
+            lines.back() += c;
+    }
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+// The title and the texts of the visible controls, as the window's
+// controls hold them (a list's chosen item).
+void visibleTexts(const ui::ControlInfo& window, std::vector<std::string>* texts) {
+    for (const ui::ControlInfo& control : window.children) {
+        if (!control.visible) continue;
+        for (const std::string& line : svgLines(ui::outlineControl(control, {}).text))
+            texts->push_back(line);
+        visibleTexts(control, texts);
+    }
+}
+
+// Whatever draws the window on this platform (the window system, Win32,
+// Cocoa), its picture in German carries the texts the plug-in gives the
+// window in German.
+// (The plug-in linked into this program builds the window system's
+// windows, which give the texts; the macOS stage runs this suite against
+// its plexmoor.)
+TEST(WindowCommand, window_everyPictureInGermanCarriesItsGermanTexts) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> windows;
+    {
+        ASSERT_TRUE(ui::reset());
+        PluginHost plugin;
+        ASSERT_EQ(plugin.activationResult(), 0);
+        plugin.host().sendLanguage(3);
+        for (const std::string& name : everyWindow()) {
+            XTWindowRequestRec rec = request(plugin.host(), name.c_str());
+            ASSERT_EQ(rec.result, kXTWindowBuilt) << name;
+            ui::ControlInfo info = ui::observe(rec.window);
+            std::vector<std::string> texts = svgLines(info.text);
+            visibleTexts(info, &texts);
+            windows.emplace_back(name, texts);
+            ui::destroyWindow(rec.window);
+        }
+        gHostMainWindow = 0;
+    }
+    ASSERT_GE(windows.size(), 8u);
+    ASSERT_NE(windows.front().second.size(), 0u);
+
+    TempHome home;
+    for (const auto& window : windows) {
+        std::string out = home.file(window.first + ".svg");
+        ProgramRun run = runPlexmoor({"window", window.first, "--lang", "de", "-o", out});
+        ASSERT_EQ(run.status, 0) << window.first << ": " << run.err;
+        std::string svg = readFile(out);
+        for (const std::string& text : window.second)
+            EXPECT_NE(svg.find(text), std::string::npos) << window.first << ": " << text;
     }
 }
 
