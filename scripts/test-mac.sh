@@ -130,7 +130,8 @@ echo "test-mac: pictures: $(cd "$pictures" && ls | wc -l) in build-mac/pictures"
 # tells the test kit where this build keeps its settings file and log and
 # how it ends their lines.
 if [ -x "$root/build/bin/test_cli" ]; then
-    pending=$(grep -v '^#' "$root/tests/mac_pending.txt" | grep . | paste -sd:)
+    # (sed, not grep: the list may hold no case at all.)
+    pending=$(sed -e '/^#/d' -e '/^[[:space:]]*$/d' "$root/tests/mac_pending.txt" | paste -sd:)
     mkdir -p "$work/test-tmp"
     for entry in "test_cli:*" "test_menus:MenuCommand.*:StyleCommand.*" \
         "test_prefs:PrefsCommand.*" "test_settings:SettingsCli.*" "test_export:ExportMends.*" \
