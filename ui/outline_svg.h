@@ -27,6 +27,9 @@ struct OutlineControl {
     std::string text;
     bool checked = false;
     bool enabled = true;
+    // A progress bar's position as the platform reports it; its range is
+    // the platform's own, so the picture gives the number and no bar.
+    long long value = 0;
 };
 
 struct WindowOutline {

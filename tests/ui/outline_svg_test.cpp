@@ -92,6 +92,8 @@ TEST(OutlineSvg, SizesBeyondAnyScreenAreClampedAndBadFilesRefused) {
         outlineControl(observed(Kind::ProgressBar, ""), Rect{INT_MAX, INT_MIN, INT_MAX, 10}));
     std::string svg = outlineSvg(outline);
     EXPECT_TRUE(has(svg, "width=\"16777216\" height=\"0\""));
+    // The bar's position is told as the platform gave it.
+    EXPECT_TRUE(has(svg, "<g data-kind=\"progress\" data-id=\"7\" data-value=\"0\">"));
     EXPECT_TRUE(has(svg, "</svg>\n"));
 
     plxtest::TempDir dir;

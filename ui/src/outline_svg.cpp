@@ -23,7 +23,6 @@ constexpr std::uint32_t kFace = 0xe1e1e1;
 constexpr std::uint32_t kWhite = 0xffffff;
 constexpr std::uint32_t kPaper = 0xf0f0f0;
 constexpr std::uint32_t kTitleBarColour = 0x2f5f9f;
-constexpr std::uint32_t kBar = 0x06b025;
 // Where a check box's or radio button's text starts, right of its mark.
 constexpr int kMarkRoom = 18;
 constexpr int kPad = 4;
@@ -92,7 +91,6 @@ void drawControl(SvgCanvas& c, const OutlineControl& control) {
         break;
     case Kind::ProgressBar:
         c.frame(box, kEdge, kWhite);
-        c.frame(Rect{1, 1, w > 2 ? w / 3 : 0, h > 2 ? h - 2 : 0}, kBar, kBar);
         break;
     case Kind::TabControl:
         c.frame(Rect{0, 20, w, h > 20 ? h - 20 : 0}, kEdge, kPaper);
@@ -126,6 +124,7 @@ OutlineControl outlineControl(const ControlInfo& info, Rect rect) {
         control.text.clear();
     control.checked =
         (info.kind == Kind::CheckBox || info.kind == Kind::RadioButton) && info.value != 0;
+    if (info.kind == Kind::ProgressBar) control.value = info.value;
     return control;
 }
 
@@ -150,6 +149,8 @@ std::string outlineSvg(const WindowOutline& outline) {
         if (!control.enabled) state += state.empty() ? "disabled" : " disabled";
         c.raw("<g data-kind=\"" + std::string(kindName(control.kind)) + "\" data-id=\"" +
               num(control.id) + "\"" + (state.empty() ? "" : " data-state=\"" + state + "\"") +
+              (control.kind == Kind::ProgressBar ? " data-value=\"" + num(control.value) + "\""
+                                                 : std::string()) +
               ">\n");
         c.setOrigin(control.rect.x, control.rect.y);
         drawControl(c, control);
