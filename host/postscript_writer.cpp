@@ -9,6 +9,7 @@
 #include "host/font_encoding.h"
 #include "host/host_objects.h"
 #include "host/pdf_page_program.h"
+#include "host/ps_number.h"
 
 namespace plxhost {
 
@@ -71,6 +72,16 @@ PostScriptWriter::PostScriptWriter(bool eps, const Layout& layout,
 void PostScriptWriter::line(const std::string& s) {
     text_ += s;
     text_ += '\n';
+}
+
+void PostScriptWriter::numbers(std::initializer_list<double> values, const char* then) {
+    bool first = true;
+    for (double v : values) {
+        if (!first) text_ += ' ';
+        appendFixed(text_, v, 3);
+        first = false;
+    }
+    text_ += then;
 }
 
 void PostScriptWriter::format(const char* fmt, ...) {
@@ -176,15 +187,16 @@ void PostScriptWriter::beginPage(size_t index) {
     }
     line("/plxpage save def");
     line("%%EndPageSetup");
-    format("[1 0 0 -1 %.3f %.3f] concat\n", -fixedPoints(area.left), fixedPoints(area.bottom));
+    text_ += "[1 0 0 -1 ";
+    numbers({-fixedPoints(area.left), fixedPoints(area.bottom)}, "] concat\n");
 }
 
 void PostScriptWriter::content(size_t index) {
     const PlannedPage& p = pages_[index];
     const fixedrect& area = p.area;
     line("plxhost begin gsave");
-    format("%.3f %.3f %.3f %.3f rectclip\n", fixedPoints(area.left), fixedPoints(area.top),
-           areaWidth(area), areaHeight(area));
+    numbers({fixedPoints(area.left), fixedPoints(area.top), areaWidth(area), areaHeight(area)},
+            " rectclip\n");
     // The page itself is left unpainted, so that what lies under a placed
     // EPS shows through its empty parts. A page shown from a PDF lies under
     // the page's boxes.
@@ -236,12 +248,13 @@ void PostScriptWriter::drawBox(const Box& box) {
     fixedrect r = boxPrintRect(box);
     double x = fixedPoints(r.left), y = fixedPoints(r.top);
     double w = areaWidth(r), h = areaHeight(r);
-    if (box.fill >= 0) format("%.3f %.3f %.3f %.3f %.3f plxfill\n", x, y, w, h, box.fill);
-    format("%.3f %.3f %.3f %.3f plxframe\n", x, y, w, h);
+    if (box.fill >= 0) numbers({x, y, w, h, box.fill}, " plxfill\n");
+    numbers({x, y, w, h}, " plxframe\n");
     if (box.text.empty()) return;
     line("gsave");
-    format("%.3f %.3f %.3f %.3f rectclip 0 setgray\n", x, y, w, h);
-    format("/Helvetica-plxhost findfont %.1f scalefont setfont\n", kFontSize);
+    numbers({x, y, w, h}, " rectclip 0 setgray\n/Helvetica-plxhost findfont ");
+    appendFixed(text_, kFontSize, 1);
+    text_ += " scalefont setfont\n";
     std::vector<std::string> lines = splitLines(box.text);
     for (size_t i = 0; i < lines.size(); ++i) {
         double baseline = y + kTextInset + kFontSize + kLeading * static_cast<double>(i);
@@ -253,10 +266,12 @@ void PostScriptWriter::drawBox(const Box& box) {
         std::string bytes = fontText(lines[i].substr(0, cut), &undrawn_);
         if (bytes.find(kUndrawable) == std::string::npos) {
             text_ += psBytesLiteral(bytes);
-            format(" %.3f %.3f plxshow\n", x + kTextInset, baseline);
+            text_ += ' ';
+            numbers({x + kTextInset, baseline}, " plxshow\n");
             continue;
         }
-        format("gsave %.3f %.3f plxat", x + kTextInset, baseline);
+        text_ += "gsave ";
+        numbers({x + kTextInset, baseline}, " plxat");
         size_t start = 0;
         for (size_t k = 0; k <= bytes.size(); ++k) {
             if (k < bytes.size() && bytes[k] != kUndrawable) continue;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -50,6 +51,9 @@ class PostScriptWriter {
   private:
     void line(const std::string& s);
     void format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    // The values as "%.3f" with blanks between, then `then`: the page's numbers
+    // without printf (ps_number.h).
+    void numbers(std::initializer_list<double> values, const char* then);
     void drawBox(const Box& box);
     void drawSource(int page, const PageSource& source);
     bool hasText() const;
