@@ -13,6 +13,17 @@ namespace plxhost {
 
 namespace {
 constexpr size_t kTempNameStem = 200;
+
+// The mode a new file gets. The host never changes its mask, so it is
+// read once instead of twice a file (umask can only be read by setting it).
+mode_t newFileMode() {
+    static const mode_t mode = [] {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
 } // namespace
 
 int readWholeFile(const std::string& path, std::string* out, std::string* error) {
@@ -140,6 +151,8 @@ bool PendingFile::commit(std::string* error, Sync sync) {
     }
     if (file_) {
         if (std::fflush(file_) != 0) writeFailed_ = true;
+        // mkstemp makes the file private; give it the mode a new file gets.
+        ::fchmod(::fileno(file_), newFileMode());
         if (sync == Sync::kNow && ::fsync(::fileno(file_)) != 0) writeFailed_ = true;
         if (std::fclose(file_) != 0) writeFailed_ = true;
         file_ = nullptr;
@@ -149,10 +162,6 @@ bool PendingFile::commit(std::string* error, Sync sync) {
         discard();
         return false;
     }
-    // mkstemp makes the file private; give it the mode a new file gets.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(temp_.c_str(), 0666 & ~mask);
     if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
         if (error) *error = target_ + ": " + std::strerror(errno);
         discard();
