@@ -47,9 +47,9 @@ std::string ExportWatch::pageName(int page) const {
 
 void ExportWatch::update() {
     plxhost::PrintEngine& engine = host_.printEngine();
-    const std::vector<std::string>& written = engine.writtenFiles();
+    const plxhost::WrittenFiles& written = engine.writtenFiles();
     for (size_t i = writtenBefore_ + seen_; i < written.size(); ++i, ++seen_)
-        person_.printLine(stdout, written[i]);
+        person_.printLine(stdout, written.path(i));
     const std::vector<plxhost::HostError>& errors = host_.errors();
     for (; errorsSeen_ < errors.size(); ++errorsSeen_) {
         // The same message for page after page (no Ghostscript) is told once.
@@ -73,58 +73,58 @@ int ExportWatch::pagesNotWritten() const {
     return missing > 0 ? missing : 0;
 }
 
-std::vector<size_t> ExportWatch::filesByPath() const {
-    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
+std::vector<std::vector<size_t>> ExportWatch::pathsWrittenTwice() const {
+    const plxhost::WrittenFiles& written = host_.printEngine().writtenFiles();
+    // Positions sorted by path, each path's in the order written: only
+    // positions and the paths' one buffer, however many pages the run had.
     std::vector<size_t> order(seen_);
     for (size_t i = 0; i < seen_; ++i) order[i] = writtenBefore_ + i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return written[a] < written[b]; });
-    // Groups of one path, ordered by where each group begins.
-    std::vector<std::pair<size_t, size_t>> groups; // first position, start in order
-    for (size_t i = 0; i < order.size(); ++i)
-        if (i == 0 || written[order[i]] != written[order[i - 1]]) groups.emplace_back(order[i], i);
-    std::sort(groups.begin(), groups.end());
-    std::vector<size_t> out;
-    out.reserve(order.size());
-    for (const auto& group : groups)
-        for (size_t i = group.second;
-             i < order.size() && written[order[i]] == written[order[group.second]]; ++i)
-            out.push_back(order[i]);
-    return out;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        if (written.pathBefore(a, b)) return true;
+        if (written.pathBefore(b, a)) return false;
+        return a < b;
+    });
+    std::vector<std::vector<size_t>> groups;
+    for (size_t i = 0; i < order.size();) {
+        size_t end = i + 1;
+        while (end < order.size() && written.samePath(order[end], order[i])) ++end;
+        if (end - i >= 2) groups.emplace_back(order.begin() + static_cast<std::ptrdiff_t>(i),
+                                              order.begin() + static_cast<std::ptrdiff_t>(end));
+        i = end;
+    }
+    // In the order each path was first written.
+    std::sort(groups.begin(), groups.end(),
+              [](const std::vector<size_t>& a, const std::vector<size_t>& b) {
+                  return a.front() < b.front();
+              });
+    return groups;
 }
 
 int ExportWatch::pagesLost() const {
-    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
-    std::vector<size_t> byPath = filesByPath();
     int lost = 0;
-    for (size_t i = 1; i < byPath.size(); ++i)
-        if (written[byPath[i]] == written[byPath[i - 1]]) ++lost;
+    for (const std::vector<size_t>& group : pathsWrittenTwice())
+        lost += static_cast<int>(group.size()) - 1;
     return lost;
 }
 
 void ExportWatch::finish() {
     update();
     // Every path that was written more than once, in the order first written.
-    const std::vector<std::string>& written = host_.printEngine().writtenFiles();
-    const std::vector<int>& pages = host_.printEngine().writtenPages();
-    std::vector<size_t> byPath = filesByPath();
-    for (size_t i = 0; i < byPath.size();) {
-        size_t end = i + 1;
-        while (end < byPath.size() && written[byPath[end]] == written[byPath[i]]) ++end;
-        if (end - i >= 2) {
-            std::string list;
-            for (size_t k = i; k < end; ++k)
-                list += (list.empty() ? "" : ", ") + pageName(pages[byPath[k]]);
-            person_.printLine(
-                stderr, say("plexmoor: %1 was written %2 times (pages %3); only page %4 is in it",
-                            {written[byPath[i]], std::to_string(end - i), list,
-                             pageName(pages[byPath[end - 1]])}));
-        }
-        i = end;
+    const plxhost::WrittenFiles& written = host_.printEngine().writtenFiles();
+    std::vector<std::vector<size_t>> twice = pathsWrittenTwice();
+    int lost = 0;
+    for (const std::vector<size_t>& group : twice) {
+        std::string list;
+        for (size_t k : group) list += (list.empty() ? "" : ", ") + pageName(written.page(k));
+        person_.printLine(
+            stderr, say("plexmoor: %1 was written %2 times (pages %3); only page %4 is in it",
+                        {written.path(group.front()), std::to_string(group.size()), list,
+                         pageName(written.page(group.back()))}));
+        lost += static_cast<int>(group.size()) - 1;
     }
     std::string summary = "plexmoor: " + plural(filesWritten(), "1 file written", "%1 files written");
-    if (pagesLost() > 0)
-        summary += "; " + plural(pagesLost(), "1 page lost: a later page was written over it",
+    if (lost > 0)
+        summary += "; " + plural(lost, "1 page lost: a later page was written over it",
                                  "%1 pages lost: later pages were written over them");
     if (pagesNotWritten() > 0)
         summary += "; " + plural(pagesNotWritten(), "1 page not written", "%1 pages not written");

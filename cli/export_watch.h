@@ -40,9 +40,10 @@ class ExportWatch {
 
   private:
     std::string pageName(int page) const;
-    // Positions (in the engine's list) of the run's files, each path's
-    // together in the order written, paths in the order first written.
-    std::vector<size_t> filesByPath() const;
+    // Positions (in the engine's list) of the run's files whose path was
+    // written more than once: each path's in the order written, paths in
+    // the order first written.
+    std::vector<std::vector<size_t>> pathsWrittenTwice() const;
 
     plxhost::Host& host_;
     Person& person_;

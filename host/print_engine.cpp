@@ -301,8 +301,7 @@ void PrintEngine::fileWritten(const std::string& file, int page) {
     std::string folder = folderOf(file);
     if (std::find(unsynced_.begin(), unsynced_.end(), folder) == unsynced_.end())
         unsynced_.push_back(folder);
-    written_.push_back(file);
-    writtenPages_.push_back(page);
+    written_.add(file, page);
 }
 
 void PrintEngine::finishPdfJobs() {

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "host/project.h"
+#include "host/written_files.h"
 #include "xt/xtoutput.h"
 
 namespace plxhost {
@@ -100,10 +101,8 @@ class PrintEngine {
     // Jobs started so far.
     int jobCount() const { return jobCount_; }
     // Every file written so far, in order (a file written twice is listed
-    // twice).
-    const std::vector<std::string>& writtenFiles() const { return written_; }
-    // The first page of the job that wrote each file of writtenFiles().
-    const std::vector<int>& writtenPages() const { return writtenPages_; }
+    // twice), each with the first page of the job that wrote it.
+    const WrittenFiles& writtenFiles() const { return written_; }
     // Characters of box texts the font could not draw in the jobs so far
     // (each shown as a box), for one warning per run.
     const std::set<char32_t>& undrawnCharacters() const { return undrawn_; }
@@ -149,8 +148,7 @@ class PrintEngine {
     bool settingUp_ = false; // inside the job-info callback
     bool inJob_ = false;     // between set-up and the end of writing
     int jobCount_ = 0;
-    std::vector<std::string> written_;
-    std::vector<int> writtenPages_;
+    WrittenFiles written_;
     // PDF jobs handed to Ghostscript and not yet finished, oldest first.
     struct PdfJob {
         std::string file;

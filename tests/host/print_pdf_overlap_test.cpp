@@ -32,8 +32,9 @@ class HostPrintOverlap : public ::testing::Test {
     }
     std::vector<std::string> written() {
         std::vector<std::string> names;
-        for (const std::string& path : h_.engine().writtenFiles())
-            names.push_back(fs::u8path(path).filename().u8string());
+        const plxhost::WrittenFiles& files = h_.engine().writtenFiles();
+        for (size_t i = 0; i < files.size(); ++i)
+            names.push_back(fs::u8path(files.path(i)).filename().u8string());
         return names;
     }
     PrintHost h_;
@@ -55,7 +56,7 @@ TEST_F(HostPrintOverlap, FilesComeInJobOrderAndAFailureIsReportedForItsOwnFile) 
     EXPECT_TRUE(h_.engine().endRun());
 
     EXPECT_EQ(written(), (std::vector<std::string>{"a.pdf", "c.pdf", "m.eps", "d.pdf", "e.pdf"}));
-    EXPECT_EQ(h_.engine().writtenPages().size(), 5u);
+    EXPECT_EQ(h_.engine().writtenFiles().size(), 5u);
     ASSERT_EQ(h_.host().errors().size(), 1u);
     const std::string& message = h_.host().errors()[0].text;
     EXPECT_NE(message.find(out_ + "/b.pdf"), std::string::npos) << message;

@@ -1,0 +1,46 @@
+// The files a print engine wrote, in order, with the first page of the job
+// that wrote each: what the command line prints and reports when a path
+// was written twice. A long run writes ten thousand paths that share a
+// folder or a few, so each path keeps only its name, beside the index of
+// its folder; the names lie one after another in one buffer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace plxhost {
+
+class WrittenFiles {
+  public:
+    void add(const std::string& path, int page);
+    size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
+    // The i-th path as it was given, and the page that wrote it.
+    std::string path(size_t i) const;
+    int page(size_t i) const { return entries_[i].page; }
+    // Whether two entries name the same path, and an order of paths
+    // (by folder, then name) in which equal paths lie together.
+    bool samePath(size_t a, size_t b) const;
+    bool pathBefore(size_t a, size_t b) const;
+
+  private:
+    struct Entry {
+        size_t nameEnd;  // the name is names_[previous nameEnd, nameEnd)
+        uint32_t folder; // index in folders_
+        int32_t page;
+    };
+    size_t nameBegin(size_t i) const { return i == 0 ? 0 : entries_[i - 1].nameEnd; }
+    int compareNames(size_t a, size_t b) const;
+
+    // A folder is the path up to and with its last "/" (empty for a bare
+    // name), so that folder and name give back the path exactly.
+    std::vector<std::string> folders_;
+    std::unordered_map<std::string, uint32_t> folderIndex_;
+    std::string names_;
+    std::vector<Entry> entries_;
+};
+
+} // namespace plxhost
