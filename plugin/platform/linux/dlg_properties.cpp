@@ -9,9 +9,11 @@
 namespace {
 
 std::string propName(const char* prefix, uint32_t code) {
-    char chars[4];
-    std::memcpy(chars, &code, 4);
-    return std::string(prefix) + std::string(chars, 4);
+    // Built in place: the progress window asks for a property every tick.
+    char chars[8];
+    std::memcpy(chars, prefix, 4);
+    std::memcpy(chars + 4, &code, 4);
+    return std::string(chars, 8);
 }
 
 } // namespace
