@@ -102,7 +102,7 @@ bool Documents::isSlugHolder(XTSlugHolderRef holder) const {
         for (const auto& l : p->layouts) {
             if (&l->slugs == holder) return true;
             for (const auto& b : l->boxes)
-                if (&b->slugs == holder || &b->textSlugs == holder) return true;
+                if (b->slugs.get() == holder || b->textSlugs.get() == holder) return true;
         }
     return false;
 }

@@ -1,6 +1,7 @@
 // Box, text-box, error and PDF groups.
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "host/groups.h"
 #include "host/host.h"
@@ -41,7 +42,9 @@ int32_t getBoxBounds(boxid box, fixedrect* bounds) {
 
 XTSlugHolderRef boxSlugHolder(boxid box) {
     Box* b = docs().findBox(box);
-    return b ? &b->slugs : nullptr;
+    if (!b) return nullptr;
+    if (!b->slugs) b->slugs = std::make_unique<XTSlugHolder_>();
+    return b->slugs.get();
 }
 
 XTSlugHolderRef layoutSlugHolder(int32_t docRef) {
@@ -67,7 +70,9 @@ int32_t getSlugData(XTSlugHolderRef holder, uint32_t tag, void* buffer, int32_t*
 
 XTSlugHolderRef textSlugHolder(boxid box) {
     Box* b = docs().findBox(box);
-    return b ? &b->textSlugs : nullptr;
+    if (!b) return nullptr;
+    if (!b->textSlugs) b->textSlugs = std::make_unique<XTSlugHolder_>();
+    return b->textSlugs.get();
 }
 
 void reportError(int16_t code) { host().reportError(code); }

@@ -100,8 +100,11 @@ struct Box {
     double fill = -1;       // gray level 0..1, negative = no fill
     std::string text;
     Layout* layout = nullptr;
-    XTSlugHolder_ slugs;     // the box's own holder
-    XTSlugHolder_ textSlugs; // its second holder
+    // The box's own slug holder and its second one, made when first asked
+    // for: few boxes hold slug data, and two empty maps a box were most of
+    // a long layout's memory.
+    std::unique_ptr<XTSlugHolder_> slugs;
+    std::unique_ptr<XTSlugHolder_> textSlugs;
 };
 
 struct Project {
@@ -135,6 +138,6 @@ const PageSource* pageSourceOf(const Layout& layout, int page);
 // false for a page that lies on no spread.
 bool spreadOfPage(const Layout& layout, int page, int* spread, int* place);
 // The boxes lying on a page, in the layout's order.
-const std::vector<const Box*>& boxesOnPage(const Layout& layout, int page);
+BoxesOnPage boxesOnPage(const Layout& layout, int page);
 
 } // namespace plxhost
