@@ -22,10 +22,17 @@ void PageIndex::update(const Layout& layout) const {
             if (at.first == 0) at = {static_cast<int>(s) + 1, static_cast<int>(k)};
         }
     }
-    boxesOnPage_.assign(pages, {});
+    // Counted first, then placed: each page's boxes keep the layout's order.
+    boxStart_.assign(pages + 1, 0);
     for (const auto& box : layout.boxes)
         if (box->page >= 1 && static_cast<size_t>(box->page) <= pages)
-            boxesOnPage_[static_cast<size_t>(box->page - 1)].push_back(box.get());
+            ++boxStart_[static_cast<size_t>(box->page)];
+    for (size_t p = 1; p <= pages; ++p) boxStart_[p] += boxStart_[p - 1];
+    boxes_.assign(boxStart_[pages], nullptr);
+    std::vector<size_t> next(boxStart_.begin(), boxStart_.end() - 1);
+    for (const auto& box : layout.boxes)
+        if (box->page >= 1 && static_cast<size_t>(box->page) <= pages)
+            boxes_[next[static_cast<size_t>(box->page - 1)]++] = box.get();
     built_ = true;
     pages_ = layout.numPages;
     spreadCount_ = layout.spreads.size();
@@ -51,11 +58,12 @@ std::pair<int, int> PageIndex::spreadOf(const Layout& layout, int page) const {
     return at;
 }
 
-const std::vector<const Box*>& PageIndex::boxesOn(const Layout& layout, int page) const {
-    static const std::vector<const Box*> kNone;
+BoxesOnPage PageIndex::boxesOn(const Layout& layout, int page) const {
     update(layout);
-    if (page < 1 || page > pages_) return kNone;
-    return boxesOnPage_[static_cast<size_t>(page - 1)];
+    if (page < 1 || page > pages_) return BoxesOnPage{};
+    const Box* const* all = boxes_.data();
+    return BoxesOnPage{all + boxStart_[static_cast<size_t>(page - 1)],
+                       all + boxStart_[static_cast<size_t>(page)]};
 }
 
 } // namespace plxhost

@@ -16,13 +16,23 @@ namespace plxhost {
 struct Box;
 struct Layout;
 
+// The boxes of one page, in the layout's order.
+struct BoxesOnPage {
+    const Box* const* first = nullptr;
+    const Box* const* last = nullptr;
+    const Box* const* begin() const { return first; }
+    const Box* const* end() const { return last; }
+    size_t size() const { return static_cast<size_t>(last - first); }
+    bool empty() const { return first == last; }
+};
+
 class PageIndex {
   public:
     // The spread (1-based) and place (0-based) of a page; spread 0 when
     // the page lies on none.
     std::pair<int, int> spreadOf(const Layout& layout, int page) const;
     // The boxes of a page in the layout's order (empty outside the layout).
-    const std::vector<const Box*>& boxesOn(const Layout& layout, int page) const;
+    BoxesOnPage boxesOn(const Layout& layout, int page) const;
 
   private:
     void update(const Layout& layout) const;
@@ -33,7 +43,11 @@ class PageIndex {
     mutable const void* firstSpread_ = nullptr;
     mutable const void* firstBox_ = nullptr;
     mutable std::vector<std::pair<int, int>> spreadOfPage_; // index page - 1
-    mutable std::vector<std::vector<const Box*>> boxesOnPage_;
+    // The boxes of all pages, page after page; those of page p from
+    // boxStart_[p - 1] up to boxStart_[p]. One list instead of one a page:
+    // a list for each of ten thousand pages cost more than its boxes.
+    mutable std::vector<const Box*> boxes_;
+    mutable std::vector<size_t> boxStart_;
 };
 
 } // namespace plxhost

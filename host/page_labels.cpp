@@ -73,7 +73,7 @@ bool spreadOfPage(const Layout& layout, int page, int* spread, int* place) {
     return true;
 }
 
-const std::vector<const Box*>& boxesOnPage(const Layout& layout, int page) {
+BoxesOnPage boxesOnPage(const Layout& layout, int page) {
     return layout.index.boxesOn(layout, page);
 }
 
