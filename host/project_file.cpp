@@ -9,6 +9,7 @@
 #include <sstream>
 #include <system_error>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "host/file_open.h"
@@ -135,10 +136,15 @@ class Parser {
   public:
     std::unique_ptr<Project> parse(const std::string& text) {
         project_ = std::make_unique<Project>();
-        std::istringstream in(text);
+        // Lines split at LF in place: a stream over the text would copy it.
         std::string line;
         int lineNo = 0;
-        while (std::getline(in, line)) {
+        size_t pos = 0;
+        while (pos < text.size()) {
+            size_t newline = text.find('\n', pos);
+            size_t end = newline == std::string::npos ? text.size() : newline;
+            line.assign(text, pos, end - pos);
+            pos = end + 1;
             ++lineNo;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (lineNo == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
@@ -370,12 +376,14 @@ class Parser {
         }
         if (draft_.spreadMode == "facing") {
             // A right-hand first page alone, then left/right pairs.
+            l.spreads.reserve(static_cast<size_t>(l.numPages / 2 + 1));
             l.spreads.push_back({1});
             for (int p = 2; p <= l.numPages; p += 2) {
                 if (p + 1 <= l.numPages) l.spreads.push_back({p, p + 1});
                 else l.spreads.push_back({p});
             }
         } else {
+            l.spreads.reserve(static_cast<size_t>(l.numPages));
             for (int p = 1; p <= l.numPages; ++p) l.spreads.push_back({p});
         }
     }
@@ -390,13 +398,13 @@ class Parser {
 
 } // namespace
 
-std::unique_ptr<Project> parseProject(const std::string& text, const std::string& fileName,
+std::unique_ptr<Project> parseProject(std::string text, const std::string& fileName,
                                       std::string* error) {
     try {
         Parser parser;
         std::unique_ptr<Project> p = parser.parse(text);
         p->currentLayout = parser.currentIndex();
-        p->sourceText = text;
+        p->sourceText = std::move(text);
         return p;
     } catch (const ParseError& e) {
         if (error) *error = fileName + ":" + std::to_string(e.line) + ": " + e.what;
@@ -420,6 +428,13 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
                     (code ? " (" + std::generic_category().message(code) + ")" : std::string()));
     }
     std::string bytes;
+    // Read into a buffer of the file's size: the text is kept for saving,
+    // and growing it by doubling would hold up to twice that.
+    if (std::fseek(in, 0, SEEK_END) == 0) {
+        long size = std::ftell(in);
+        if (size > 0) bytes.reserve(static_cast<size_t>(size));
+        std::rewind(in);
+    }
     char chunk[65536];
     size_t n;
     while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, n);
@@ -430,7 +445,7 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
     // give a puzzling syntax error.
     if (bytes.compare(0, 5, "%PDF-") == 0)
         return fail("is a PDF document, not a project file");
-    std::unique_ptr<Project> p = parseProject(bytes, path, error);
+    std::unique_ptr<Project> p = parseProject(std::move(bytes), path, error);
     if (!p) return nullptr;
     std::filesystem::path abs = std::filesystem::absolute(fileSystemPath(path), ec);
     p->path = ec ? path : utf8Path(abs.lexically_normal());
