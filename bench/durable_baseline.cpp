@@ -4,7 +4,9 @@
 // at the end: the same guarantee the host gives the files of a run, and
 // nothing else. The bench feeds it the sizes of the files an export wrote.
 //
-// Usage: bench_durable_baseline FOLDER SIZE...   (prints the seconds taken)
+// Usage: bench_durable_baseline FOLDER SIZE...   (prints the seconds its
+// writing took; the bench times the whole program from outside, as it
+// times the export, so that both include starting a program)
 #include <fcntl.h>
 #include <unistd.h>
 
