@@ -62,8 +62,12 @@ NSString* const kEscapeKey = @"\033";
 
     NSModalSession session = [NSApp beginModalSessionForWindow:_progressPanel];
     int32_t count = pages ? pages->count() : 0;
+    // The bar counts the pages begun, a step before each page, so it runs
+    // to the count: ending at the count less one showed it full while the
+    // last page was still being written, and a run of one page had an
+    // empty range.
     [_progressBar setMinValue:0];
-    [_progressBar setMaxValue:count - 1];
+    [_progressBar setMaxValue:count];
     [_progressBar setDoubleValue:0];
     for (int32_t i = 0; i < count; ++i) {
         MyPool pool;
