@@ -123,7 +123,7 @@ StyleStore::StyleStore(std::string path) : path_(std::move(path)) {}
 StyleStore::~StyleStore() = default;
 
 std::string StyleStore::defaultPath() {
-    return hostSettingsFolder() + "/OutputStyles.xml";
+    return hostSettingsFile("OutputStyles.xml");
 }
 
 const std::string& StyleStore::path() {

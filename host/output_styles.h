@@ -42,7 +42,8 @@ class StyleStore {
     StyleStore(const StyleStore&) = delete;
     StyleStore& operator=(const StyleStore&) = delete;
 
-    // $XDG_CONFIG_HOME/plexhost/OutputStyles.xml ($HOME/.config when unset).
+    // "OutputStyles.xml" in the host's settings folder (settings_folder.h),
+    // joined with the platform's separator.
     static std::string defaultPath();
     const std::string& path();
 

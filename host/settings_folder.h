@@ -11,4 +11,8 @@ namespace plxhost {
 // home folder, "plexhost" in the current folder.
 std::string hostSettingsFolder();
 
+// The file of that name in the settings folder, joined with the platform's
+// separator, so that the path the host shows and opens is the system's own.
+std::string hostSettingsFile(const std::string& name);
+
 } // namespace plxhost

@@ -127,8 +127,9 @@ TEST_F(HostFilesCli, ControlCharactersOfALabelDoNotReachTheFileName) {
 }
 
 TEST_F(HostFilesCli, EveryUnreadableStylesFileIsKeptAndTheUserIsTold) {
-    // The host names its styles file with "/" on every platform.
-    std::string styles = home.hostFolder() + "/OutputStyles.xml";
+    // The host names its styles file with the platform's separator, in the
+    // message as in the file it opens.
+    std::string styles = joined(home.hostFolder(), "OutputStyles.xml");
     std::filesystem::create_directories(home.hostFolder());
     for (int run = 1; run <= 2; ++run) {
         std::string broken = "<OutputStyles version=\"1\"><Style name=\"Run " +

@@ -8,6 +8,7 @@
 #include "host/host_objects.h"
 #include "host/output_styles.h"
 #include "host/xml_text.h"
+#include "tests/common/native_text.h"
 #include "tests/host/print_kit.h"
 
 using namespace plxtest;
@@ -53,7 +54,7 @@ std::string take(QXStringRef s) {
 
 TEST(HostOutputStyles, FirstUseWritesTheDefaultsAndALaterHostReadsWhatWasSaved) {
     TempHome home;
-    std::string file = home.hostFolder() + "/OutputStyles.xml";
+    std::string file = plxtest::joined(home.hostFolder(), "OutputStyles.xml");
     {
         plxhost::Host host;
         StyleStore& store = host.styles();

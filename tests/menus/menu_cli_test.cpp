@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tests/common/native_text.h"
 #include "tests/common/plexmoor_run.h"
 #include "tests/common/plugin_host.h"
 
@@ -22,7 +23,7 @@ bool has(const std::string& text, const std::string& part) {
 }
 
 std::string stylesFile(const TempHome& home) {
-    return home.hostFolder() + "/OutputStyles.xml";
+    return plxtest::joined(home.hostFolder(), "OutputStyles.xml");
 }
 
 } // namespace

@@ -16,4 +16,8 @@ std::string hostSettingsFolder() {
     return base + "/plexhost";
 }
 
+std::string hostSettingsFile(const std::string& name) {
+    return hostSettingsFolder() + "/" + name;
+}
+
 } // namespace plxhost

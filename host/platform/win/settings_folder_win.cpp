@@ -14,4 +14,8 @@ std::string hostSettingsFolder() {
     return fromWide(wide) + "\\plexhost";
 }
 
+std::string hostSettingsFile(const std::string& name) {
+    return hostSettingsFolder() + "\\" + name;
+}
+
 } // namespace plxhost
