@@ -13,6 +13,13 @@ namespace plxhost {
 // std::fopen for a UTF-8 path.
 std::FILE* openFile(const std::string& path, const char* mode);
 
+// Empty when the system can open a file by a path of this length; else
+// the length and the limit, for a message ("5000 bytes; the system takes
+// fewer than 4096"). POSIX counts bytes; Windows counts what its calls
+// count, UTF-16 code units, so a path of non-ASCII letters is not refused
+// for its UTF-8 length.
+std::string pathLengthProblem(const std::string& path);
+
 // 0 when the file or folder may be written to, else the errno saying why.
 int writeAccess(const std::string& path);
 

@@ -27,8 +27,6 @@ namespace {
 
 Host& host() { return *Host::current(); }
 
-// Longest output path the host accepts, in bytes.
-constexpr size_t kMaxOutputPath = PATH_MAX - 1;
 // A day: more than any page needs, and a bound on what a setting asks.
 constexpr double kMaxGhostscriptSeconds = 86400;
 
@@ -151,10 +149,18 @@ int32_t PrintEngine::setOutputArea(const fixedrect& area, int32_t value) {
 }
 
 int32_t PrintEngine::setOutputFile(const std::string& path) {
-    if (!settingUp_ || path.empty() || path.size() > kMaxOutputPath ||
-        path.find('\0') != std::string::npos)
+    if (!settingUp_ || path.empty() || path.find('\0') != std::string::npos) return kXTParamErr;
+    // A path the system cannot open is refused now, and the job says why
+    // when it is written, rather than failing later over a file it could
+    // never have made.
+    std::string problem = pathLengthProblem(path);
+    if (!problem.empty()) {
+        job_.outputFile.clear();
+        job_.outputRefused = "its output path is too long (" + problem + ")";
         return kXTParamErr;
+    }
     job_.outputFile = path;
+    job_.outputRefused.clear();
     return 0;
 }
 
@@ -183,8 +189,11 @@ int32_t PrintEngine::writeJob() {
     Layout* layout = host().documents().layout(job_.docRef);
     if (!layout) return fail(kXTParamErr, "The layout was closed before it could be output.");
     if (job_.outputFile.empty())
-        return fail(kXTParamErr, "The layout \"" + layout->name +
-                                     "\" was not output: no output file was given for it.");
+        return fail(kXTParamErr,
+                    "The layout \"" + layout->name + "\" was not output: " +
+                        (job_.outputRefused.empty() ? "no output file was given for it"
+                                                    : job_.outputRefused) +
+                        ".");
     if (job_.spreads && !job_.rangeSet) {
         // A style that exports spreads widens the default page to its spread.
         int spread = 0;

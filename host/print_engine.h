@@ -79,6 +79,7 @@ struct PrintJob {
     bool areaSet = false;          // area given by a plug-in
     fixedrect area{};              // print space
     std::string outputFile;
+    std::string outputRefused;      // why the last path given was refused
     OutputStyleRef style = nullptr; // style applied during job info
     bool spreads = false;           // the style exports spreads
     bool rangeSet = false;

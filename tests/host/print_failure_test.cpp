@@ -1,6 +1,7 @@
 // Jobs that cannot be written, cancelled jobs, and the print-setup record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 
@@ -22,6 +23,32 @@ const char* const kTwoPages = "layout \"Two\"\n page-size 200 100\n pages 2\n"
                               " box 1 x=10 y=10 w=50 h=20 text=\"Hi\"\n";
 
 bool exists(const std::string& path) { return std::ifstream(path).good(); }
+
+// UTF-16 code units of a UTF-8 text: one for each letter, two for those
+// past U+FFFF.
+size_t utf16Units(const std::string& text) {
+    size_t units = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80) ++units;
+        if (c >= 0xF0) ++units;
+    }
+    return units;
+}
+
+// A path below `folder` of `units` UTF-16 code units in all: folders of
+// "é" (each name well within the 255 bytes a Linux name may have, for
+// Wine), made here, and a file of "x"s ending ".eps".
+std::string accentedPath(const std::string& folder, size_t units) {
+    std::string path = folder;
+    while (units - utf16Units(path) > 106) {
+        size_t letters = std::min<size_t>(100, units - utf16Units(path) - 8);
+        path += "/";
+        for (size_t i = 0; i < letters; ++i)
+            path += "\xC3\xA9";
+    }
+    std::filesystem::create_directories(std::filesystem::u8path(path));
+    return path + "/" + std::string(units - utf16Units(path) - 5, 'x') + ".eps";
+}
 
 class HostPrintFailure : public ::testing::Test {
   protected:
@@ -95,13 +122,15 @@ TEST_F(HostPrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
     EXPECT_NE(onlyError().find("no output file"), std::string::npos);
     EXPECT_EQ(seen().jobInfo, 1);
 
-    // The print group refuses a path longer than any path can be.
+    // The print group refuses a path longer than any path can be, and the
+    // job says so.
     testJob().outputFile = out_ + "/" + std::string(5000, 'n') + ".eps";
     EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
-    EXPECT_NE(onlyError().find("no output file"), std::string::npos);
+    EXPECT_NE(onlyError().find("output path is too long"), std::string::npos);
+    EXPECT_EQ(seen().jobInfo, 1);
     if (!plxtest::posixSystem())
-        GTEST_SKIP() << "the Windows host takes paths of fewer than 260 bytes, so a name of "
-                        "255 in the test's folder is refused before its length counts";
+        GTEST_SKIP() << "the Windows host takes paths of fewer than 260 UTF-16 code units, so "
+                        "a name of 255 in the test's folder is refused before its length counts";
     // The longest name a file can have works; a longer one fails as a
     // write error.
     testJob().outputFile = out_ + "/" + std::string(251, 'n') + ".eps";
@@ -111,6 +140,29 @@ TEST_F(HostPrintFailure, JobWithoutOutputFileOrWithAnOverlongPathIsRefused) {
     EXPECT_EQ(h_.output(kXTMediumEPS), kXTIOErr);
     onlyError();
     EXPECT_TRUE(hiddenFiles(out_).empty());
+}
+
+TEST_F(HostPrintFailure, OutputPathsAreMeasuredAsTheSystemMeasuresThem) {
+    // 259 UTF-16 code units, the longest path Windows opens, but more than
+    // 260 bytes in UTF-8: written on every system.
+    testJob().outputFile = accentedPath(out_, 259);
+    ASSERT_EQ(utf16Units(testJob().outputFile), 259u);
+    ASSERT_GT(testJob().outputFile.size(), 400u);
+    EXPECT_EQ(h_.output(kXTMediumEPS), 0) << onlyError();
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(testJob().outputFile)));
+    // One more is past what Windows opens: refused before anything is
+    // written, with the length and the limit. POSIX takes it.
+    testJob().outputFile = accentedPath(out_ + "/b", 260);
+    ASSERT_EQ(utf16Units(testJob().outputFile), 260u);
+    if (plxtest::posixSystem()) {
+        EXPECT_EQ(h_.output(kXTMediumEPS), 0) << onlyError();
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(testJob().outputFile)));
+    } else {
+        EXPECT_EQ(h_.output(kXTMediumEPS), kXTParamErr);
+        EXPECT_NE(onlyError().find("too long (260 UTF-16 code units; Windows takes fewer than 260)"),
+                  std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(testJob().outputFile)));
+    }
 }
 
 TEST_F(HostPrintFailure, CancelledJobWritesNothingAndShowsNoError) {
