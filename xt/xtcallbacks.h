@@ -95,7 +95,8 @@ typedef struct XTPanelMsgRec {
 
 /* Written by a panel handler at `param` for kXTPanelTemplateRequest. */
 typedef struct XTPanelTemplate {
-    void* module;        /* an address inside the module that holds the template */
+    void* module;        /* the module that holds the template: its handle on Windows,
+                            its load address elsewhere (inside it either way) */
     int32_t templateId;  /* 25052 output-style panel, 25053 preferences panel */
     int32_t reserved;
 } XTPanelTemplate;

@@ -8,3 +8,9 @@ extern char gModulePath[512];
 // code. Returns false when the loader cannot tell. On macOS it then finds
 // the plug-in's bundle too (setupXTPath, platform/mac/bundle.h).
 bool findModulePath();
+
+// The module as the system's loader knows it: on Windows its instance
+// handle, which the resource calls take to find a template in it; elsewhere
+// the address the dynamic loader mapped it at. Either lies inside the
+// module, so a host may also look the module up by it.
+void* moduleHandle();

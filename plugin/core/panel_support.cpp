@@ -13,8 +13,9 @@ PanelTemplateBuilder sTemplateBuilder = nullptr;
 void answerPanelTemplate(XTPanelMsgRec* rec, int32_t templateId) {
     auto* answer = static_cast<XTPanelTemplate*>(rec->param);
     if (!answer) return;
-    // Any address inside this module tells the host whose template it is.
-    answer->module = gModulePath;
+    // The module's handle: a Win32 host finds the template with it, and
+    // being the module's first address it tells any host whose it is.
+    answer->module = moduleHandle();
     answer->templateId = templateId;
     rec->result = 1;
 }

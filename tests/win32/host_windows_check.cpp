@@ -8,6 +8,7 @@
 #include "host/platform/win/win32_main_window.h"
 #include "host/preferences_window.h"
 #include "host/style_editor.h"
+#include "plugin/core/panel_support.h"
 #include "plugin/settings/prefs.h"
 #include "plugin/styles/style_data.h"
 #include "tests/win32/text_fit.h"
@@ -331,6 +332,26 @@ void menus(plxhost::Host& host, const std::string& project, const std::string& l
           "the context menu's last item is carried out");
 }
 
+// A Win32 host builds a panel from the template the plug-in names, found
+// through the module handle handed over with it.
+void templateAnswers() {
+    for (int32_t id : {kPrefsPanelTemplate, kStylesPanelTemplate}) {
+        XTPanelTemplate answer{};
+        XTPanelMsgRec rec{};
+        rec.message = kXTPanelTemplateRequest;
+        rec.param = &answer;
+        answerPanelTemplate(&rec, id);
+        auto module = static_cast<HMODULE>(answer.module);
+        check(rec.result == 1 && answer.templateId == id, "the template request is answered");
+        check(module == GetModuleHandleW(nullptr),
+              "the template answer carries the module handle of the program the plug-in is "
+              "linked into");
+        check(module == GetModuleHandleW(nullptr) &&
+                  FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)) != nullptr,
+              "the template " + std::to_string(id) + " is found through the module handed over");
+    }
+}
+
 // One host after the other, each with the plug-in linked in and its own
 // styles file, in one language.
 void runHost(uint16_t languageCode, const std::string& language, const std::string& project) {
@@ -370,6 +391,7 @@ int main() {
     sPictures = arg(1);
     std::string project = arg(2);
     if (!sPictures.empty()) CreateDirectoryW(argv[1], nullptr);
+    templateAnswers();
     runHost(0, "en", project);
     runHost(3, "de", project);
     LocalFree(argv);

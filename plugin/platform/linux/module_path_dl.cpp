@@ -22,3 +22,9 @@ bool findModulePath() {
     std::memcpy(gModulePath, info.dli_fname, n + 1);
     return true;
 }
+
+void* moduleHandle() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0) return nullptr;
+    return info.dli_fbase;
+}

@@ -21,3 +21,9 @@ bool findModulePath() {
     setupXTPath(kPlxBundleIdentifier);
     return found;
 }
+
+void* moduleHandle() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0) return nullptr;
+    return info.dli_fbase;
+}

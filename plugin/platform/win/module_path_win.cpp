@@ -15,3 +15,9 @@ bool findModulePath() {
     // A cut path would name another file; better none.
     return narrowInto(wide, gModulePath, sizeof gModulePath);
 }
+
+void* moduleHandle() {
+    // Linked into a program rather than loaded as the DLL, the module is
+    // the program's.
+    return gModuleInstance ? gModuleInstance : GetModuleHandleW(nullptr);
+}
