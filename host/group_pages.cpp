@@ -1,4 +1,6 @@
 // Page, master-page and spread groups.
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -90,12 +92,21 @@ int32_t pageRectToSpread(int32_t docRef, const XTPageNumData* page, fixedrect* r
         left += pageWidthOf(*l, spread[static_cast<size_t>(k)]);
     if (page->pageInSpread > static_cast<int>(spread.size()))
         left += l->pageWidth * (page->pageInSpread - static_cast<int>(spread.size()));
+    // Pages of the largest size side by side soon pass what a Fixed holds
+    // (32767 points): such a rectangle has no place in the spread's
+    // coordinates, and a wrapped one would lie elsewhere.
+    double newLeft = rect->left + left * kFixedOne;
+    double newRight = rect->right + left * kFixedOne;
+    if (std::max(newLeft, newRight) > INT32_MAX || std::min(newLeft, newRight) < INT32_MIN)
+        return kXTParamErr;
     Fixed dx = toFixed(left);
     rect->left += dx;
     rect->right += dx;
     return 0;
 }
 
+// A layout has at most 9999 pages (project_file.cpp), so no more spreads:
+// the count always fits.
 int16_t numSpreads(int32_t docRef) {
     Layout* l = docs().layout(docRef);
     return l ? static_cast<int16_t>(l->spreads.size()) : 0;
