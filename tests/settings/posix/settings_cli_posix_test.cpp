@@ -13,26 +13,12 @@
 
 #include "tests/common/plexmoor_run.h"
 #include "tests/common/plugin_host.h"
+#include "tests/settings/settings_cli_kit.h"
 
 using namespace plxtest;
 using namespace std::string_literals;
 
 namespace {
-
-std::string settingsFile(const TempHome& home) {
-    return home.settingsFolder() + "/Plexmoor.ini";
-}
-
-void writeSettings(const TempHome& home, const std::string& text) {
-    std::filesystem::create_directories(home.settingsFolder());
-    ASSERT_TRUE(writeFile(settingsFile(home), text));
-}
-
-size_t count(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 // plexmoor as a user whom file permissions keep out: as root that is
 // another user (root reads every file), otherwise the user running.
