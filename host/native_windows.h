@@ -11,6 +11,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "xt/xttypes.h"
 
@@ -19,6 +21,7 @@ struct XTMenu_;
 namespace plxhost {
 
 class Host;
+class HostPanelWindow;
 
 // Whether this build has native windows for the host.
 bool haveNativeWindows();
@@ -32,10 +35,12 @@ void closeNativeMainWindow(XTWindowRef window);
 // time a menu opens.
 void showNativeMenuBar(Host& host, XTMenu_* mainMenu);
 
-// The host's windows with plug-in panels, as preferences_window.h and
-// style_editor.h describe them; 0 when the build has none.
-int runNativePreferencesWindow(Host& host);
+// The host's window with plug-in panels (host_panel_window.h) as the
+// platform's own; null when the build has none.
+std::unique_ptr<HostPanelWindow> makeNativePanelWindow(Host& host, const std::string& title,
+                                                       const std::string& hostTab,
+                                                       const std::string& okTitle);
+// "Output Styles" (style_editor.h); 0 when the build has none.
 int runNativeOutputStylesWindow(Host& host);
-int editNativeOutputStyle(Host& host, OutputStyleRef style);
 
 } // namespace plxhost

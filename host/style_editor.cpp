@@ -2,7 +2,7 @@
 
 #include "host/host.h"
 #include "host/native_windows.h"
-#include "host/panel_window.h"
+#include "host/host_panel_window.h"
 #include "ui/ui.h"
 #include "xt/xtcallbacks.h"
 
@@ -123,44 +123,40 @@ int runOutputStylesWindow(Host& host) {
 }
 
 int editOutputStyle(Host& host, OutputStyleRef style) {
-    if (host.usesNativeWindows()) return editNativeOutputStyle(host, style);
     StyleStore& store = host.styles();
     if (!store.isStyle(style) || sEditing) return 0;
     sEditing = true;
-    PanelWindow window(host, kEditStyleTitle, "Output", "Save");
-    ui::Handle page = window.hostPage();
-    ui::createControl(page, ui::Kind::Static, kStyleNameTextId, ui::Rect{0, 0, 300, 16},
-                      "Name: " + style->name);
-    ui::createControl(page, ui::Kind::Static, kStyleMediumTextId, ui::Rect{0, 24, 300, 16},
-                      std::string("Medium: ") + mediumName(style->medium));
-    bool hasSpreads = style->medium == kXTMediumEPS || style->medium == kXTMediumPDF;
-    ui::Handle spreads = ui::kNoWindow;
-    if (hasSpreads) {
-        spreads = ui::createControl(page, ui::Kind::CheckBox, kStyleSpreadsId,
-                                    ui::Rect{0, 48, 300, 20}, "Spreads", ui::style::TabStop);
-        ui::setValue(spreads, store.spreads(style) ? 1 : 0);
+    int result = 2;
+    {
+        std::unique_ptr<HostPanelWindow> window =
+            makePanelWindow(host, kEditStyleTitle, "Output", "Save");
+        window->addHostText(kStyleNameTextId, "Name: " + style->name, 0);
+        window->addHostText(kStyleMediumTextId,
+                            std::string("Medium: ") + mediumName(style->medium), 24);
+        bool hasSpreads = style->medium == kXTMediumEPS || style->medium == kXTMediumPDF;
+        if (hasSpreads) window->addHostCheckBox(kStyleSpreadsId, "Spreads", 48, store.spreads(style));
+        window->setHostPageSize(300, 80);
+        window->collectPanels([&]() {
+            XTOutputStylesRec rec{};
+            rec.editor = window.get();
+            rec.style = style;
+            rec.container = window->container();
+            host.sendCallback(kXTCBOutputStyles, &rec);
+        });
+        result = window->run();
+        if (result == 1) {
+            window->savePanels();
+            if (hasSpreads)
+                store.setSpreads(style, window->hostCheckBox(kStyleSpreadsId));
+            else
+                store.save();
+        }
+        XTStylesPanelDoneRec done{};
+        done.editor = window.get();
+        done.style = style;
+        done.value = result == 1 ? kXTStylesEditorSaved : kXTStylesEditorDiscarded;
+        host.sendCallback(kXTCBStylesPanelDone, &done);
     }
-    window.setHostPageSize(300, 80);
-    window.collectPanels([&]() {
-        XTOutputStylesRec rec{};
-        rec.editor = &window;
-        rec.style = style;
-        rec.container = window.container();
-        host.sendCallback(kXTCBOutputStyles, &rec);
-    });
-    int result = window.run();
-    if (result == 1) {
-        window.savePanels();
-        if (hasSpreads)
-            store.setSpreads(style, ui::value(spreads) != 0);
-        else
-            store.save();
-    }
-    XTStylesPanelDoneRec done{};
-    done.editor = &window;
-    done.style = style;
-    done.value = result == 1 ? kXTStylesEditorSaved : kXTStylesEditorDiscarded;
-    host.sendCallback(kXTCBStylesPanelDone, &done);
     sEditing = false;
     return result;
 }

@@ -116,11 +116,11 @@ TEST_F(HostPanels, ContainerTakesPanelsOnlyDuringItsCallbackAndOnlyRegisteredOne
     window.collectPanels(
         [&]() { during = tabs.addPanel(window.container(), kXTFirstReservedCallbackId, 0); });
     EXPECT_EQ(during, 0);
-    ASSERT_EQ(window.pages().size(), 2u);
-    EXPECT_EQ(window.pages()[1].declared.size(), 3u);
+    ASSERT_EQ(window.panels().size(), 1u);
+    EXPECT_EQ(window.panels()[0].declared.size(), 3u);
     // Declaring is over once the panel is built.
     EXPECT_EQ(
-        plxhost::kButtonControlGroup.declareControl(window.pages()[1].pane, 3, kXTControlCheckBox),
+        plxhost::kButtonControlGroup.declareControl(window.panels()[0].pane, 3, kXTControlCheckBox),
         kXTParamErr);
 }
 

@@ -2,6 +2,8 @@
 // system shows them (the macOS build's Cocoa side lives in platform/mac).
 #include "host/native_windows.h"
 
+#include "host/host_panel_window.h"
+
 namespace plxhost {
 
 bool haveNativeWindows() {
@@ -12,13 +14,11 @@ XTWindowRef openNativeMainWindow(Host&) {
 }
 void closeNativeMainWindow(XTWindowRef) {}
 void showNativeMenuBar(Host&, XTMenu_*) {}
-int runNativePreferencesWindow(Host&) {
-    return 0;
+std::unique_ptr<HostPanelWindow> makeNativePanelWindow(Host&, const std::string&,
+                                                       const std::string&, const std::string&) {
+    return nullptr;
 }
 int runNativeOutputStylesWindow(Host&) {
-    return 0;
-}
-int editNativeOutputStyle(Host&, OutputStyleRef) {
     return 0;
 }
 

@@ -73,10 +73,6 @@ bool kindMatches(HWND control, int32_t kind) {
     }
 }
 
-bool knownKind(int32_t kind) {
-    return kind >= kXTControlStaticText && kind <= kXTControlPopup;
-}
-
 // The first window with the id beneath `parent`, depth-first.
 HWND findDescendant(HWND parent, int id) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -111,27 +107,24 @@ HFONT hostFont() {
 
 Win32PanelWindow::Win32PanelWindow(Host& host, const std::string& title, const std::string& hostTab,
                                    const std::string& okTitle)
-    : host_(host) {
+    : HostPanelWindow(host), hostTab_(hostTab) {
     registerClasses(windowProc, paneProc);
     auto owner = reinterpret_cast<HWND>(host.mainWindowRef());
     window_ = CreateWindowExW(kWindowExStyle, kWindowClass, toWide(title).c_str(), kWindowStyle, 0,
                               0, kMinimumWidth, 200, owner, nullptr, instance(), this);
     // The buttons come first, so that their titles name them and not the
     // like-titled buttons a plug-in's panel may carry.
-    ok_ = makeControl(window_, L"Button", PanelWindow::kOkId, okTitle,
-                      BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0);
-    cancel_ = makeControl(window_, L"Button", PanelWindow::kCancelId, "Cancel",
-                          BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0);
-    tabs_ = makeControl(window_, WC_TABCONTROLW, PanelWindow::kTabsId, std::string(),
+    ok_ = makeControl(window_, L"Button", kOkId, okTitle, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0,
+                      0);
+    cancel_ = makeControl(window_, L"Button", kCancelId, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0,
+                          0, 0, 0);
+    tabs_ = makeControl(window_, WC_TABCONTROLW, kTabsId, std::string(),
                         WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0);
-    Page own;
-    own.title = hostTab;
-    own.pane = CreateWindowExW(
-        WS_EX_CONTROLPARENT, kPaneClass, L"", WS_CHILD | WS_VISIBLE, kMargin, kPageTop, 300, 100,
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(PanelWindow::kHostPageId)),
-        instance(), nullptr);
-    SetWindowLongPtrW(own.pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    pages_.push_back(own);
+    hostPage_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPaneClass, L"", WS_CHILD | WS_VISIBLE,
+                                kMargin, kPageTop, 300, 100, window_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHostPageId)),
+                                instance(), nullptr);
+    SetWindowLongPtrW(hostPage_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     layout();
 }
 
@@ -139,89 +132,84 @@ Win32PanelWindow::~Win32PanelWindow() {
     if (window_) DestroyWindow(window_);
 }
 
+void Win32PanelWindow::addHostText(int id, const std::string& text, int top) {
+    makeControl(hostPage_, L"Static", id, text, SS_LEFT, 0, top, 300, 16);
+}
+
+void Win32PanelWindow::addHostCheckBox(int id, const std::string& title, int top, bool checked) {
+    HWND box =
+        makeControl(hostPage_, L"Button", id, title, BS_AUTOCHECKBOX | WS_TABSTOP, 0, top, 300, 20);
+    SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32PanelWindow::hostCheckBox(int id) const {
+    return SendMessageW(GetDlgItem(hostPage_, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 void Win32PanelWindow::setHostPageSize(int width, int height) {
-    SetWindowPos(hostPage(), nullptr, kMargin, kPageTop, width, height,
+    SetWindowPos(hostPage_, nullptr, kMargin, kPageTop, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     layout();
 }
 
-HWND Win32PanelWindow::addHostControl(const wchar_t* className, int id, const std::string& text,
-                                      DWORD style, int x, int y, int width, int height) {
-    return makeControl(hostPage(), className, id, text, style, x, y, width, height);
-}
-
 void Win32PanelWindow::collectPanels(const std::function<void()>& ask) {
-    accepting_ = true;
-    ask();
-    accepting_ = false;
-    std::vector<Page> requested;
-    requested.swap(requested_);
-    for (Page& page : requested) {
-        pages_.push_back(page);
-        if (!buildPanel(pages_.size() - 1)) pages_.pop_back();
-    }
+    session_.collect(ask);
     layout();
-    int first = 0;
-    for (size_t i = 1; i < pages_.size(); ++i) {
-        if (pages_[i].value == kXTPanelShowFirst) {
-            first = static_cast<int>(i);
-            break;
-        }
-    }
-    for (size_t i = 1; i < pages_.size(); ++i)
-        send(pages_[i], kXTPanelNotify, kXTPanelStateOpening, nullptr);
-    for (size_t i = 1; i < pages_.size(); ++i)
-        send(pages_[i], kXTPanelInit, 0, nullptr);
+    int first = session_.shownFirst() + 1;
+    session_.open();
     showPage(first);
 }
 
-bool Win32PanelWindow::buildPanel(size_t index) {
-    Page& page = pages_[index];
-    int id = PanelWindow::kFirstPanelId + static_cast<int>(index) - 1;
-    page.pane = CreateWindowExW(WS_EX_CONTROLPARENT, kPaneClass, L"", WS_CHILD, kMargin, kPageTop,
+XTWindowRef Win32PanelWindow::makePane(int id) {
+    HWND pane = CreateWindowExW(WS_EX_CONTROLPARENT, kPaneClass, L"", WS_CHILD, kMargin, kPageTop,
                                 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 instance(), nullptr);
-    if (!page.pane) return false;
-    SetWindowLongPtrW(page.pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    bool built =
-        send(page, kXTPanelTemplateRequest, 0, &page.answer) == 1 && page.answer.templateId != 0;
-    if (built) {
-        declaring_ = static_cast<int>(index);
-        built = send(page, kXTPanelDeclareControls, 1, &page.answer) == 1;
-        declaring_ = -1;
-    }
-    // A handler may have done anything with the window it was given.
-    built = built && IsWindow(page.pane) && GetParent(page.pane) == window_;
-    if (!built) {
-        if (IsWindow(page.pane)) DestroyWindow(page.pane);
-        return false;
-    }
-    int length = GetWindowTextLengthW(page.pane);
-    std::wstring title(static_cast<size_t>(length) + 1, L'\0');
-    title.resize(static_cast<size_t>(GetWindowTextW(page.pane, &title[0], length + 1)));
-    page.title = title.empty() ? "Plug-in" : fromWide(title);
-    SetWindowPos(page.pane, nullptr, kMargin, kPageTop, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
+    if (pane) SetWindowLongPtrW(pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return reinterpret_cast<XTWindowRef>(pane);
 }
 
-int32_t Win32PanelWindow::send(Page& page, int32_t message, int32_t state, void* param) {
-    XTPanelMsgRec rec{};
-    rec.message = message;
-    rec.state = state;
-    rec.param = param;
-    rec.panel = reinterpret_cast<XTWindowRef>(page.pane);
-    rec.result = 0;
-    host_.sendCallback(static_cast<int32_t>(page.callbackId), &rec);
-    return rec.result;
+bool Win32PanelWindow::paneIntact(XTWindowRef pane) {
+    auto window = reinterpret_cast<HWND>(pane);
+    return IsWindow(window) && GetParent(window) == window_;
+}
+
+void Win32PanelWindow::destroyPane(XTWindowRef pane) {
+    auto window = reinterpret_cast<HWND>(pane);
+    if (IsWindow(window)) DestroyWindow(window);
+}
+
+std::string Win32PanelWindow::paneTitle(XTWindowRef pane) {
+    auto window = reinterpret_cast<HWND>(pane);
+    int length = GetWindowTextLengthW(window);
+    std::wstring title(static_cast<size_t>(length) + 1, L'\0');
+    title.resize(static_cast<size_t>(GetWindowTextW(window, &title[0], length + 1)));
+    return fromWide(title);
+}
+
+void Win32PanelWindow::placePane(XTWindowRef pane) {
+    SetWindowPos(reinterpret_cast<HWND>(pane), nullptr, kMargin, kPageTop, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int32_t Win32PanelWindow::findDeclared(XTWindowRef pane, int32_t id, int32_t kind) {
+    HWND control = findDescendant(reinterpret_cast<HWND>(pane), id);
+    if (!control) return kXTNotFoundErr;
+    return kindMatches(control, kind) ? 0 : kXTParamErr;
+}
+
+std::vector<HWND> Win32PanelWindow::pages() const {
+    std::vector<HWND> pages{hostPage_};
+    for (const PanelSession::Panel& panel : session_.panels())
+        pages.push_back(reinterpret_cast<HWND>(panel.pane));
+    return pages;
 }
 
 void Win32PanelWindow::layout() {
     int width = 0;
     int height = 0;
-    for (const Page& page : pages_) {
+    for (HWND page : pages()) {
         RECT r{};
-        GetWindowRect(page.pane, &r);
+        GetWindowRect(page, &r);
         width = std::max(width, static_cast<int>(r.right - r.left));
         height = std::max(height, static_cast<int>(r.bottom - r.top));
     }
@@ -234,10 +222,13 @@ void Win32PanelWindow::layout() {
                  kButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(cancel_, nullptr, clientWidth - 2 * (kMargin + kButtonWidth), buttonsTop,
                  kButtonWidth, kButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    std::vector<std::string> titles{hostTab_};
+    for (const PanelSession::Panel& panel : session_.panels())
+        titles.push_back(panel.title);
     int selected = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
     SendMessageW(tabs_, TCM_DELETEALLITEMS, 0, 0);
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        std::wstring text = toWide(pages_[i].title);
+    for (size_t i = 0; i < titles.size(); ++i) {
+        std::wstring text = toWide(titles[i]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = &text[0];
@@ -255,10 +246,11 @@ void Win32PanelWindow::layout() {
 }
 
 void Win32PanelWindow::showPage(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= pages_.size()) index = 0;
+    std::vector<HWND> shown = pages();
+    if (index < 0 || static_cast<size_t>(index) >= shown.size()) index = 0;
     SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    for (size_t i = 0; i < pages_.size(); ++i)
-        ShowWindow(pages_[i].pane, static_cast<int>(i) == index ? SW_SHOWNA : SW_HIDE);
+    for (size_t i = 0; i < shown.size(); ++i)
+        ShowWindow(shown[i], static_cast<int>(i) == index ? SW_SHOWNA : SW_HIDE);
 }
 
 int Win32PanelWindow::selectedPage() const {
@@ -277,22 +269,13 @@ void Win32PanelWindow::end(int result) {
 }
 
 void Win32PanelWindow::savePanels() {
-    for (size_t i = 1; i < pages_.size(); ++i)
-        send(pages_[i], kXTPanelSave, 0, nullptr);
+    session_.save();
 }
 
 void Win32PanelWindow::pageCommand(HWND pane, WPARAM wParam) {
     auto control = findDescendant(pane, LOWORD(wParam));
     if (!control || !settles(control, HIWORD(wParam))) return;
-    for (size_t i = 1; i < pages_.size(); ++i) {
-        if (pages_[i].pane != pane) continue;
-        int32_t id = LOWORD(wParam);
-        for (const DeclaredControl& d : pages_[i].declared) {
-            if (d.id != id) continue;
-            send(pages_[i], kXTPanelNotify, kXTPanelStateControlHit, &id);
-            return;
-        }
-    }
+    session_.controlWorked(reinterpret_cast<XTWindowRef>(pane), LOWORD(wParam));
 }
 
 LRESULT CALLBACK Win32PanelWindow::windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -305,7 +288,7 @@ LRESULT CALLBACK Win32PanelWindow::windowProc(HWND window, UINT msg, WPARAM wPar
     if (!self) return DefWindowProcW(window, msg, wParam, lParam);
     switch (msg) {
     case DM_GETDEFID:
-        return MAKELRESULT(PanelWindow::kOkId, DC_HASDEFID);
+        return MAKELRESULT(kOkId, DC_HASDEFID);
     case WM_COMMAND: {
         auto source = reinterpret_cast<HWND>(lParam);
         WORD id = LOWORD(wParam);
@@ -313,7 +296,7 @@ LRESULT CALLBACK Win32PanelWindow::windowProc(HWND window, UINT msg, WPARAM wPar
         if (source && source == self->cancel_ && HIWORD(wParam) == BN_CLICKED) self->end(2);
         // Escape and Return as the dialog manager sends them.
         if (!source && id == IDCANCEL) self->end(2);
-        if (!source && id == PanelWindow::kOkId) self->end(1);
+        if (!source && id == kOkId) self->end(1);
         return 0;
     }
     case WM_NOTIFY: {
@@ -341,37 +324,6 @@ LRESULT CALLBACK Win32PanelWindow::paneProc(HWND pane, UINT msg, WPARAM wParam, 
         return 0;
     }
     return DefWindowProcW(pane, msg, wParam, lParam);
-}
-
-int32_t Win32PanelWindow::addPanel(uint32_t callbackId, int32_t value) {
-    if (!accepting_ || !host_.callbacks().has(static_cast<int32_t>(callbackId))) return kXTParamErr;
-    Page page;
-    page.callbackId = callbackId;
-    page.value = value;
-    requested_.push_back(page);
-    return 0;
-}
-
-bool Win32PanelWindow::declaring(XTWindowRef panel) const {
-    return declaring_ >= 0 &&
-           panel == reinterpret_cast<XTWindowRef>(pages_[static_cast<size_t>(declaring_)].pane);
-}
-
-int32_t Win32PanelWindow::declareControl(int32_t id, int32_t kind) {
-    if (declaring_ < 0) return kXTParamErr;
-    Page& page = pages_[static_cast<size_t>(declaring_)];
-    if (!knownKind(kind)) return kXTParamErr;
-    HWND control = findDescendant(page.pane, id);
-    if (!control) return kXTNotFoundErr;
-    if (!kindMatches(control, kind)) return kXTParamErr;
-    for (DeclaredControl& d : page.declared) {
-        if (d.id == id) {
-            d.kind = kind;
-            return 0;
-        }
-    }
-    page.declared.push_back(DeclaredControl{id, kind});
-    return 0;
 }
 
 } // namespace plxhost
