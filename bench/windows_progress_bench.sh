@@ -11,21 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 pages=${1:-300}
 bin=$PWD/build-windows/bin
-export WINEPREFIX=$PWD/build-windows/wine-prefix
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -f "$WINEPREFIX/.plexmoor-ready" ] || { echo "run scripts/test-windows.sh first" >&2; exit 1; }
-work=$(mktemp -d "${TMPDIR:-/tmp}/plexmoor-progress.XXXXXX")
-xvfb_pid=""
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+[ -f build-windows/wine-prefix/.plexmoor-ready ] ||
+    { echo "run scripts/test-windows.sh first" >&2; exit 1; }
+source scripts/wine-session.sh
+wine_session "$PWD" plexmoor-progress
 wineserver -p
 
 {

@@ -93,22 +93,9 @@ for pair in "FileVersion 6.72" "ProductVersion 6.72" "InternalName Plexmoor" \
 done
 echo "$version" | grep -qx 040704B0 || fail "version block: not language 0x0407, code page 1200"
 echo "exports: $exports; imports: $imports"
-export WINEPREFIX=$root/build-windows/wine-prefix
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-work=$(mktemp -d "${TMPDIR:-/tmp}/plexmoor-windows.XXXXXX")
-xvfb_pid=""
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# One X server for the whole run; -displayfd picks a free display.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+# The prefix's environment, a work folder and one X server for the run.
+source scripts/wine-session.sh
+wine_session "$root" plexmoor-windows
 
 if [ ! -f "$WINEPREFIX/.plexmoor-ready" ]; then
     echo "== wine prefix (made once)"
