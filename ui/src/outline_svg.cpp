@@ -13,16 +13,10 @@
 namespace ui {
 
 using detail::SvgCanvas;
+using namespace detail::palette;
 
 namespace {
 
-constexpr std::uint32_t kInk = 0x000000;
-constexpr std::uint32_t kGreyInk = 0xa0a0a0;
-constexpr std::uint32_t kEdge = 0x7a7a7a;
-constexpr std::uint32_t kFace = 0xe1e1e1;
-constexpr std::uint32_t kWhite = 0xffffff;
-constexpr std::uint32_t kPaper = 0xf0f0f0;
-constexpr std::uint32_t kTitleBarColour = 0x2f5f9f;
 // Where a check box's or radio button's text starts, right of its mark.
 constexpr int kMarkRoom = 18;
 constexpr int kPad = 4;

@@ -15,19 +15,13 @@
 namespace ui {
 
 using detail::SvgCanvas;
+using namespace detail::palette;
 using detail::Window;
 
 namespace {
 
-constexpr std::uint32_t kInk = 0x000000;
-constexpr std::uint32_t kGreyInk = 0xa0a0a0;
-constexpr std::uint32_t kEdge = 0x7a7a7a;
-constexpr std::uint32_t kFace = 0xe1e1e1;
-constexpr std::uint32_t kWhite = 0xffffff;
-constexpr std::uint32_t kPaper = 0xf0f0f0;
 constexpr std::uint32_t kHighlight = 0x3399ff;
 constexpr std::uint32_t kDefaultEdge = 0x0050a0;
-constexpr std::uint32_t kTitleBarColour = 0x2f5f9f;
 constexpr std::uint32_t kBar = 0x06b025;
 constexpr int kTitleBar = 24;
 constexpr int kLineHeight = 16;

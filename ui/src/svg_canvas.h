@@ -10,6 +10,18 @@
 namespace ui {
 namespace detail {
 
+// The pictures' colours, shared by the windows the window system draws
+// and the outlines of windows a platform draws itself.
+namespace palette {
+constexpr std::uint32_t kInk = 0x000000;
+constexpr std::uint32_t kGreyInk = 0xa0a0a0;
+constexpr std::uint32_t kEdge = 0x7a7a7a;
+constexpr std::uint32_t kFace = 0xe1e1e1;
+constexpr std::uint32_t kWhite = 0xffffff;
+constexpr std::uint32_t kPaper = 0xf0f0f0;
+constexpr std::uint32_t kTitleBarColour = 0x2f5f9f;
+} // namespace palette
+
 // Text made safe for XML: invalid UTF-8 and control characters become U+FFFD
 // (tabs and line breaks a blank), and & < > " ' are escaped.
 std::string xmlText(const std::string& text);

@@ -1,5 +1,7 @@
 #include "plx_prefs_controller.h"
 
+#include "dialogs/dlg_cocoa.h"
+
 #include <string>
 
 #include "plugin/settings/prefs.h"
@@ -33,21 +35,6 @@ NSButton* addButton(NSView* view, NSInteger tag, const char* key, CGFloat right,
     [button setKeyEquivalent:keyEquivalent];
     [view addSubview:button];
     return button;
-}
-
-// A run stopped from a button's action ends at the next event; one of the
-// application's own comes at once (an action sent from a timer has none).
-void wakeModalRun() {
-    NSEvent* event = [NSEvent otherEventWithType:NSApplicationDefined
-                                        location:NSZeroPoint
-                                   modifierFlags:0
-                                       timestamp:0
-                                    windowNumber:0
-                                         context:nil
-                                         subtype:0
-                                           data1:0
-                                           data2:0];
-    [NSApp postEvent:event atStart:NO];
 }
 
 NSButton* addCheckBox(NSView* view, NSInteger tag, const char* key, CGFloat top, bool on) {

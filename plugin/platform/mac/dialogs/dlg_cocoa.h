@@ -16,6 +16,11 @@
 
 @class PlxDlgController;
 
+// Cocoa leaves a modal run that was stopped from a timer only when the
+// next event comes; this posts an event of the application's own, so the
+// run ends at once.
+void wakeModalRun();
+
 // Registers an object (retained until it is forgotten) under a new handle;
 // `parent` is the handle of the view or window it lives in (0 for a
 // window). The object's own handle when it has one already.

@@ -21,21 +21,6 @@ NSInteger modalResponse(int32_t result) {
     return static_cast<NSInteger>(result);
 }
 
-// Cocoa leaves a modal run that was stopped from a timer only when the
-// next event comes; an event of the application's own makes that at once.
-void wakeModalRun() {
-    NSEvent* event = [NSEvent otherEventWithType:NSApplicationDefined
-                                        location:NSZeroPoint
-                                   modifierFlags:0
-                                       timestamp:0
-                                    windowNumber:0
-                                         context:nil
-                                         subtype:0
-                                           data1:0
-                                           data2:0];
-    [NSApp postEvent:event atStart:NO];
-}
-
 // Tab goes from control to control in the order the description made
 // them (depth-first, containers before their children), wrapping round;
 // controls that take no focus are passed over by Cocoa itself.
@@ -278,4 +263,17 @@ void setToolWindowStyle(PlxWindow dialog) {
     // NSUtilityWindowMask]; GNUstep's panels keep the style they were
     // made with.)
     [(NSPanel*)panel setFloatingPanel:YES];
+}
+
+void wakeModalRun() {
+    NSEvent* event = [NSEvent otherEventWithType:NSApplicationDefined
+                                        location:NSZeroPoint
+                                   modifierFlags:0
+                                       timestamp:0
+                                    windowNumber:0
+                                         context:nil
+                                         subtype:0
+                                           data1:0
+                                           data2:0];
+    [NSApp postEvent:event atStart:NO];
 }
