@@ -81,6 +81,11 @@ class Distiller {
     // so kept processes that lack one are replaced (after the jobs under
     // way have ended).
     void permitReading(const std::vector<std::string>& files);
+    // Where Ghostscript's own temporary files go: a work folder of their
+    // own made in `parent` (a memory file system: memoryFolder()) for
+    // processes whose jobs show no PDF file's pages, else the work folder.
+    // Empty: always the work folder. Set before prepare().
+    void setTemporaryParent(const std::string& parent) { temporaryParent_ = parent; }
     // Replaces a kept process after this many jobs (0: never).
     void setJobsPerProcess(int jobs) { jobsPerProcess_ = jobs; }
     // Ends the kept processes once the jobs under way have ended.
@@ -89,6 +94,8 @@ class Distiller {
     long serverPid() const { return servers_.empty() ? 0 : servers_[0]->process.id(); }
     // The work folder, once prepared (for tests).
     const std::string& workFolder() const { return work_; }
+    // The folder for Ghostscript's temporary files in memory, or empty.
+    const std::string& temporaryFolderInMemory() const { return memory_; }
 
   private:
     // A kept process and what it was told. Each job switches the output to
@@ -138,6 +145,8 @@ class Distiller {
     bool keep_;
     std::string path_;   // the program found
     std::string work_;   // private work folder
+    std::string temporaryParent_; // where to make memory_
+    std::string memory_; // private folder in memory for Ghostscript's own files
     std::vector<std::unique_ptr<Server>> servers_;
     std::deque<Job> jobs_; // started, oldest first
     std::set<std::string> readable_; // files Ghostscript may read

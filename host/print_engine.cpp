@@ -92,6 +92,10 @@ std::string PrintEngine::ghostscriptFolder() const {
     return distiller_ ? distiller_->workFolder() : std::string();
 }
 
+std::string PrintEngine::ghostscriptMemoryFolder() const {
+    return distiller_ ? distiller_->temporaryFolderInMemory() : std::string();
+}
+
 int32_t PrintEngine::fail(int16_t code, const std::string& text) {
     host().reportError(code, text);
     return code;
@@ -228,6 +232,7 @@ int32_t PrintEngine::writeJob() {
             distiller_ = std::make_unique<Distiller>(options_.ghostscript,
                                                      options_.keepGhostscript, processes);
         distiller_->setJobsPerProcess(options_.ghostscriptJobsPerProcess);
+        distiller_->setTemporaryParent(options_.ghostscriptMemoryFolder);
         int16_t code = kXTIOErr;
         if (!distiller_->prepare(&error, &code)) return fail(code, error);
         std::vector<std::string> sources;

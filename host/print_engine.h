@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "host/project.h"
+#include "host/work_folder.h"
 #include "host/written_files.h"
 #include "xt/xtoutput.h"
 
@@ -63,6 +64,9 @@ struct PrintOptions {
     // (for pages this allowance does not cover).
     double ghostscriptTimeout = 20;
     double ghostscriptSecondsPerMegabyte = 10;
+    // Where Ghostscript's own temporary files are made, in a private folder
+    // (a memory file system where there is one); empty: in the work folder.
+    std::string ghostscriptMemoryFolder = memoryFolder();
     // The print-setup record says the output carries process colours.
     bool processColors = false;
     // The job with this number (counted from 1 over the engine's life) is
@@ -119,6 +123,9 @@ class PrintEngine {
     long ghostscriptProcess() const;
     // Ghostscript's private work folder, or empty when none was made.
     std::string ghostscriptFolder() const;
+    // Ghostscript's private folder in memory for its own temporary files,
+    // or empty.
+    std::string ghostscriptMemoryFolder() const;
 
     // Entry points of the print and utility groups.
     int32_t setPageRange(int first, int last);

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,6 +37,18 @@ long ownerOf(const char* name) {
 std::string temporaryFolder() {
     const char* tmp = std::getenv("TMPDIR");
     return tmp && tmp[0] == '/' ? tmp : "/tmp";
+}
+
+std::string memoryFolder() {
+    const char* const folder = "/dev/shm";
+    constexpr unsigned long long kRoom = 256ull << 20;
+    struct stat st;
+    struct statvfs fs;
+    if (::stat(folder, &st) != 0 || !S_ISDIR(st.st_mode) ||
+        ::access(folder, W_OK | X_OK) != 0 || ::statvfs(folder, &fs) != 0)
+        return std::string();
+    unsigned long long room = static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize;
+    return room >= kRoom ? folder : std::string();
 }
 
 std::string makeWorkFolder(const std::string& parent, std::string* error) {

@@ -11,6 +11,12 @@ namespace plxhost {
 // The temporary folder: $TMPDIR when it is an absolute path, else /tmp.
 std::string temporaryFolder();
 
+// A folder on a file system held in memory, for Ghostscript's own
+// temporary files: "/dev/shm" where it is a folder this process may write
+// with at least 256 MB free. Empty where there is none (Windows, macOS):
+// those files then stay in the work folder.
+std::string memoryFolder();
+
 // Makes a new work folder in `parent` for this process. Empty with *error
 // set when it cannot be made.
 std::string makeWorkFolder(const std::string& parent, std::string* error);

@@ -108,6 +108,39 @@ TEST_P(HostPrintPdf, KeptProcessIsReplacedAfterItsJobsAndTheNewOneTakesTheSetUp)
     EXPECT_NE(processes[1], processes[2]);
 }
 
+TEST_P(HostPrintPdf, ManyJobsOfOneProcessEachBecomeTheirOwnWholeFile) {
+    // Enough jobs for the kept process to give back its memory twice on the
+    // way (a restore to the idle file every 20 jobs), one of them failing:
+    // every other file is whole and has its own job's page size.
+    if (!GetParam()) GTEST_SKIP() << "one process per job";
+    long process = 0;
+    for (int job = 1; job <= 45; ++job) {
+        bool spread = job % 2 == 0;
+        testJob().outputFile = out_ + "/job" + std::to_string(job) + ".pdf";
+        testJob().first = spread ? 2 : 1;
+        testJob().last = spread ? 3 : 1;
+        testJob().pageText = job == 21 ? "plxnosuchoperator\n" : "";
+        if (job == 21) {
+            EXPECT_EQ(h_.output(kXTMediumPDF), kXTIOErr);
+            continue;
+        }
+        ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+        if (job == 1) process = h_.engine().ghostscriptProcess();
+    }
+    EXPECT_EQ(h_.engine().ghostscriptProcess(), process);
+    for (int job = 1; job <= 45; ++job) {
+        std::string pdf = out_ + "/job" + std::to_string(job) + ".pdf";
+        if (job == 21) {
+            EXPECT_FALSE(exists(pdf));
+            continue;
+        }
+        EXPECT_EQ(numbersAfter(info(pdf), "MediaBox:"),
+                  (std::vector<double>{0, 0, job % 2 == 0 ? 865 : 432.5, 288}))
+            << pdf;
+    }
+    EXPECT_TRUE(hiddenFiles(out_).empty());
+}
+
 TEST_P(HostPrintPdf, SeveralSpreadsBecomePagesOfOneDocument) {
     testJob().outputFile = out_ + "/all.pdf";
     testJob().first = 1;

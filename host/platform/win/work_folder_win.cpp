@@ -37,6 +37,9 @@ std::string temporaryFolder() {
     return folder;
 }
 
+// Windows has no memory file system a program may count on.
+std::string memoryFolder() { return std::string(); }
+
 std::string makeWorkFolder(const std::string& parent, std::string* error) {
     std::string stem = parent + "\\" + kPrefix + std::to_string(currentProcessId()) + "-";
     for (unsigned i = 0; i < 1000; ++i) {

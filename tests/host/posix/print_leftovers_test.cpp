@@ -127,6 +127,47 @@ TEST_F(PrintLeftovers, WorkFoldersOfDeadRunsGoThoseOfLiveRunsStay) {
     EXPECT_FALSE(fs::exists(own));
 }
 
+// What the process's environment says a variable is.
+static std::string environmentOf(long pid, const std::string& name) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/environ", std::ios::binary);
+    std::string entry;
+    while (std::getline(in, entry, '\0'))
+        if (entry.rfind(name + "=", 0) == 0) return entry.substr(name.size() + 1);
+    return std::string();
+}
+
+TEST_F(PrintLeftovers, GhostscriptsOwnFilesGoToAFolderInMemoryThatLaterRunsClearUp) {
+    Variable tmpdir("TMPDIR", tmp_);
+    std::string memory = h_.file("memory");
+    ASSERT_TRUE(fs::create_directories(memory));
+    std::string dead = memory + "/plexhost-" + std::to_string(deadProcess()) + "-a1b2c3";
+    makeFolderWith(dead, {"gs_AbCdEf"});
+    h_.engine().options().ghostscriptMemoryFolder = memory;
+
+    testJob().outputFile = out_ + "/one.pdf";
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+    EXPECT_FALSE(fs::exists(dead));
+    std::string own = h_.engine().ghostscriptMemoryFolder();
+    ASSERT_EQ(fs::path(own).parent_path().string(), memory);
+    EXPECT_EQ(names(memory), (std::vector<std::string>{fs::path(own).filename().string()}));
+    // The output itself still goes through the work folder on the target's
+    // side, so that it is renamed into place rather than copied.
+    EXPECT_EQ(fs::path(h_.engine().ghostscriptFolder()).parent_path().string(), tmp_);
+    long gs = h_.engine().ghostscriptProcess();
+    ASSERT_NE(gs, 0);
+    EXPECT_EQ(environmentOf(gs, "TMPDIR"), own);
+    h_.engine().stopGhostscript();
+    EXPECT_TRUE(names(memory).empty());
+
+    // Without a folder in memory the work folder takes them, as before.
+    h_.engine().options().ghostscriptMemoryFolder.clear();
+    testJob().outputFile = out_ + "/two.pdf";
+    ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+    EXPECT_TRUE(h_.engine().ghostscriptMemoryFolder().empty());
+    EXPECT_EQ(environmentOf(h_.engine().ghostscriptProcess(), "TMPDIR"),
+              h_.engine().ghostscriptFolder());
+}
+
 TEST_F(PrintLeftovers, GhostscriptEndsWithAKilledRunAndTheNextRunClearsUp) {
     Variable tmpdir("TMPDIR", tmp_);
     // Orphans come to this process, so it can see that they ended.
