@@ -50,7 +50,7 @@ struct PrintOptions {
     // A kept process is replaced after this many jobs: Ghostscript's
     // memory grows a little with every output file it opens, and this
     // keeps a long run's peak near a short one's.
-    int ghostscriptJobsPerProcess = 250;
+    int ghostscriptJobsPerProcess = 150;
     // Kept processes that share a run's PDF jobs. With one, a job's file
     // is in place when its call returns, as the print group promises (the
     // macOS run rewrites a PDF's trim box right then). With more, jobs
