@@ -54,7 +54,7 @@ check_non_ascii_paths() {
 run_test_programs() {
     echo "== test programs under Wine"
     local tmp=$root/build-windows/test-tmp failed="" program name log pending
-    pending=$(grep -v '^#' tests/windows_pending.txt | grep . | paste -sd:)
+    pending=$(sed -e '/^#/d' -e '/^[[:space:]]*$/d' tests/windows_pending.txt | paste -sd:)
     rm -rf "$tmp"
     mkdir -p "$tmp"
     for program in "$bin"/test_*.exe; do

@@ -3,6 +3,7 @@
 
 #include "tests/common/temp_dir.h"
 
+#include <filesystem>
 #include <limits>
 
 using namespace ui;
@@ -147,6 +148,12 @@ TEST_F(UiPicture, WritingAPictureReportsFailure) {
     EXPECT_TRUE(has(error, "cannot write"));
     EXPECT_FALSE(writeSvg(kNoWindow, dir.file("x.svg"), &error));
     EXPECT_EQ(drawSvg(kNoWindow), "");
+    // A folder name outside any 8-bit code page (Ω): Windows opens the
+    // file only by its UTF-16 name.
+    std::string folder = dir.file("Bilder-\xc3\xa9-\xce\xa9");
+    ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(folder)));
+    EXPECT_TRUE(writeSvg(w, dir.file("Bilder-\xc3\xa9-\xce\xa9/w.svg"), &error)) << error;
+    EXPECT_EQ(plxtest::readFile(dir.file("Bilder-\xc3\xa9-\xce\xa9/w.svg")), drawSvg(w));
 }
 
 TEST_F(UiPicture, DescribeListsTheTreeWithItsStates) {

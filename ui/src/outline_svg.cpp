@@ -7,8 +7,6 @@
 #include "ui/text_metrics.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace ui {
 
@@ -155,15 +153,7 @@ std::string outlineSvg(const WindowOutline& outline) {
 }
 
 bool writeOutlineSvg(const WindowOutline& outline, const std::string& path, std::string* error) {
-    // A UTF-8 name: on Windows the file is opened by its UTF-16 name.
-    std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
-    if (file) file << outlineSvg(outline);
-    if (file) file.close();
-    if (!file) {
-        if (error) *error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return detail::writePictureFile(path, outlineSvg(outline), error);
 }
 
 } // namespace ui

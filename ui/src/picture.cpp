@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 namespace ui {
 
@@ -318,18 +317,7 @@ bool writeSvg(Handle window, const std::string& path, std::string* error) {
         if (error) *error = "no such window";
         return false;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        if (error) *error = "cannot write " + path;
-        return false;
-    }
-    file << svg;
-    file.close();
-    if (!file) {
-        if (error) *error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return detail::writePictureFile(path, svg, error);
 }
 
 } // namespace ui

@@ -7,6 +7,8 @@
 #include "ui/text_metrics.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 namespace ui {
 
@@ -162,6 +164,17 @@ void SvgCanvas::dashedFrame(Rect r, std::uint32_t rgb) {
     *out_ += "<rect x=\"" + num(ox_ + r.x) + "\" y=\"" + num(oy_ + r.y) + "\" width=\"" +
              num(r.w < 0 ? 0 : r.w) + "\" height=\"" + num(r.h < 0 ? 0 : r.h) +
              "\" fill=\"none\" stroke=\"" + colour(rgb) + "\" stroke-dasharray=\"1,1\"/>\n";
+}
+
+bool writePictureFile(const std::string& path, const std::string& picture, std::string* error) {
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
+    if (file) file << picture;
+    if (file) file.close();
+    if (!file) {
+        if (error) *error = "cannot write " + path;
+        return false;
+    }
+    return true;
 }
 
 } // namespace detail

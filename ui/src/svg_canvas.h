@@ -22,6 +22,11 @@ constexpr std::uint32_t kPaper = 0xf0f0f0;
 constexpr std::uint32_t kTitleBarColour = 0x2f5f9f;
 } // namespace palette
 
+// Writes a picture to the file at `path`, a UTF-8 name (opened by its
+// UTF-16 name on Windows, so every name the file system holds works);
+// false with "cannot write PATH" in `error` when it cannot.
+bool writePictureFile(const std::string& path, const std::string& picture, std::string* error);
+
 // Text made safe for XML: invalid UTF-8 and control characters become U+FFFD
 // (tabs and line breaks a blank), and & < > " ' are escaped.
 std::string xmlText(const std::string& text);
