@@ -1,11 +1,11 @@
 #include "host/written_files.h"
 
-#include <cstring>
-
 namespace plxhost {
 
 void WrittenFiles::add(const std::string& path, int page) {
-    size_t slash = path.rfind('/');
+    // Either separator: the folder and the name give back the path as it
+    // was, and Windows paths share their folders too.
+    size_t slash = path.find_last_of("/\\");
     size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     uint32_t folder = 0;
     // Runs write into one folder: the last entry's is tried first.
@@ -28,17 +28,11 @@ void WrittenFiles::add(const std::string& path, int page) {
 }
 
 std::string WrittenFiles::path(size_t i) const {
-    size_t begin = nameBegin(i);
-    return folders_[entries_[i].folder] + names_.substr(begin, entries_[i].nameEnd - begin);
+    return folders_[entries_[i].folder] + std::string(name(i));
 }
 
 int WrittenFiles::compareNames(size_t a, size_t b) const {
-    size_t beginA = nameBegin(a), beginB = nameBegin(b);
-    size_t lengthA = entries_[a].nameEnd - beginA, lengthB = entries_[b].nameEnd - beginB;
-    int order = std::memcmp(names_.data() + beginA, names_.data() + beginB,
-                            lengthA < lengthB ? lengthA : lengthB);
-    if (order != 0) return order;
-    return lengthA < lengthB ? -1 : lengthA > lengthB ? 1 : 0;
+    return name(a).compare(name(b));
 }
 
 bool WrittenFiles::samePath(size_t a, size_t b) const {

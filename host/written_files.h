@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -33,10 +34,14 @@ class WrittenFiles {
         int32_t page;
     };
     size_t nameBegin(size_t i) const { return i == 0 ? 0 : entries_[i - 1].nameEnd; }
+    std::string_view name(size_t i) const {
+        return std::string_view(names_).substr(nameBegin(i), entries_[i].nameEnd - nameBegin(i));
+    }
     int compareNames(size_t a, size_t b) const;
 
-    // A folder is the path up to and with its last "/" (empty for a bare
-    // name), so that folder and name give back the path exactly.
+    // A folder is the path up to and with its last separator, "/" or "\\"
+    // (empty for a bare name), so that folder and name give back the path
+    // exactly.
     std::vector<std::string> folders_;
     std::unordered_map<std::string, uint32_t> folderIndex_;
     std::string names_;
