@@ -76,9 +76,10 @@ bool wholePdf(const std::string& path, std::string* error) {
     return whole;
 }
 
-// The finished file goes into place by a rename (the work folder and the
-// target usually share a file system), else by a copy under a temporary
-// name. Either way it appears only whole; the run makes it durable.
+// The finished file goes into place by a rename when the job's folder and
+// the target share a file system, else by a copy under a temporary name
+// (the usual case: jobs are written in memory). Either way it appears only
+// whole; the run makes it durable.
 bool moveInto(const std::string& from, const std::string& to, std::string* error) {
     if (!wholePdf(from, error)) return false;
     if (std::rename(from.c_str(), to.c_str()) == 0) return true;
@@ -141,8 +142,10 @@ bool Distiller::prepare(std::string* error, int16_t* code) {
             return false;
         }
     }
-    // pdfwrite makes and deletes four temporary files for every output
-    // file: on a disk file system that is about a third of its time. A
+    // Every job makes and deletes files: its PostScript, its PDF and
+    // pdfwrite's four temporary files. On a disk file system making them
+    // was a third of the run's time (the file system looks for a free
+    // inode among those deleted lately), so they are made in memory. A
     // folder in memory that cannot be made costs nothing but that.
     if (memory_.empty() && !temporaryParent_.empty()) {
         std::string why;
@@ -176,18 +179,21 @@ std::vector<std::string> Distiller::baseArguments(double width, double height) c
             "-dDEVICEWIDTHPOINTS=" + number(width),
             "-dDEVICEHEIGHTPOINTS=" + number(height),
             "--permit-file-all=" + work_ + "/"};
+    if (!memory_.empty()) args.push_back("--permit-file-all=" + memory_ + "/");
     for (const std::string& file : readable_) args.push_back("--permit-file-read=" + file);
     return args;
 }
 
-// Ghostscript's own temporary files go into a private folder too, so that
-// they go with it: the one in memory unless a job shows pages of PDF files,
-// whose images pdfwrite may hold in those files (what the host draws
-// itself is small). Kept processes are started afresh when the files to
-// read change, so a process keeps the folder it started with.
-Environment Distiller::environment() const {
-    return {"TMPDIR=" + (memory_.empty() || !readable_.empty() ? work_ : memory_)};
+// The jobs' files and Ghostscript's own temporary files go into a private
+// folder, so that they go with it: the one in memory unless a job shows
+// pages of PDF files, whose images may make those files large (what the
+// host draws itself is small). Kept processes are started afresh when the
+// files to read change, so a process keeps the folder it started with.
+const std::string& Distiller::jobFolder() const {
+    return memory_.empty() || !readable_.empty() ? work_ : memory_;
 }
+
+Environment Distiller::environment() const { return {"TMPDIR=" + jobFolder()}; }
 
 bool Distiller::hasRoom() const {
     // Two jobs a process: one running, one whose file the next job's
@@ -205,11 +211,13 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     job.deadline = std::chrono::steady_clock::now() +
                    std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
     unsigned long serial = ++serial_;
-    std::string name = work_ + "/job" + std::to_string(serial);
-    job.ps = name + ".ps";
-    job.pdf = name + ".pdf";
+    auto name = [&job, serial](const std::string& folder) {
+        job.ps = folder + "/job" + std::to_string(serial) + ".ps";
+        job.pdf = folder + "/job" + std::to_string(serial) + ".pdf";
+    };
     DistilledJob& result = job.result;
     if (!keep_) {
+        name(jobFolder());
         result.ok = writeScratch(job.ps, postscript, &result.error) &&
                     runOnce(job.ps, job.pdf, width, height, seconds, &result);
         return;
@@ -235,6 +243,7 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     setupBegin = std::min(setupBegin, setupEnd);
     std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
     if (!server->process.running() && !startServer(*server, setup, seconds, &result)) return;
+    name(server->folder);
     // A job whose set-up differs from the kept one brings its own.
     bool kept = setup == server->setup;
     if (!writeScratch(job.ps,
@@ -262,8 +271,8 @@ DistilledJob Distiller::finish() {
     if (job.server) awaitClosed(job);
     DistilledJob result = job.result;
     if (result.ok) result.ok = moveInto(job.pdf, result.target, &result.error);
-    removeFile(job.ps);
-    removeFile(job.pdf);
+    if (!job.ps.empty()) removeFile(job.ps);
+    if (!job.pdf.empty()) removeFile(job.pdf);
     jobs_.pop_front();
     return result;
 }
@@ -324,7 +333,8 @@ bool Distiller::startServer(Server& server, const std::string& setup, double sec
     server.unread.clear();
     server.switches = server.closed = server.sent = server.done = server.ready = 0;
     server.replies.clear();
-    server.idle = work_ + "/idle" + std::to_string(++serial_) + ".pdf";
+    server.folder = jobFolder();
+    server.idle = server.folder + "/idle" + std::to_string(++serial_) + ".pdf";
     std::vector<std::string> args = baseArguments(612, 792);
     args.push_back("-dNOPROMPT");
     args.push_back("-sOutputFile=" + outputFileArgument(server.idle));
@@ -346,7 +356,7 @@ bool Distiller::startServer(Server& server, const std::string& setup, double sec
     // is the output: its restore goes back to the idle file, which closes
     // the last job's file, and gives that memory back. That costs one open
     // of the idle file a batch instead of one a job.
-    std::string prefix = work_ + "/job";
+    std::string prefix = server.folder + "/job";
     std::string init = std::string(
         "/plxjobs 12 dict def\n"
         "plxjobs /jobs 0 put\n"
@@ -381,7 +391,7 @@ bool Distiller::startServer(Server& server, const std::string& setup, double sec
     if (setup.empty()) return true;
     // The first job's set-up becomes the process's own, outside any job's
     // save.
-    std::string setupPath = work_ + "/setup" + std::to_string(++serial_) + ".ps";
+    std::string setupPath = server.folder + "/setup" + std::to_string(++serial_) + ".ps";
     bool ok = writeScratch(setupPath, setup, error) &&
               server.process.send(psBytesLiteral(setupPath) + " plxsetup\n");
     KeptProcess::Reply got = KeptProcess::Reply::kEnded;

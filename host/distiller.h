@@ -1,10 +1,10 @@
 // Turns a job's PostScript into PDF with Ghostscript's pdfwrite device.
 //
-// Ghostscript works only inside a private work folder (it runs with
-// -dSAFER and may write nowhere else, its own temporary files included);
-// the finished PDF is renamed from there into the target folder (copied
-// under a temporary name and renamed when the two lie on different file
-// systems). The media size is always given explicitly, so the
+// Ghostscript works only inside private folders (it runs with -dSAFER
+// and may write nowhere else, its own temporary files included): one in
+// memory where there is one, else the work folder. The finished PDF is
+// copied from there into the target folder under a temporary name and
+// renamed (renamed straight into place when the two share a file system). The media size is always given explicitly, so the
 // interpreter's default paper never applies, and fonts are embedded
 // (/prepress settings). Work folders that runs which died left behind are
 // removed when the next distiller prepares its own.
@@ -81,10 +81,11 @@ class Distiller {
     // so kept processes that lack one are replaced (after the jobs under
     // way have ended).
     void permitReading(const std::vector<std::string>& files);
-    // Where Ghostscript's own temporary files go: a work folder of their
-    // own made in `parent` (a memory file system: memoryFolder()) for
-    // processes whose jobs show no PDF file's pages, else the work folder.
-    // Empty: always the work folder. Set before prepare().
+    // Where the jobs' files and Ghostscript's own temporary files go: a
+    // work folder of their own made in `parent` (a memory file system:
+    // memoryFolder()) for processes whose jobs show no PDF file's pages,
+    // else the work folder. Empty: always the work folder. Set before
+    // prepare().
     void setTemporaryParent(const std::string& parent) { temporaryParent_ = parent; }
     // Replaces a kept process after this many jobs (0: never).
     void setJobsPerProcess(int jobs) { jobsPerProcess_ = jobs; }
@@ -105,6 +106,7 @@ class Distiller {
     // switch to the idle file when no job follows soon enough.
     struct Server {
         KeptProcess process;
+        std::string folder; // where its jobs' files are (jobFolder() as it started)
         std::string setup;  // the prolog and set-up it keeps
         std::string idle;   // its output when no job's file is open
         int jobs = 0;       // jobs it has run
@@ -122,13 +124,14 @@ class Distiller {
         long number = 0;          // among the jobs its process was sent
         long switchNumber = 0;    // its switch among its process's switches
         bool ended = false;       // its "done" was taken
-        std::string ps, pdf;      // its files in the work folder
+        std::string ps, pdf;      // its files in its folder (empty until it has one)
         double seconds = 0;
         std::chrono::steady_clock::time_point deadline;
     };
     enum class Event { kDone, kClosed, kReady };
 
     std::vector<std::string> baseArguments(double width, double height) const;
+    const std::string& jobFolder() const;
     Environment environment() const;
     bool runOnce(const std::string& psPath, const std::string& pdfPath, double width,
                  double height, double seconds, DistilledJob* result);

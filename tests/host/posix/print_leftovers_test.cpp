@@ -150,9 +150,18 @@ TEST_F(PrintLeftovers, GhostscriptsOwnFilesGoToAFolderInMemoryThatLaterRunsClear
     std::string own = h_.engine().ghostscriptMemoryFolder();
     ASSERT_EQ(fs::path(own).parent_path().string(), memory);
     EXPECT_EQ(names(memory), (std::vector<std::string>{fs::path(own).filename().string()}));
-    // The output itself still goes through the work folder on the target's
-    // side, so that it is renamed into place rather than copied.
+    // The jobs' files are made there too (the kept process's idle output
+    // lies beside them) and copied into place; the disk work folder stays
+    // for jobs that show pages of PDF files.
     EXPECT_EQ(fs::path(h_.engine().ghostscriptFolder()).parent_path().string(), tmp_);
+    auto idleIn = [](const std::string& folder) {
+        for (const std::string& name : names(folder))
+            if (name.rfind("idle", 0) == 0) return true;
+        return false;
+    };
+    EXPECT_TRUE(idleIn(own));
+    EXPECT_FALSE(idleIn(h_.engine().ghostscriptFolder()));
+    EXPECT_TRUE(fs::exists(out_ + "/one.pdf"));
     long gs = h_.engine().ghostscriptProcess();
     ASSERT_NE(gs, 0);
     EXPECT_EQ(environmentOf(gs, "TMPDIR"), own);
@@ -166,6 +175,8 @@ TEST_F(PrintLeftovers, GhostscriptsOwnFilesGoToAFolderInMemoryThatLaterRunsClear
     EXPECT_TRUE(h_.engine().ghostscriptMemoryFolder().empty());
     EXPECT_EQ(environmentOf(h_.engine().ghostscriptProcess(), "TMPDIR"),
               h_.engine().ghostscriptFolder());
+    EXPECT_TRUE(idleIn(h_.engine().ghostscriptFolder()));
+    EXPECT_TRUE(fs::exists(out_ + "/two.pdf"));
 }
 
 TEST_F(PrintLeftovers, GhostscriptEndsWithAKilledRunAndTheNextRunClearsUp) {
