@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/distiller_protocol.h"
 #include "host/file_open.h"
 #include "host/ghostscript_output.h"
 #include "host/postscript_writer.h"
@@ -18,18 +19,10 @@ namespace plxhost {
 
 namespace {
 
+using namespace distiller_detail;
+
 const char* const kDone = "PLX-DONE";
-const char* const kFailed = "PLX-FAILED";
-// A kept process's answers, one a line, all ending alike so that reading
-// can wait for any of them.
 const char* const kMarkerEnd = "=PLX\n";
-const char* const kEnded = "PLX-DONE=PLX\n";
-const char* const kClosed = "PLX-CLOSED=PLX\n";
-const char* const kReady = "PLX-READY=PLX\n";
-// How long a kept process may take to end after "quit".
-constexpr double kQuitSeconds = 2;
-// Jobs a kept process runs between two restores of its memory.
-constexpr int kBatchJobs = 20;
 // How long an answer already under way may take once the time is up.
 constexpr double kGraceSeconds = 0.05;
 
@@ -37,22 +30,6 @@ std::string number(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", v);
     return text;
-}
-
-std::string secondsText(double seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.0f", seconds);
-    return text;
-}
-
-// pdfwrite reads "%d" in an output file name as a page number.
-std::string outputFileArgument(const std::string& path) {
-    std::string out;
-    for (char c : path) {
-        out += c;
-        if (c == '%') out += '%';
-    }
-    return out;
 }
 
 // A PDF written in full starts with its header and ends with "%%EOF":
@@ -89,24 +66,6 @@ bool moveInto(const std::string& from, const std::string& to, std::string* error
     if (!file.open(to, error)) return false;
     file.write(bytes.data(), bytes.size());
     return file.commit(error, Sync::kLater);
-}
-
-// "PLX-FAILED name in command" found at `at`: "name in command".
-std::string failureOf(const std::string& said, size_t at) {
-    size_t from = at + std::strlen(kFailed) + 1;
-    size_t end = said.find('\n', at);
-    return said.substr(std::min(from, said.size()),
-                       end == std::string::npos || end < from ? std::string::npos : end - from);
-}
-
-// The job's PostScript for Ghostscript's eyes only: nothing need survive a
-// crash, so it is written without the care given to the user's files.
-bool writeScratch(const std::string& path, const std::string& text, std::string* error) {
-    std::FILE* f = openFile(path, "wb");
-    bool ok = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    if (f && std::fclose(f) != 0) ok = false;
-    if (!ok) *error = path + ": " + std::strerror(errno ? errno : EIO);
-    return ok;
 }
 
 } // namespace
@@ -237,11 +196,13 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
             return;
         }
     }
-    if (server->process.running() && jobsPerProcess_ > 0 && server->jobs >= jobsPerProcess_)
-        retire(*server);
+    bool due = jobsPerProcess_ > 0 && server->jobs >= jobsPerProcess_;
+    if (server->process.running() ? due : server->successor != nullptr)
+        server = replace(server);
     setupEnd = std::min(setupEnd, postscript.size());
     setupBegin = std::min(setupBegin, setupEnd);
     std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
+    if (server->process.running() && !awaitReady(*server, seconds, &result)) return;
     if (!server->process.running() && !startServer(*server, setup, seconds, &result)) return;
     name(server->folder);
     // A job whose set-up differs from the kept one brings its own.
@@ -262,6 +223,7 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     job.number = ++server->sent;
     job.switchNumber = ++server->switches;
     job.server = server;
+    prepareSuccessor(*server);
 }
 
 DistilledJob Distiller::finish() {
@@ -308,114 +270,6 @@ bool Distiller::runOnce(const std::string& psPath, const std::string& pdfPath, d
         return false;
     }
     return true;
-}
-
-void Distiller::stop() {
-    for (auto& server : servers_) retire(*server);
-}
-
-// Ends a process once the files of its jobs are whole.
-void Distiller::retire(Server& server) {
-    for (Job& job : jobs_) {
-        if (job.server == &server && !job.ended) awaitEnd(job);
-        if (job.server == &server) awaitClosed(job);
-    }
-    server.process.stop("quit\n", kQuitSeconds);
-    server.setup.clear();
-    if (!server.idle.empty()) removeFile(server.idle);
-}
-
-bool Distiller::startServer(Server& server, const std::string& setup, double seconds,
-                            DistilledJob* result) {
-    std::string* error = &result->error;
-    server.setup.clear();
-    server.jobs = 0;
-    server.unread.clear();
-    server.switches = server.closed = server.sent = server.done = server.ready = 0;
-    server.replies.clear();
-    server.folder = jobFolder();
-    server.idle = server.folder + "/idle" + std::to_string(++serial_) + ".pdf";
-    std::vector<std::string> args = baseArguments(612, 792);
-    args.push_back("-dNOPROMPT");
-    args.push_back("-sOutputFile=" + outputFileArgument(server.idle));
-    std::string why;
-    if (!server.process.start(args, environment(), &why)) {
-        *error = "Ghostscript (" + path_ + ") could not be started: " + why;
-        return false;
-    }
-    // The procedures every job uses, defined once. A job ("N w h plxjob")
-    // switches the output to WORK/jobN.pdf, which closes the file of the
-    // job before, runs WORK/jobN.ps inside `stopped` and `save`/`restore`,
-    // and says so; whatever a failed job left on the stacks goes. The
-    // commands are short: Ghostscript reads them a byte at a time.
-    //
-    // The output switches themselves leave something in the interpreter's
-    // memory that no garbage collection takes back (about 80 KB a job:
-    // 29.6 MB after 50 jobs, 45.7 MB after 250). So every
-    // kBatchJobs jobs run inside one more save, taken while the idle file
-    // is the output: its restore goes back to the idle file, which closes
-    // the last job's file, and gives that memory back. That costs one open
-    // of the idle file a batch instead of one a job.
-    std::string prefix = server.folder + "/job";
-    std::string init = std::string(
-        "/plxjobs 12 dict def\n"
-        "plxjobs /jobs 0 put\n"
-        "plxjobs /in ") + psBytesLiteral(prefix) + " put\n"
-        "plxjobs /out " + psBytesLiteral(outputFileArgument(prefix)) + " put\n"
-        "plxjobs /idle " + psBytesLiteral(outputFileArgument(server.idle)) + " put\n"
-        "/plxfailed { (" + kFailed + " ) print $error /errorname get =only ( in ) print"
-        " $error /command get =only (\\n) print } bind def\n"
-        "/plxsetup { { run } stopped { plxfailed } if clear cleardictstack (" + kReady +
-        ") print flush } bind def\n"
-        "/plxbatch { plxjobs /jobs 0 put save plxjobs exch /batch exch put } bind def\n"
-        "/plxjob { plxjobs /jobs get " + std::to_string(kBatchJobs) +
-        " ge { plxjobs /batch get restore } if\n"
-        "  plxjobs /batch known not { plxbatch } if\n"
-        "  plxjobs begin /h exch def /w exch def 16 string cvs /n exch def"
-        " /jobs jobs 1 add def end\n"
-        "  << /OutputFile plxjobs /out get plxjobs /n get concatstrings (.pdf) concatstrings\n"
-        "     /PageSize [ plxjobs /w get plxjobs /h get ] >> setpagedevice (" + kClosed +
-        ") print flush\n"
-        "  plxjobs /vm save put\n"
-        "  { plxjobs /in get plxjobs /n get concatstrings (.ps) concatstrings run } stopped\n"
-        "  { plxfailed } if\n"
-        "  clear cleardictstack plxjobs /vm get restore initgraphics\n"
-        "  (" + kEnded + ") print flush } bind def\n"
-        "/plxclose { << /OutputFile plxjobs /idle get >> setpagedevice (" + kClosed +
-        ") print flush } bind def\n";
-    if (!server.process.send(init)) {
-        server.process.stop(std::string(), 0);
-        *error = "Ghostscript (" + path_ + ") did not take its commands";
-        return false;
-    }
-    if (setup.empty()) return true;
-    // The first job's set-up becomes the process's own, outside any job's
-    // save.
-    std::string setupPath = server.folder + "/setup" + std::to_string(++serial_) + ".ps";
-    bool ok = writeScratch(setupPath, setup, error) &&
-              server.process.send(psBytesLiteral(setupPath) + " plxsetup\n");
-    KeptProcess::Reply got = KeptProcess::Reply::kEnded;
-    while (ok && server.ready == 0 && (got = readEvent(server, seconds)) ==
-                                          KeptProcess::Reply::kComplete) {
-    }
-    removeFile(setupPath);
-    size_t failed = server.readySaid.find(kFailed);
-    if (ok && server.ready > 0 && failed == std::string::npos) {
-        server.setup = setup;
-        return true;
-    }
-    server.process.stop(std::string(), 0);
-    if (!ok) return false;
-    if (server.ready > 0) {
-        *error = "Ghostscript failed: " + failureOf(server.readySaid, failed);
-    } else {
-        result->timedOut = got == KeptProcess::Reply::kTimedOut;
-        *error = result->timedOut
-                     ? "Ghostscript did not finish within " + secondsText(seconds) + " seconds"
-                     : "Ghostscript stopped answering";
-        if (!server.unread.empty()) *error += ": " + ghostscriptSays(server.unread);
-    }
-    return false;
 }
 
 // Takes the next answer out of what the process said, reading more when

@@ -108,6 +108,8 @@ class Distiller {
         KeptProcess process;
         std::string folder; // where its jobs' files are (jobFolder() as it started)
         std::string setup;  // the prolog and set-up it keeps
+        std::string offered;   // the set-up sent, until it answered
+        std::string setupFile; // the file it reads that set-up from, until then
         std::string idle;   // its output when no job's file is open
         int jobs = 0;       // jobs it has run
         unsigned long lastUse = 0;     // the serial of its last job
@@ -117,6 +119,9 @@ class Distiller {
         long ready = 0;                // set-ups answered
         std::string readySaid;         // what the set-up said
         std::map<long, std::string> replies; // what ended jobs said, by number
+        // The process that takes over when this one has run its share,
+        // started some jobs before.
+        std::unique_ptr<Server> successor;
     };
     struct Job {
         DistilledJob result;
@@ -137,7 +142,13 @@ class Distiller {
                  double height, double seconds, DistilledJob* result);
     bool startServer(Server& server, const std::string& setup, double seconds,
                      DistilledJob* result);
+    bool launch(Server& server, const std::string& setup, std::string* error);
+    bool awaitReady(Server& server, double seconds, DistilledJob* result);
+    void prepareSuccessor(Server& server);
+    Server* replace(Server* server);
+    void reapLeaving();
     void retire(Server& server);
+    static void end(Server& server);
     KeptProcess::Reply readEvent(Server& server, double seconds);
     void lose(Server& server, Job* waited, KeptProcess::Reply why);
     void takeEnd(Job& job);
@@ -151,6 +162,7 @@ class Distiller {
     std::string temporaryParent_; // where to make memory_
     std::string memory_; // private folder in memory for Ghostscript's own files
     std::vector<std::unique_ptr<Server>> servers_;
+    std::vector<std::unique_ptr<Server>> leaving_; // told to quit, not yet waited for
     std::deque<Job> jobs_; // started, oldest first
     std::set<std::string> readable_; // files Ghostscript may read
     int jobsPerProcess_ = 0;

@@ -267,13 +267,17 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
     }
 }
 
+void KeptProcess::bidFarewell(const std::string& farewell) {
+    if (id_ <= 0 || input_ < 0) return;
+    if (!farewell.empty()) send(farewell);
+    ::close(static_cast<int>(input_));
+    input_ = -1;
+}
+
 void KeptProcess::stop(const std::string& farewell, double graceSeconds) {
     if (id_ <= 0) return;
     pid_t pid = static_cast<pid_t>(id_);
-    if (input_ >= 0) {
-        if (!farewell.empty()) send(farewell);
-        ::close(static_cast<int>(input_));
-    }
+    bidFarewell(farewell);
     bool ended = false;
     int status = 0;
     auto deadline = deadlineIn(graceSeconds);

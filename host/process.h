@@ -59,6 +59,10 @@ class KeptProcess {
     // Sends `farewell`, closes its input, allows it `graceSeconds` to end
     // and then kills it; waits for it in every case.
     void stop(const std::string& farewell, double graceSeconds);
+    // Sends `farewell` and closes its input without waiting: it ends on its
+    // own while the caller goes on, and stop() later waits for it (at
+    // once when it has ended by then).
+    void bidFarewell(const std::string& farewell);
 
   private:
     long id_ = 0;

@@ -173,12 +173,15 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
     return result;
 }
 
+void KeptProcess::bidFarewell(const std::string& farewell) {
+    if (id_ <= 0 || input_ == -1) return;
+    if (!farewell.empty()) send(farewell);
+    closeHandle(&input_, -1);
+}
+
 void KeptProcess::stop(const std::string& farewell, double graceSeconds) {
     if (id_ <= 0) return;
-    if (input_ != -1) {
-        if (!farewell.empty()) send(farewell);
-        closeHandle(&input_, -1);
-    }
+    bidFarewell(farewell);
     HANDLE process = asHandle(handle_);
     long long grace = millisecondsUntil(deadlineIn(graceSeconds));
     if (WaitForSingleObject(process, grace > 0 ? static_cast<DWORD>(grace) : 0) != WAIT_OBJECT_0) {

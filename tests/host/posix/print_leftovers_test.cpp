@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -218,6 +219,36 @@ TEST_F(PrintLeftovers, GhostscriptEndsWithAKilledRunAndTheNextRunClearsUp) {
     h_.engine().stopGhostscript();
     EXPECT_TRUE(names(tmp_).empty()) << names(tmp_).front();
     EXPECT_TRUE(hiddenFiles(out_).empty());
+}
+
+TEST_F(PrintLeftovers, ReplacedProcessesAreWaitedForAndTheirSuccessorsStartAhead) {
+    // A kept process makes way after its share of jobs for one started
+    // while it ran its last ones, and ends on its own: it is waited for a
+    // replacement later, so no process is left over, not even a zombie.
+    h_.engine().options().ghostscriptJobsPerProcess = 40;
+    pid_t successor = 0;
+    std::set<long> serving;
+    for (int job = 1; job <= 125; ++job) {
+        testJob().outputFile = out_ + "/job" + std::to_string(job) + ".pdf";
+        ASSERT_EQ(h_.output(kXTMediumPDF), 0) << h_.host().errors().back().text;
+        long process = h_.engine().ghostscriptProcess();
+        serving.insert(process);
+        std::vector<pid_t> children = childrenOf(getpid());
+        EXPECT_LE(children.size(), 3u) << "job " << job;
+        if (job == 40) {
+            ASSERT_EQ(children.size(), 2u) << "the process and its successor";
+            successor = children[0] == process ? children[1] : children[0];
+        }
+        if (job == 41) {
+            EXPECT_EQ(process, successor);
+        }
+    }
+    EXPECT_EQ(serving.size(), 4u);
+    // The successor took the set-up: the text is drawn in its font.
+    RunResult text = run("pdftotext '" + out_ + "/job41.pdf' -");
+    EXPECT_NE(text.output.find("Hi"), std::string::npos) << text.output;
+    h_.engine().stopGhostscript();
+    EXPECT_TRUE(childrenOf(getpid()).empty());
 }
 
 TEST_F(PrintLeftovers, FilesOfARunAreWholeAndAFailureToMakeThemDurableIsReported) {
