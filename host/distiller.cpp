@@ -53,15 +53,30 @@ bool wholePdf(const std::string& path, std::string* error) {
     return whole;
 }
 
+// A PDF written in full starts with its header and ends with "%%EOF".
+bool wholePdf(const std::string& bytes) {
+    return bytes.size() >= 5 && bytes.compare(0, 5, "%PDF-") == 0 &&
+           bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos;
+}
+
 // The finished file goes into place by a rename when the job's folder and
-// the target share a file system, else by a copy under a temporary name
-// (the usual case: jobs are written in memory). Either way it appears only
-// whole; the run makes it durable.
-bool moveInto(const std::string& from, const std::string& to, std::string* error) {
-    if (!wholePdf(from, error)) return false;
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+// the target share a file system, else by a copy under a temporary name.
+// Either way it appears only whole; the run makes it durable. A job's
+// file in memory (small: the host's own drawing) is read once and copied.
+bool moveInto(const std::string& from, const std::string& to, bool inMemory,
+              std::string* error) {
     std::string bytes;
-    if (readWholeFile(from, &bytes, error) != 0) return false;
+    if (inMemory) {
+        std::string why;
+        if (readWholeFile(from, &bytes, &why) != 0 || !wholePdf(bytes)) {
+            *error = "Ghostscript wrote no complete PDF file";
+            return false;
+        }
+    } else {
+        if (!wholePdf(from, error)) return false;
+        if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+        if (readWholeFile(from, &bytes, error) != 0) return false;
+    }
     PendingFile file;
     if (!file.open(to, error)) return false;
     file.write(bytes.data(), bytes.size());
@@ -232,7 +247,10 @@ DistilledJob Distiller::finish() {
     if (job.server && !job.ended) awaitEnd(job);
     if (job.server) awaitClosed(job);
     DistilledJob result = job.result;
-    if (result.ok) result.ok = moveInto(job.pdf, result.target, &result.error);
+    if (result.ok)
+        result.ok = moveInto(job.pdf, result.target, !memory_.empty() &&
+                             job.pdf.compare(0, memory_.size() + 1, memory_ + "/") == 0,
+                             &result.error);
     if (!job.ps.empty()) removeFile(job.ps);
     if (!job.pdf.empty()) removeFile(job.pdf);
     jobs_.pop_front();
