@@ -217,7 +217,11 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     setupEnd = std::min(setupEnd, postscript.size());
     setupBegin = std::min(setupBegin, setupEnd);
     std::string setup = postscript.substr(setupBegin, setupEnd - setupBegin);
-    if (server->process.running() && !awaitReady(*server, seconds, &result)) return;
+    if (server->process.running() && !awaitReady(*server, seconds, &result)) {
+        // A successor that ended while it waited makes way for a fresh start.
+        if (result.timedOut || server->ready > 0) return;
+        result.error.clear();
+    }
     if (!server->process.running() && !startServer(*server, setup, seconds, &result)) return;
     name(server->folder);
     // A job whose set-up differs from the kept one brings its own.

@@ -251,6 +251,23 @@ TEST_F(PrintLeftovers, ReplacedProcessesAreWaitedForAndTheirSuccessorsStartAhead
     EXPECT_TRUE(childrenOf(getpid()).empty());
 }
 
+TEST_F(PrintLeftovers, ASuccessorThatEndedWhileItWaitedGivesWayToAFreshStart) {
+    h_.engine().options().ghostscriptJobsPerProcess = 40;
+    for (int job = 1; job <= 45; ++job) {
+        testJob().outputFile = out_ + "/job" + std::to_string(job) + ".pdf";
+        ASSERT_EQ(h_.output(kXTMediumPDF), 0) << "job " << job << ": "
+                                              << h_.host().errors().back().text;
+        if (job != 20) continue;
+        std::vector<pid_t> children = childrenOf(getpid());
+        ASSERT_EQ(children.size(), 2u);
+        pid_t successor = children[0] == h_.engine().ghostscriptProcess() ? children[1] : children[0];
+        kill(successor, SIGKILL);
+    }
+    EXPECT_TRUE(h_.host().errors().empty());
+    h_.engine().stopGhostscript();
+    EXPECT_TRUE(childrenOf(getpid()).empty());
+}
+
 TEST_F(PrintLeftovers, FilesOfARunAreWholeAndAFailureToMakeThemDurableIsReported) {
     std::string sub = out_ + "/sub";
     fs::create_directories(sub);
