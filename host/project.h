@@ -3,6 +3,7 @@
 // and boxes. Slug data can be kept in a layout and in each box.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -107,6 +108,13 @@ struct Box {
     std::unique_ptr<XTSlugHolder_> textSlugs;
 };
 
+// The size and SHA-256 digest of a project's text.
+struct SourceDigest {
+    bool known = false;
+    uint64_t size = 0;
+    std::array<uint8_t, 32> sha256{};
+};
+
 struct Project {
     int32_t projRef = -1;
     std::string path;  // absolute path of the project file; empty = never saved
@@ -114,9 +122,11 @@ struct Project {
     std::vector<std::unique_ptr<Layout>> layouts;
     int currentLayout = 0; // index of the layout shown when the project opens
     bool changed = false;
-    // The text the project was read from (or last saved as); empty for a
-    // project made in memory, which is written whole.
-    std::string sourceText;
+    // What the project's file held when it was read (or last saved): saving
+    // reads the file again and edits that text, refusing when the file is
+    // no longer what was read. Not known for a project made in memory,
+    // which is written whole.
+    SourceDigest sourceDigest;
     bool fromPdf = false;  // opened from a PDF: never written back to its file
 };
 

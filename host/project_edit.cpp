@@ -1,11 +1,17 @@
 #include "host/project_edit.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <map>
+#include <memory>
+#include <system_error>
 #include <set>
 #include <vector>
 
+#include "host/file_open.h"
 #include "host/project_file.h"
 #include "host/project_writer.h"
+#include "host/sha256.h"
 
 namespace plxhost {
 
@@ -80,9 +86,39 @@ std::string firstLineEnd(const std::vector<SourceLine>& lines) {
 
 } // namespace
 
-bool editProjectText(const Project& project, std::string* text) {
-    if (project.sourceText.empty()) return false;
-    std::vector<SourceLine> lines = splitSource(project.sourceText);
+bool readTextAsOpened(const Project& project, std::string* text, std::string* error) {
+    auto fail = [&](const std::string& what) {
+        if (error) *error = project.path + ": " + what;
+        return false;
+    };
+    errno = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(openFile(project.path, "rb"), &std::fclose);
+    if (!in) {
+        int code = errno;
+        return fail("cannot read the project file to save into it" +
+                    (code ? " (" + std::generic_category().message(code) + ")" : std::string()) +
+                    "; the project was not saved");
+    }
+    std::string bytes;
+    // A file that has grown past what was read is not read to its end.
+    bytes.reserve(static_cast<size_t>(project.sourceDigest.size));
+    char chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0 &&
+           bytes.size() <= project.sourceDigest.size)
+        bytes.append(chunk, n);
+    if (std::ferror(in.get()))
+        return fail("cannot read the project file to save into it; the project was not saved");
+    if (bytes.size() != project.sourceDigest.size || Sha256::of(bytes) != project.sourceDigest.sha256)
+        return fail("the project file was changed since the project was opened; the project was "
+                    "not saved, so that those changes are not overwritten");
+    *text = std::move(bytes);
+    return true;
+}
+
+bool editProjectText(const Project& project, const std::string& sourceText, std::string* text) {
+    if (!project.sourceDigest.known) return false;
+    std::vector<SourceLine> lines = splitSource(sourceText);
     std::map<int, std::string> replaced;                // line → new statement
     std::set<int> removed;                              // lines dropped
     std::map<int, std::vector<std::string>> insertions; // after line → statements
@@ -117,7 +153,7 @@ bool editProjectText(const Project& project, std::string* text) {
 
     std::string eol = firstLineEnd(lines);
     std::string out;
-    out.reserve(project.sourceText.size() + 256);
+    out.reserve(sourceText.size() + 256);
     for (size_t i = 0; i < lines.size(); ++i) {
         int lineNo = static_cast<int>(i) + 1;
         SourceLine line = lines[i];
@@ -149,10 +185,10 @@ void rememberSavedText(Project& project, const std::string& text) {
     if (!matches) {
         // Cannot happen for a text this host wrote; then the next save
         // writes the project whole rather than editing lines it cannot place.
-        project.sourceText.clear();
+        project.sourceDigest = SourceDigest{};
         return;
     }
-    project.sourceText = text;
+    project.sourceDigest = again->sourceDigest;
     for (size_t i = 0; i < project.layouts.size(); ++i)
         project.layouts[i]->source = again->layouts[i]->source;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -14,6 +15,7 @@
 
 #include "host/file_open.h"
 #include "host/pdf_document.h"
+#include "host/sha256.h"
 
 namespace plxhost {
 
@@ -129,30 +131,39 @@ struct LayoutDraft {
     int currentPageLine = 0;
     int selectedLine = 0;
     std::vector<int> boxLines;
-    std::unordered_set<int> boxIds;
+    // The box ids taken, a bit each, as long as the largest: ids are at
+    // most six digits, and a set of ten thousand ids took more memory than
+    // the parser kept of its boxes' lines, for the parse alone.
+    std::vector<uint64_t> boxIds;
+
+    // False when the id was taken before.
+    bool takeBoxId(int id) {
+        size_t word = static_cast<size_t>(id) / 64;
+        uint64_t bit = uint64_t{1} << (static_cast<size_t>(id) % 64);
+        if (word >= boxIds.size()) boxIds.resize(std::max(word + 1, boxIds.size() * 2));
+        if (boxIds[word] & bit) return false;
+        boxIds[word] |= bit;
+        return true;
+    }
 };
 
 class Parser {
   public:
-    std::unique_ptr<Project> parse(const std::string& text) {
-        project_ = std::make_unique<Project>();
-        // Lines split at LF in place: a stream over the text would copy it.
-        std::string line;
-        int lineNo = 0;
-        size_t pos = 0;
-        while (pos < text.size()) {
-            size_t newline = text.find('\n', pos);
-            size_t end = newline == std::string::npos ? text.size() : newline;
-            line.assign(text, pos, end - pos);
-            pos = end + 1;
-            ++lineNo;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (lineNo == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
-            std::vector<Word> words = splitWords(line, lineNo);
-            if (!words.empty()) handle(words, lineNo);
-        }
+    Parser() : project_(std::make_unique<Project>()) {}
+
+    // The next line of the text, without its LF (a CR before it is taken
+    // off here). The line's buffer may be reused by the caller.
+    void feed(std::string& line) {
+        ++lineNo_;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (lineNo_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+        std::vector<Word> words = splitWords(line, lineNo_);
+        if (!words.empty()) handle(words, lineNo_);
+    }
+
+    std::unique_ptr<Project> finish() {
         finishLayout();
-        if (project_->layouts.empty()) throw ParseError{lineNo, "the project has no layout"};
+        if (project_->layouts.empty()) throw ParseError{lineNo_, "the project has no layout"};
         if (!currentLayout_.empty()) {
             size_t k = 0;
             while (k < project_->layouts.size() && project_->layouts[k]->name != currentLayout_) ++k;
@@ -160,9 +171,9 @@ class Parser {
                 throw ParseError{currentLayoutLine_, "no layout is named \"" + currentLayout_ + "\""};
             currentIndex_ = static_cast<int>(k);
         }
+        project_->currentLayout = currentIndex_;
         return std::move(project_);
     }
-    int currentIndex() const { return currentIndex_; }
 
   private:
     void handle(const std::vector<Word>& w, int lineNo) {
@@ -299,9 +310,9 @@ class Parser {
         if (w.size() < 2) throw ParseError{lineNo, "a box needs an id"};
         auto b = std::make_unique<Box>();
         b->id = toInt(w[1].value, lineNo, "a box id", 1, 999999);
-        // A set, not a search through the boxes so far: layouts of a
+        // Looked up, not searched for among the boxes so far: layouts of a
         // hundred thousand boxes are read in linear time.
-        if (!draft_.boxIds.insert(b->id).second)
+        if (!draft_.takeBoxId(b->id))
             throw ParseError{lineNo, "a second box has the id " + w[1].value};
         bool sawW = false, sawH = false;
         for (size_t i = 2; i < w.size(); ++i) {
@@ -389,6 +400,7 @@ class Parser {
     }
 
     std::unique_ptr<Project> project_;
+    int lineNo_ = 0;
     LayoutDraft draft_;
     std::unordered_set<std::string> layoutNames_;
     std::string currentLayout_;
@@ -396,15 +408,67 @@ class Parser {
     int currentIndex_ = 0;
 };
 
+// Cuts the text, as it comes in pieces, into lines for the parser; a line
+// a piece cut off waits for the rest.
+class LineFeed {
+  public:
+    explicit LineFeed(Parser& parser) : parser_(parser) {}
+
+    void take(const char* bytes, size_t size) {
+        const char* end = bytes + size;
+        while (bytes < end) {
+            const char* newline = static_cast<const char*>(std::memchr(bytes, '\n', static_cast<size_t>(end - bytes)));
+            if (!newline) {
+                pending_.append(bytes, end);
+                return;
+            }
+            if (pending_.empty()) {
+                line_.assign(bytes, newline);
+            } else {
+                pending_.append(bytes, newline);
+                line_.swap(pending_);
+                pending_.clear();
+            }
+            parser_.feed(line_);
+            bytes = newline + 1;
+        }
+    }
+
+    // The last line, when the text does not end with a line end.
+    void end() {
+        if (!pending_.empty()) parser_.feed(pending_);
+    }
+
+  private:
+    Parser& parser_;
+    std::string line_;
+    std::string pending_;
+};
+
+SourceDigest digestOf(const std::string& text) {
+    SourceDigest digest;
+    digest.known = true;
+    digest.size = text.size();
+    digest.sha256 = Sha256::of(text);
+    return digest;
+}
+
+std::string readFailure(int code) {
+    return "cannot read the project file" +
+           (code ? " (" + std::generic_category().message(code) + ")" : std::string());
+}
+
 } // namespace
 
-std::unique_ptr<Project> parseProject(std::string text, const std::string& fileName,
+std::unique_ptr<Project> parseProject(const std::string& text, const std::string& fileName,
                                       std::string* error) {
     try {
         Parser parser;
-        std::unique_ptr<Project> p = parser.parse(text);
-        p->currentLayout = parser.currentIndex();
-        p->sourceText = std::move(text);
+        LineFeed lines(parser);
+        lines.take(text.data(), text.size());
+        lines.end();
+        std::unique_ptr<Project> p = parser.finish();
+        p->sourceDigest = digestOf(text);
         return p;
     } catch (const ParseError& e) {
         if (error) *error = fileName + ":" + std::to_string(e.line) + ": " + e.what;
@@ -421,32 +485,45 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
     if (std::filesystem::is_directory(fileSystemPath(path), ec))
         return fail("is a folder, not a project file");
     errno = 0;
-    std::FILE* in = openFile(path, "rb");
-    if (!in) {
-        int code = errno;
-        return fail("cannot read the project file" +
-                    (code ? " (" + std::generic_category().message(code) + ")" : std::string()));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(openFile(path, "rb"), &std::fclose);
+    if (!in) return fail(readFailure(errno));
+    // Read and parsed a piece at a time: the text is not kept (saving reads
+    // the file again and checks it against the digest), and holding all of
+    // a long project's text while its boxes are made set the peak memory
+    // of a whole export.
+    std::unique_ptr<Project> p;
+    Sha256 sha;
+    uint64_t size = 0;
+    bool readFailed = false;
+    try {
+        Parser parser;
+        LineFeed lines(parser);
+        char chunk[65536];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0) {
+            // Other documents people reach for first; their first line
+            // would only give a puzzling syntax error. fread fills the
+            // first piece unless the file is shorter.
+            if (size == 0 && n >= 5 && std::memcmp(chunk, "%PDF-", 5) == 0)
+                return fail("is a PDF document, not a project file");
+            sha.update(chunk, n);
+            size += n;
+            lines.take(chunk, n);
+        }
+        readFailed = std::ferror(in.get()) != 0;
+        if (!readFailed) {
+            lines.end();
+            p = parser.finish();
+        }
+    } catch (const ParseError& e) {
+        if (error) *error = path + ":" + std::to_string(e.line) + ": " + e.what;
+        return nullptr;
     }
-    std::string bytes;
-    // Read into a buffer of the file's size: the text is kept for saving,
-    // and growing it by doubling would hold up to twice that.
-    if (std::fseek(in, 0, SEEK_END) == 0) {
-        long size = std::ftell(in);
-        if (size > 0) bytes.reserve(static_cast<size_t>(size));
-        std::rewind(in);
-    }
-    char chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, n);
-    bool readFailed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (readFailed) return fail("cannot read the project file");
-    // Other documents people reach for first; their first line would only
-    // give a puzzling syntax error.
-    if (bytes.compare(0, 5, "%PDF-") == 0)
-        return fail("is a PDF document, not a project file");
-    std::unique_ptr<Project> p = parseProject(std::move(bytes), path, error);
-    if (!p) return nullptr;
+    in.reset();
+    if (readFailed) return fail(readFailure(0));
+    p->sourceDigest.known = true;
+    p->sourceDigest.size = size;
+    p->sourceDigest.sha256 = sha.finish();
     std::filesystem::path abs = std::filesystem::absolute(fileSystemPath(path), ec);
     p->path = ec ? path : utf8Path(abs.lexically_normal());
     p->name = utf8Path(fileSystemPath(path).filename());

@@ -16,7 +16,7 @@ namespace plxhost {
 std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* error);
 
 // The same for a text, reported under fileName.
-std::unique_ptr<Project> parseProject(std::string text, const std::string& fileName,
+std::unique_ptr<Project> parseProject(const std::string& text, const std::string& fileName,
                                       std::string* error);
 
 } // namespace plxhost

@@ -116,18 +116,21 @@ std::string projectFileText(const Project& project, int32_t frontDocRef) {
     return out;
 }
 
-std::string savedProjectText(const Project& project, int32_t frontDocRef) {
-    std::string edited;
-    if (editProjectText(project, &edited)) return edited;
-    return projectFileText(project, frontDocRef);
-}
-
 bool writeProjectFile(Project& project, int32_t frontDocRef, std::string* error) {
     if (project.path.empty()) {
         if (error) *error = "the project \"" + project.name + "\" has no file to be saved to";
         return false;
     }
-    std::string text = savedProjectText(project, frontDocRef);
+    // A project read from its file is saved by editing the file's text as
+    // it is now, which must still be the text that was read.
+    std::string text;
+    if (project.sourceDigest.known) {
+        std::string asOpened;
+        if (!readTextAsOpened(project, &asOpened, error)) return false;
+        if (!editProjectText(project, asOpened, &text)) text = projectFileText(project, frontDocRef);
+    } else {
+        text = projectFileText(project, frontDocRef);
+    }
     PendingFile file;
     if (!file.open(project.path, error)) return false;
     if (!file.write(text.data(), text.size())) {

@@ -13,13 +13,11 @@ namespace plxhost {
 // file is saved by editing its own text (host/project_edit.h).
 std::string projectFileText(const Project& project, int32_t frontDocRef);
 
-// The text saving writes: the project's own text with only its changed data
-// statements edited when it was read from a file, else projectFileText.
-std::string savedProjectText(const Project& project, int32_t frontDocRef);
-
-// Writes the saved text to the project's path (a temporary file renamed into
-// place) and remembers it as the project's text. False with *error set; the
-// old file is then untouched.
+// Writes the project to its path (a temporary file renamed into place): a
+// project read from a file as that file's text with only its changed data
+// statements edited, else projectFileText; and remembers what was written
+// as the project's text. False with *error set (among others when the file
+// was changed since it was read); the old file is then untouched.
 bool writeProjectFile(Project& project, int32_t frontDocRef, std::string* error);
 
 // The statement "data "TAG" hex=…" for slug data, without indentation or

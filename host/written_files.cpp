@@ -1,5 +1,7 @@
 #include "host/written_files.h"
 
+#include <stdexcept>
+
 namespace plxhost {
 
 void WrittenFiles::add(const std::string& path, int page) {
@@ -23,8 +25,11 @@ void WrittenFiles::add(const std::string& path, int page) {
             folderIndex_.emplace(std::move(folderText), folder);
         }
     }
+    // Names are counted in 32 bits; four gigabytes of them are not a run.
+    if (path.size() - nameStart > UINT32_MAX - names_.size())
+        throw std::length_error("the written files' names pass 4 GiB");
     names_.append(path, nameStart, std::string::npos);
-    entries_.push_back(Entry{names_.size(), folder, page});
+    entries_.push_back(Entry{static_cast<uint32_t>(names_.size()), folder, page});
 }
 
 std::string WrittenFiles::path(size_t i) const {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include <string>
@@ -126,6 +127,49 @@ TEST(HostProjectFile, FolderAndPdfAreNamedForWhatTheyAre) {
     EXPECT_EQ(error, pdf + ": is a PDF document, not a project file");
 }
 
+// The file is read a piece at a time: lines (and a CR LF) that a piece
+// cuts, and a line longer than a piece, read as the same text does.
+TEST(HostProjectFile, AFileReadsAsItsTextWhereverItsPiecesAreCut) {
+    std::string text = "\xEF\xBB\xBFlayout \"A\"\r\n pages 3\r\n";
+    for (int id = 1; text.size() < 200000; ++id)
+        text += " box " + std::to_string(id) + " page=2 w=1 h=1 text=\"" + std::string(id % 50, 'x') + "\"\r\n";
+    text += " box 999999 w=1 h=1 text=\"" + std::string(150000, 'y') + "\"\r\n";
+    // A line end cut between its CR and LF at the first piece's end.
+    size_t cut = text.rfind("\r\n", 65534);
+    text.insert(cut, 65535 - cut, ' ');
+    ASSERT_EQ(text.substr(65535, 2), "\r\n");
+    text += "layout \"B\"\n pages 1"; // no line end at the end
+
+    plxtest::TempDir dir;
+    std::string path = dir.file("Long.proj");
+    ASSERT_TRUE(plxtest::writeFile(path, text));
+    std::string error;
+    auto fromFile = plxhost::readProjectFile(path, &error);
+    ASSERT_NE(fromFile, nullptr) << error;
+    auto fromText = parseProject(text, "Long.proj", &error);
+    ASSERT_NE(fromText, nullptr) << error;
+    ASSERT_EQ(fromFile->layouts.size(), 2u);
+    EXPECT_EQ(fromFile->layouts[0]->name, "A");
+    const auto& a = fromFile->layouts[0]->boxes;
+    const auto& b = fromText->layouts[0]->boxes;
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i]->id, b[i]->id);
+        EXPECT_EQ(a[i]->text, b[i]->text) << a[i]->id;
+    }
+    EXPECT_EQ(a.back()->text, std::string(150000, 'y'));
+    EXPECT_TRUE(fromFile->sourceDigest.known);
+    EXPECT_EQ(fromFile->sourceDigest.size, text.size());
+    EXPECT_EQ(fromFile->sourceDigest.sha256, fromText->sourceDigest.sha256);
+
+    // A fault far into the file names its line.
+    text.insert(text.find("layout \"B\""), " box 7 w=1 h=1\n");
+    ASSERT_TRUE(plxtest::writeFile(path, text));
+    EXPECT_EQ(plxhost::readProjectFile(path, &error), nullptr);
+    size_t line = 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<long>(text.find(" box 7 w")), '\n'));
+    EXPECT_EQ(error, path + ":" + std::to_string(line) + ": a second box has the id 7");
+}
+
 TEST(HostProjectFile, NumbersAndTagsHideNothingBehindANul) {
     using namespace std::string_literals;
     EXPECT_EQ(errorOf("layout \"A\"\n pages 3\0junk\n"s),
@@ -148,6 +192,15 @@ TEST(HostProjectFile, ManyBoxesKeepTheirOrderAndDuplicatesAreFound) {
     ASSERT_EQ(p->layouts[0]->boxes.size(), 5000u);
     EXPECT_EQ(p->layouts[0]->boxes[4999]->id, 5000);
     EXPECT_EQ(errorOf(text + " box 2500 w=1 h=1\n"), "bad.proj:5003: a second box has the id 2500");
+    // The largest ids, and ids on either side of a 64-bit word's edge.
+    EXPECT_EQ(errorOf("layout \"A\"\n pages 1\n box 999999 w=1 h=1\n box 63 w=1 h=1\n box 64 w=1 h=1\n"
+                      " box 128 w=1 h=1\n box 999999 w=1 h=1\n"),
+              "bad.proj:7: a second box has the id 999999");
+    EXPECT_NE(parseProject("layout \"A\"\n pages 1\n box 64 w=1 h=1\n box 63 w=1 h=1\n box 65 w=1 h=1\n"
+                           " box 1 w=1 h=1\n",
+                           "ids.proj", &error),
+              nullptr)
+        << error;
     // Box ids are unique per layout, not per project.
     EXPECT_NE(parseProject(text + "layout \"B\"\n pages 1\n box 1 w=1 h=1\n", "two.proj", &error),
               nullptr)

@@ -2,9 +2,11 @@
 // statements that changed, nothing else.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "host/documents.h"
+#include "host/file_open.h"
 #include "host/project_file.h"
 #include "host/project_writer.h"
 #include "tests/common/plugin_host.h"
@@ -101,6 +103,42 @@ TEST(HostProjectSave, LastLineWithoutLineEndGetsOneBeforeAnAddedLine) {
     std::string error;
     ASSERT_TRUE(o.docs.saveProject(o.proj, &error)) << error;
     EXPECT_EQ(plxtest::readFile(path), "layout \"A\"\n  pages 2\n  data \"BWYA\" hex=78\n");
+}
+
+// Saving edits the file as it is now, which must be the text that was
+// opened: another program's (or person's) edits since are not overwritten,
+// nor is a file that went away made again from a text no longer there.
+TEST(HostProjectSave, AFileChangedOrRemovedSinceItWasOpenedIsNotOverwritten) {
+    plxtest::TempDir dir;
+    std::string path = dir.file("Spring.proj");
+    ASSERT_TRUE(plxtest::writeFile(path, kHandWritten));
+    Opened o;
+    open(o, path);
+    o.layout(0)->slugs.data[kBWYA] = "PDF";
+    const std::string refused = path + ": the project file was changed since the project was opened; "
+                                       "the project was not saved, so that those changes are not overwritten";
+    std::string edited = kHandWritten;
+    edited.replace(edited.find("pages 7"), 7, "pages 8"); // the same size
+    for (const std::string& other : {edited, std::string(kHandWritten) + "\n# more\n",
+                                     std::string(kHandWritten).substr(0, 40)}) {
+        ASSERT_TRUE(plxtest::writeFile(path, other));
+        std::string error;
+        EXPECT_FALSE(o.docs.saveProject(o.proj, &error));
+        EXPECT_EQ(error, refused);
+        EXPECT_EQ(plxtest::readFile(path), other);
+    }
+    // Put back as it was opened, it is saved again.
+    ASSERT_TRUE(plxtest::writeFile(path, kHandWritten));
+    std::string error;
+    ASSERT_TRUE(o.docs.saveProject(o.proj, &error)) << error;
+    EXPECT_NE(plxtest::readFile(path).find("data \"BWYA\" hex=504446"), std::string::npos);
+
+    ASSERT_TRUE(plxhost::removeFile(path));
+    o.layout(0)->slugs.data[kBWYA] = "EPS";
+    EXPECT_FALSE(o.docs.saveProject(o.proj, &error));
+    EXPECT_EQ(error, path + ": cannot read the project file to save into it (No such file or directory); "
+                            "the project was not saved");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(HostProjectWriter, TheFileNameInTheHeaderCannotStartAStatement) {
