@@ -56,12 +56,12 @@ void printLayout(const plxhost::Layout& l, bool front) {
         std::printf("]");
     }
     std::printf("\n");
-    for (const auto& b : l.boxes) {
-        std::printf("    box %d on page %d at %s,%s size %s x %s pt%s%s%s%s\n", b->id, b->page,
-                    points(b->x).c_str(), points(b->y).c_str(), points(b->width).c_str(),
-                    points(b->height).c_str(), b->text.empty() ? "" : " \"",
-                    b->text.c_str(), b->text.empty() ? "" : "\"",
-                    l.selectedBox == b.get() ? " (selected)" : "");
+    for (const plxhost::Box& b : l.boxes) {
+        std::printf("    box %d on page %d at %s,%s size %s x %s pt%s%s%s%s\n", b.id, b.page,
+                    points(b.x).c_str(), points(b.y).c_str(), points(b.width).c_str(),
+                    points(b.height).c_str(), b.text.empty() ? "" : " \"",
+                    b.text.c_str(), b.text.empty() ? "" : "\"",
+                    l.selectedBox == &b ? " (selected)" : "");
     }
 }
 

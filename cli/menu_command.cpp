@@ -41,9 +41,9 @@ bool selectBox(plxhost::Host& host, const std::string& id, std::string* error) {
     }
     if (layout->selectedBox) return true;
     const plxhost::Box* chosen = nullptr;
-    for (const auto& box : layout->boxes)
-        if (!chosen || (box->page == layout->currentPage && chosen->page != layout->currentPage))
-            chosen = box.get();
+    for (const plxhost::Box& box : layout->boxes)
+        if (!chosen || (box.page == layout->currentPage && chosen->page != layout->currentPage))
+            chosen = &box;
     if (!chosen) {
         *error = say("layout \"%1\" has no box to select", {layout->name});
         return false;

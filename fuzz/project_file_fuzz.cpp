@@ -39,11 +39,11 @@ std::string describe(const Project& p) {
             for (int page : spread) out += " " + std::to_string(page);
             out += "\n";
         }
-        for (const auto& b : l->boxes)
-            out += " box " + std::to_string(b->id) + " " + std::to_string(b->page) + " " +
-                   number(b->x) + " " + number(b->y) + " " + number(b->width) + " " +
-                   number(b->height) + " " + number(b->fill) + " " + quotedBytes(b->text) +
-                   (l->selectedBox == b.get() ? " selected" : "") + "\n";
+        for (const Box& b : l->boxes)
+            out += " box " + std::to_string(b.id) + " " + std::to_string(b.page) + " " +
+                   number(b.x) + " " + number(b.y) + " " + number(b.width) + " " +
+                   number(b.height) + " " + number(b.fill) + " " + quotedBytes(b.text) +
+                   (l->selectedBox == &b ? " selected" : "") + "\n";
         for (const auto& [tag, bytes] : l->slugs.data)
             out += " data " + std::to_string(tag) + " " + quotedBytes(bytes) + "\n";
     }

@@ -18,7 +18,6 @@ int32_t Documents::addProject(std::unique_ptr<Project> project) {
     for (auto& l : project->layouts) {
         l->docRef = nextDocRef_++;
         l->view.docRef = l->docRef;
-        for (auto& b : l->boxes) b->layout = l.get();
         order_.push_back(l->docRef);
     }
     int k = project->currentLayout;
@@ -79,12 +78,15 @@ int32_t Documents::docRefOfNum(int16_t docNum) const {
     return order_[static_cast<size_t>(docNum)];
 }
 
-Box* Documents::findBox(boxid box) const {
+Box* Documents::findBox(boxid box, Layout** layout) const {
     if (!box) return nullptr;
     for (const auto& p : projects_)
         for (const auto& l : p->layouts)
-            for (const auto& b : l->boxes)
-                if (reinterpret_cast<boxid>(b.get()) == box) return b.get();
+            for (Box& b : l->boxes)
+                if (reinterpret_cast<boxid>(&b) == box) {
+                    if (layout) *layout = l.get();
+                    return &b;
+                }
     return nullptr;
 }
 
@@ -101,8 +103,8 @@ bool Documents::isSlugHolder(XTSlugHolderRef holder) const {
     for (const auto& p : projects_)
         for (const auto& l : p->layouts) {
             if (&l->slugs == holder) return true;
-            for (const auto& b : l->boxes)
-                if (b->slugs.get() == holder || b->textSlugs.get() == holder) return true;
+            for (const auto& entry : l->boxSlugs)
+                if (&entry.second.own == holder || &entry.second.text == holder) return true;
         }
     return false;
 }
@@ -119,9 +121,9 @@ bool Documents::selectBox(int32_t docRef, int boxId) {
         l->selectedBox = nullptr;
         return true;
     }
-    for (auto& b : l->boxes)
-        if (b->id == boxId) {
-            l->selectedBox = b.get();
+    for (Box& b : l->boxes)
+        if (b.id == boxId) {
+            l->selectedBox = &b;
             return true;
         }
     return false;

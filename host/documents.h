@@ -36,7 +36,8 @@ class Documents {
     int32_t docRefOfNum(int16_t docNum) const;
 
     // Look-ups that check a handle from a plug-in before it is used.
-    Box* findBox(boxid box) const;
+    // A box and, when asked for, the layout it lies in.
+    Box* findBox(boxid box, Layout** layout = nullptr) const;
     Layout* findView(DocViewRef view) const;
     bool isSlugHolder(XTSlugHolderRef holder) const;
 

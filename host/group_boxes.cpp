@@ -19,19 +19,21 @@ boxid getCurBox() { return reinterpret_cast<boxid>(docs().currentBox()); }
 
 int32_t getBoxDocRef(boxid box, int32_t* docRef) {
     if (!docRef) return kXTParamErr;
-    Box* b = docs().findBox(box);
-    *docRef = b ? b->layout->docRef : -1;
+    Layout* l = nullptr;
+    Box* b = docs().findBox(box, &l);
+    *docRef = b ? l->docRef : -1;
     return b ? 0 : kXTParamErr;
 }
 
 int32_t getBoxBounds(boxid box, fixedrect* bounds) {
-    Box* b = docs().findBox(box);
+    Layout* l = nullptr;
+    Box* b = docs().findBox(box, &l);
     if (!b || !bounds) return kXTParamErr;
     int spread = 0, place = 0;
-    spreadOfPage(*b->layout, b->page, &spread, &place);
+    spreadOfPage(*l, b->page, &spread, &place);
     // Print space: the spread's coordinates with the origin one point above
     // and left of its top-left corner.
-    double dx = fixedPoints(pagePrintRect(*b->layout, b->page).left);
+    double dx = fixedPoints(pagePrintRect(*l, b->page).left);
     auto fx = [](double v) { return static_cast<Fixed>(std::lround(v * kFixedOne)); };
     bounds->top = fx(b->y + 1);
     bounds->left = fx(b->x + dx);
@@ -41,10 +43,9 @@ int32_t getBoxBounds(boxid box, fixedrect* bounds) {
 }
 
 XTSlugHolderRef boxSlugHolder(boxid box) {
-    Box* b = docs().findBox(box);
-    if (!b) return nullptr;
-    if (!b->slugs) b->slugs = std::make_unique<XTSlugHolder_>();
-    return b->slugs.get();
+    Layout* l = nullptr;
+    Box* b = docs().findBox(box, &l);
+    return b ? &l->boxSlugs[b].own : nullptr;
 }
 
 XTSlugHolderRef layoutSlugHolder(int32_t docRef) {
@@ -69,10 +70,9 @@ int32_t getSlugData(XTSlugHolderRef holder, uint32_t tag, void* buffer, int32_t*
 }
 
 XTSlugHolderRef textSlugHolder(boxid box) {
-    Box* b = docs().findBox(box);
-    if (!b) return nullptr;
-    if (!b->textSlugs) b->textSlugs = std::make_unique<XTSlugHolder_>();
-    return b->textSlugs.get();
+    Layout* l = nullptr;
+    Box* b = docs().findBox(box, &l);
+    return b ? &l->boxSlugs[b].text : nullptr;
 }
 
 void reportError(int16_t code) { host().reportError(code); }

@@ -28,8 +28,8 @@ fixedrect pagePrintRect(const Layout& layout, int page) {
                      toFixed(left + pageWidthOf(layout, page))};
 }
 
-fixedrect boxPrintRect(const Box& box) {
-    fixedrect page = pagePrintRect(*box.layout, box.page);
+fixedrect boxPrintRect(const Layout& layout, const Box& box) {
+    fixedrect page = pagePrintRect(layout, box.page);
     double left = fixedPoints(page.left) + box.x;
     double top = fixedPoints(page.top) + box.y;
     return fixedrect{toFixed(top), toFixed(left), toFixed(top + box.height),

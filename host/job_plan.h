@@ -19,8 +19,8 @@ struct PlannedPage {
 
 // The rectangle of a page of the layout in print space.
 fixedrect pagePrintRect(const Layout& layout, int page);
-// The rectangle of a box in print space.
-fixedrect boxPrintRect(const Box& box);
+// The rectangle of a box of the layout in print space.
+fixedrect boxPrintRect(const Layout& layout, const Box& box);
 
 // Plans the job's pages. The job's area, when set, is the area of every
 // page; otherwise a page's area is the union of its pages' rectangles.

@@ -6,7 +6,7 @@ namespace plxhost {
 
 void PageIndex::update(const Layout& layout) const {
     const void* firstSpread = layout.spreads.empty() ? nullptr : layout.spreads.data();
-    const void* firstBox = layout.boxes.empty() ? nullptr : layout.boxes.data();
+    const void* firstBox = layout.boxes.empty() ? nullptr : &layout.boxes[0];
     if (built_ && pages_ == layout.numPages && spreadCount_ == layout.spreads.size() &&
         boxCount_ == layout.boxes.size() && firstSpread_ == firstSpread && firstBox_ == firstBox)
         return;
@@ -24,15 +24,15 @@ void PageIndex::update(const Layout& layout) const {
     }
     // Counted first, then placed: each page's boxes keep the layout's order.
     boxStart_.assign(pages + 1, 0);
-    for (const auto& box : layout.boxes)
-        if (box->page >= 1 && static_cast<size_t>(box->page) <= pages)
-            ++boxStart_[static_cast<size_t>(box->page)];
+    for (const Box& box : layout.boxes)
+        if (box.page >= 1 && static_cast<size_t>(box.page) <= pages)
+            ++boxStart_[static_cast<size_t>(box.page)];
     for (size_t p = 1; p <= pages; ++p) boxStart_[p] += boxStart_[p - 1];
     boxes_.assign(boxStart_[pages], nullptr);
     std::vector<size_t> next(boxStart_.begin(), boxStart_.end() - 1);
-    for (const auto& box : layout.boxes)
-        if (box->page >= 1 && static_cast<size_t>(box->page) <= pages)
-            boxes_[next[static_cast<size_t>(box->page - 1)]++] = box.get();
+    for (const Box& box : layout.boxes)
+        if (box.page >= 1 && static_cast<size_t>(box.page) <= pages)
+            boxes_[next[static_cast<size_t>(box.page - 1)]++] = &box;
     built_ = true;
     pages_ = layout.numPages;
     spreadCount_ = layout.spreads.size();

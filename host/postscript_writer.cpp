@@ -245,7 +245,7 @@ void PostScriptWriter::drawSource(int page, const PageSource& source) {
 }
 
 void PostScriptWriter::drawBox(const Box& box) {
-    fixedrect r = boxPrintRect(box);
+    fixedrect r = boxPrintRect(layout_, box);
     double x = fixedPoints(r.left), y = fixedPoints(r.top);
     double w = areaWidth(r), h = areaHeight(r);
     if (box.fill >= 0) numbers({x, y, w, h, box.fill}, " plxfill\n");

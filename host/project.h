@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/box_list.h"
 #include "host/page_index.h"
 #include "xt/xttypes.h"
 
@@ -33,8 +34,6 @@ struct Section {
     char format = '1';      // '1', 'i', 'I', 'a', 'A', or ' ' for no number (prefix only)
     std::string prefix;
 };
-
-struct Box;
 
 // Where a layout read from a file stands in that file's text, so that
 // saving can change the statements that must change and keep every other
@@ -82,30 +81,21 @@ struct Layout {
     std::vector<std::string> masters;
     std::vector<Section> sections;          // ascending first pages, the first at page 1
     std::vector<std::vector<int>> spreads;  // pages of each spread, left to right
-    std::vector<std::unique_ptr<Box>> boxes;
+    BoxList boxes;
     int currentPage = 1;
     Box* selectedBox = nullptr;
     XTSlugHolder_ slugs;
+    // The slug holders of boxes, made when first asked for: few boxes hold
+    // slug data. A box's own holder and its text's.
+    struct BoxSlugs {
+        XTSlugHolder_ own;
+        XTSlugHolder_ text;
+    };
+    std::map<const Box*, BoxSlugs> boxSlugs;
     XTDocView_ view;
     LayoutSource source;
     // Each page's spread and boxes, for spreadOfPage and boxesOnPage.
     PageIndex index;
-};
-
-// The address of a Box is its boxid.
-struct Box {
-    int id = 0;
-    int page = 1;           // page the box lies on
-    double x = 0, y = 0;    // top-left corner in the page's coordinates (points, y down)
-    double width = 0, height = 0;
-    double fill = -1;       // gray level 0..1, negative = no fill
-    std::string text;
-    Layout* layout = nullptr;
-    // The box's own slug holder and its second one, made when first asked
-    // for: few boxes hold slug data, and two empty maps a box were most of
-    // a long layout's memory.
-    std::unique_ptr<XTSlugHolder_> slugs;
-    std::unique_ptr<XTSlugHolder_> textSlugs;
 };
 
 // The size and SHA-256 digest of a project's text.

@@ -308,34 +308,36 @@ class Parser {
 
     void box(const std::vector<Word>& w, int lineNo, Layout& l) {
         if (w.size() < 2) throw ParseError{lineNo, "a box needs an id"};
-        auto b = std::make_unique<Box>();
-        b->id = toInt(w[1].value, lineNo, "a box id", 1, 999999);
+        Box b;
+        bool selected = false;
+        b.id = toInt(w[1].value, lineNo, "a box id", 1, 999999);
         // Looked up, not searched for among the boxes so far: layouts of a
         // hundred thousand boxes are read in linear time.
-        if (!draft_.takeBoxId(b->id))
+        if (!draft_.takeBoxId(b.id))
             throw ParseError{lineNo, "a second box has the id " + w[1].value};
         bool sawW = false, sawH = false;
         for (size_t i = 2; i < w.size(); ++i) {
             const Word& a = w[i];
-            if (a.key == "page") b->page = toInt(a.value, lineNo, "a box's page", 1, kMaxPages);
-            else if (a.key == "x") b->x = toNumber(a.value, lineNo, "x", -16000, 16000);
-            else if (a.key == "y") b->y = toNumber(a.value, lineNo, "y", -16000, 16000);
-            else if (a.key == "w") { b->width = toNumber(a.value, lineNo, "w", 0.01, 16000); sawW = true; }
-            else if (a.key == "h") { b->height = toNumber(a.value, lineNo, "h", 0.01, 16000); sawH = true; }
-            else if (a.key == "fill") b->fill = toNumber(a.value, lineNo, "fill", 0, 1);
-            else if (a.key == "text") b->text = a.value;
+            if (a.key == "page") b.page = toInt(a.value, lineNo, "a box's page", 1, kMaxPages);
+            else if (a.key == "x") b.x = toNumber(a.value, lineNo, "x", -16000, 16000);
+            else if (a.key == "y") b.y = toNumber(a.value, lineNo, "y", -16000, 16000);
+            else if (a.key == "w") { b.width = toNumber(a.value, lineNo, "w", 0.01, 16000); sawW = true; }
+            else if (a.key == "h") { b.height = toNumber(a.value, lineNo, "h", 0.01, 16000); sawH = true; }
+            else if (a.key == "fill") b.fill = toNumber(a.value, lineNo, "fill", 0, 1);
+            else if (a.key == "text") b.text = a.value;
             else if (a.key.empty() && a.value == "selected") {
-                if (l.selectedBox) throw ParseError{lineNo, "only one box of a layout can be selected"};
-                l.selectedBox = b.get();
+                if (l.selectedBox || selected) throw ParseError{lineNo, "only one box of a layout can be selected"};
+                selected = true;
                 draft_.selectedLine = lineNo;
             } else
                 throw ParseError{lineNo, "a box takes page=, x=, y=, w=, h=, fill=, text= and selected, not \"" +
                                              (a.key.empty() ? a.value : a.key + "=") + "\""};
         }
         if (!sawW || !sawH) throw ParseError{lineNo, "a box needs w= and h="};
-        b->layout = &l;
         draft_.boxLines.push_back(lineNo);
-        l.boxes.push_back(std::move(b));
+        Box& kept = l.boxes.add();
+        kept = std::move(b);
+        if (selected) l.selectedBox = &kept;
     }
 
     void finishLayout() {
@@ -353,8 +355,8 @@ class Parser {
         makeSpreads(l);
         l.source.dataAsRead = l.slugs.data;
         for (size_t i = 0; i < l.boxes.size(); ++i)
-            if (l.boxes[i]->page > l.numPages)
-                throw ParseError{draft_.boxLines[i], "the box lies on page " + std::to_string(l.boxes[i]->page) +
+            if (l.boxes[i].page > l.numPages)
+                throw ParseError{draft_.boxLines[i], "the box lies on page " + std::to_string(l.boxes[i].page) +
                                                          " of a " + std::to_string(l.numPages) + "-page layout"};
         for (const PageSourceLine& source : l.source.pageSources)
             if (source.page > l.numPages)

@@ -55,13 +55,13 @@ void writeLayout(const Layout& l, std::string& out) {
         for (int p : spread) out += " " + std::to_string(p);
         out += "\n";
     }
-    for (const auto& b : l.boxes) {
-        out += "  box " + std::to_string(b->id) + " page=" + std::to_string(b->page) +
-               " x=" + number(b->x) + " y=" + number(b->y) + " w=" + number(b->width) +
-               " h=" + number(b->height);
-        if (b->fill >= 0) out += " fill=" + number(b->fill);
-        if (!b->text.empty()) out += " text=" + quoted(b->text);
-        if (l.selectedBox == b.get()) out += " selected";
+    for (const Box& b : l.boxes) {
+        out += "  box " + std::to_string(b.id) + " page=" + std::to_string(b.page) +
+               " x=" + number(b.x) + " y=" + number(b.y) + " w=" + number(b.width) +
+               " h=" + number(b.height);
+        if (b.fill >= 0) out += " fill=" + number(b.fill);
+        if (!b.text.empty()) out += " text=" + quoted(b.text);
+        if (l.selectedBox == &b) out += " selected";
         out += "\n";
     }
     // As the statements named them: the files stay relative to the

@@ -196,9 +196,10 @@ TEST(CoreSlugData, BoxHoldersAndErrors) {
     EXPECT_EQ(xt_setslugdata(nullptr, kSlugBox, kPlxId, "a", 2), 0);
     EXPECT_EQ(xt_setslugdata(nullptr, kSlugBoxSecond, kPlxId, "b", 2), 0);
     EXPECT_EQ(xt_setslugdata(reinterpret_cast<boxid>(box), kSlugBoxToo, kPlxId + 1, "c", 2), 0);
-    EXPECT_EQ(box->slugs->data.at(kPlxId), std::string("a", 2));
-    EXPECT_EQ(box->textSlugs->data.at(kPlxId), std::string("b", 2));
-    EXPECT_EQ(box->slugs->data.at(kPlxId + 1), std::string("c", 2));
+    const auto& holders = ph.host().documents().front()->boxSlugs.at(box);
+    EXPECT_EQ(holders.own.data.at(kPlxId), std::string("a", 2));
+    EXPECT_EQ(holders.text.data.at(kPlxId), std::string("b", 2));
+    EXPECT_EQ(holders.own.data.at(kPlxId + 1), std::string("c", 2));
 
     // No memory: -108 at once, nothing shown, nothing marked.
     ph.host().documents().project(proj)->changed = false;

@@ -70,8 +70,8 @@ TEST(HostProjectFile, SyntaxAndDefaults) {
     EXPECT_EQ(l.slugs.data.at(XT_FOURCC('B', 'W', 'Y', 'A')), std::string("\0A\xff", 3));
     EXPECT_EQ(l.slugs.data.at(XT_FOURCC('A', 'B', 'C', 'D')), "text");
     ASSERT_EQ(l.boxes.size(), 1u);
-    EXPECT_EQ(l.selectedBox, l.boxes[0].get());
-    EXPECT_EQ(l.boxes[0]->text, "a b");
+    EXPECT_EQ(l.selectedBox, &l.boxes[0]);
+    EXPECT_EQ(l.boxes[0].text, "a b");
 }
 
 TEST(HostProjectFile, ErrorsNameTheFileTheLineAndTheFault) {
@@ -154,10 +154,10 @@ TEST(HostProjectFile, AFileReadsAsItsTextWhereverItsPiecesAreCut) {
     const auto& b = fromText->layouts[0]->boxes;
     ASSERT_EQ(a.size(), b.size());
     for (size_t i = 0; i < a.size(); ++i) {
-        EXPECT_EQ(a[i]->id, b[i]->id);
-        EXPECT_EQ(a[i]->text, b[i]->text) << a[i]->id;
+        EXPECT_EQ(a[i].id, b[i].id);
+        EXPECT_EQ(a[i].text, b[i].text) << a[i].id;
     }
-    EXPECT_EQ(a.back()->text, std::string(150000, 'y'));
+    EXPECT_EQ(a[a.size() - 1].text, std::string(150000, 'y'));
     EXPECT_TRUE(fromFile->sourceDigest.known);
     EXPECT_EQ(fromFile->sourceDigest.size, text.size());
     EXPECT_EQ(fromFile->sourceDigest.sha256, fromText->sourceDigest.sha256);
@@ -190,7 +190,7 @@ TEST(HostProjectFile, ManyBoxesKeepTheirOrderAndDuplicatesAreFound) {
     auto p = parseProject(text, "many.proj", &error);
     ASSERT_NE(p, nullptr) << error;
     ASSERT_EQ(p->layouts[0]->boxes.size(), 5000u);
-    EXPECT_EQ(p->layouts[0]->boxes[4999]->id, 5000);
+    EXPECT_EQ(p->layouts[0]->boxes[4999].id, 5000);
     EXPECT_EQ(errorOf(text + " box 2500 w=1 h=1\n"), "bad.proj:5003: a second box has the id 2500");
     // The largest ids, and ids on either side of a 64-bit word's edge.
     EXPECT_EQ(errorOf("layout \"A\"\n pages 1\n box 999999 w=1 h=1\n box 63 w=1 h=1\n box 64 w=1 h=1\n"
@@ -236,10 +236,33 @@ TEST(HostProjectFile, PagesKnowTheirSpreadAndBoxesEvenAfterTheLayoutChanges) {
     l.spreads[0] = {3, 2, 1};
     ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
     EXPECT_EQ(place, 0);
-    l.boxes.push_back(std::make_unique<plxhost::Box>());
-    l.boxes.back()->id = 4;
-    l.boxes.back()->page = 1;
+    l.boxes.add().id = 4;
+    l.boxes.back().page = 1;
     EXPECT_EQ(ids(1), std::vector<int>{4});
+}
+
+// A box's address is its box id: boxes stay where they are however many
+// are added after them.
+TEST(HostProjectFile, BoxesKeepTheirAddressesAsTheLayoutGrows) {
+    plxhost::BoxList boxes;
+    std::vector<const plxhost::Box*> at;
+    for (int id = 1; id <= 1000; ++id) {
+        plxhost::Box& b = boxes.add();
+        b.id = id;
+        b.text = std::string(static_cast<size_t>(id % 40), 't');
+        at.push_back(&b);
+    }
+    ASSERT_EQ(boxes.size(), 1000u);
+    int id = 0;
+    for (const plxhost::Box& b : boxes) {
+        EXPECT_EQ(&b, at[static_cast<size_t>(id)]);
+        EXPECT_EQ(b.id, ++id);
+        EXPECT_EQ(b.text.size(), static_cast<size_t>(id % 40));
+    }
+    EXPECT_EQ(id, 1000);
+    plxhost::BoxList moved = std::move(boxes);
+    EXPECT_EQ(&moved[999], at[999]);
+    EXPECT_EQ(moved.back().id, 1000);
 }
 
 TEST(HostPageLabels, NumberFormats) {

@@ -15,9 +15,9 @@ std::string summary(const plxhost::Project& p) {
              "|" + std::to_string(l->masters.size()) + "|cur " + std::to_string(l->currentPage);
         for (int page = 1; page <= l->numPages; ++page) s += " " + plxhost::pageLabel(*l, page);
         for (const auto& spread : l->spreads) s += " [" + std::to_string(spread.size()) + "]";
-        for (const auto& b : l->boxes)
-            s += " box" + std::to_string(b->id) + "@" + std::to_string(b->page) + ":" + b->text +
-                 (l->selectedBox == b.get() ? "*" : "");
+        for (const plxhost::Box& b : l->boxes)
+            s += " box" + std::to_string(b.id) + "@" + std::to_string(b.page) + ":" + b.text +
+                 (l->selectedBox == &b ? "*" : "");
         for (const auto& [tag, bytes] : l->slugs.data) s += " data" + std::to_string(bytes.size());
         for (const auto& source : l->source.pageSources)
             s += " source" + std::to_string(source.page) + ":" + source.file + "#" +
@@ -34,7 +34,7 @@ TEST(HostProjectWriter, WrittenProjectReadsBackTheSame) {
     auto original = plxhost::readProjectFile(plxtest::sourcePath("examples/Catalog.proj"), &error);
     ASSERT_NE(original, nullptr) << error;
     original->layouts[0]->slugs.data[XT_FOURCC('B', 'W', 'Y', 'A')] = std::string("Default\0\0", 9);
-    original->layouts[0]->boxes[0]->text = "quote \" and \\ and\ttab";
+    original->layouts[0]->boxes[0].text = "quote \" and \\ and\ttab";
     original->layouts[0]->source.pageSources.push_back({0, 3, "Art \"1\".pdf", 2});
     original->layouts[1]->docRef = 7;
     std::string text = plxhost::projectFileText(*original, 7);

@@ -306,7 +306,7 @@ int checkExportDialog(const std::string& pictures) {
     check(project != -1, "the example opens: " + error);
     plxhost::Layout* front = host.documents().front();
     if (front && !front->selectedBox && !front->boxes.empty())
-        host.documents().selectBox(front->docRef, front->boxes[0]->id);
+        host.documents().selectBox(front->docRef, front->boxes[0].id);
     if (project == -1 || sFailures) return sFailures;
 
     check(win32person::startRunner(), "the runner starts");
