@@ -69,7 +69,7 @@ int16_t numMasterPages(int32_t docRef) {
 XTHandle pagesOfSpread(int32_t docRef, int16_t spreadNum) {
     Layout* l = docs().layout(docRef);
     if (!l || spreadNum < 1 || static_cast<size_t>(spreadNum) > l->spreads.size()) return nullptr;
-    const std::vector<int>& pages = l->spreads[static_cast<size_t>(spreadNum - 1)];
+    PageSpan pages = l->spreads[static_cast<size_t>(spreadNum - 1)];
     XTHandle h = newHandle(static_cast<int32_t>(pages.size() * sizeof(int16_t)));
     if (!h) return nullptr;
     for (size_t i = 0; i < pages.size(); ++i) {
@@ -86,7 +86,7 @@ int32_t pageRectToSpread(int32_t docRef, const XTPageNumData* page, fixedrect* r
         return kXTParamErr;
     // Pages of a spread sit side by side; a page's left edge lies right of
     // the spread's origin by the widths of the pages left of it.
-    const std::vector<int>& spread = l->spreads[static_cast<size_t>(page->spreadNum - 1)];
+    PageSpan spread = l->spreads[static_cast<size_t>(page->spreadNum - 1)];
     double left = 0;
     for (int k = 0; k < page->pageInSpread && static_cast<size_t>(k) < spread.size(); ++k)
         left += pageWidthOf(*l, spread[static_cast<size_t>(k)]);

@@ -20,7 +20,7 @@ fixedrect pagePrintRect(const Layout& layout, int page) {
     // Pages of a spread sit side by side, top edges aligned; each keeps its
     // own size.
     if (spreadOfPage(layout, page, &spread, &place)) {
-        const std::vector<int>& pages = layout.spreads[static_cast<size_t>(spread - 1)];
+        PageSpan pages = layout.spreads[static_cast<size_t>(spread - 1)];
         for (int k = 0; k < place; ++k) left += pageWidthOf(layout, pages[static_cast<size_t>(k)]);
     }
     return fixedrect{toFixed(kPrintOrigin), toFixed(left),

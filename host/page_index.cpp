@@ -5,16 +5,15 @@
 namespace plxhost {
 
 void PageIndex::update(const Layout& layout) const {
-    const void* firstSpread = layout.spreads.empty() ? nullptr : layout.spreads.data();
     const void* firstBox = layout.boxes.empty() ? nullptr : &layout.boxes[0];
-    if (built_ && pages_ == layout.numPages && spreadCount_ == layout.spreads.size() &&
-        boxCount_ == layout.boxes.size() && firstSpread_ == firstSpread && firstBox_ == firstBox)
+    if (built_ && pages_ == layout.numPages && spreadRevision_ == layout.spreads.revision() &&
+        boxCount_ == layout.boxes.size() && firstBox_ == firstBox)
         return;
     size_t pages = layout.numPages > 0 ? static_cast<size_t>(layout.numPages) : 0;
     spreadOfPage_.assign(pages, {0, 0});
     // A page listed on two spreads belongs to the first.
     for (size_t s = 0; s < layout.spreads.size(); ++s) {
-        const std::vector<int>& onSpread = layout.spreads[s];
+        PageSpan onSpread = layout.spreads[s];
         for (size_t k = 0; k < onSpread.size(); ++k) {
             int page = onSpread[k];
             if (page < 1 || static_cast<size_t>(page) > pages) continue;
@@ -29,33 +28,21 @@ void PageIndex::update(const Layout& layout) const {
             ++boxStart_[static_cast<size_t>(box.page)];
     for (size_t p = 1; p <= pages; ++p) boxStart_[p] += boxStart_[p - 1];
     boxes_.assign(boxStart_[pages], nullptr);
-    std::vector<size_t> next(boxStart_.begin(), boxStart_.end() - 1);
+    std::vector<uint32_t> next(boxStart_.begin(), boxStart_.end() - 1);
     for (const Box& box : layout.boxes)
         if (box.page >= 1 && static_cast<size_t>(box.page) <= pages)
             boxes_[next[static_cast<size_t>(box.page - 1)]++] = &box;
     built_ = true;
     pages_ = layout.numPages;
-    spreadCount_ = layout.spreads.size();
+    spreadRevision_ = layout.spreads.revision();
     boxCount_ = layout.boxes.size();
-    firstSpread_ = firstSpread;
     firstBox_ = firstBox;
 }
 
 std::pair<int, int> PageIndex::spreadOf(const Layout& layout, int page) const {
     update(layout);
     if (page < 1 || page > pages_) return {0, 0};
-    std::pair<int, int> at = spreadOfPage_[static_cast<size_t>(page - 1)];
-    // A spread edited in place since: look again.
-    const std::vector<std::vector<int>>& spreads = layout.spreads;
-    if (at.first != 0 &&
-        (static_cast<size_t>(at.first) > spreads.size() ||
-         static_cast<size_t>(at.second) >= spreads[static_cast<size_t>(at.first - 1)].size() ||
-         spreads[static_cast<size_t>(at.first - 1)][static_cast<size_t>(at.second)] != page)) {
-        built_ = false;
-        update(layout);
-        at = spreadOfPage_[static_cast<size_t>(page - 1)];
-    }
-    return at;
+    return spreadOfPage_[static_cast<size_t>(page - 1)];
 }
 
 BoxesOnPage PageIndex::boxesOn(const Layout& layout, int page) const {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -39,15 +40,15 @@ class PageIndex {
 
     mutable bool built_ = false;
     mutable int pages_ = 0;
-    mutable size_t spreadCount_ = 0, boxCount_ = 0;
-    mutable const void* firstSpread_ = nullptr;
+    mutable uint64_t spreadRevision_ = 0;
+    mutable size_t boxCount_ = 0;
     mutable const void* firstBox_ = nullptr;
     mutable std::vector<std::pair<int, int>> spreadOfPage_; // index page - 1
     // The boxes of all pages, page after page; those of page p from
     // boxStart_[p - 1] up to boxStart_[p]. One list instead of one a page:
     // a list for each of ten thousand pages cost more than its boxes.
     mutable std::vector<const Box*> boxes_;
-    mutable std::vector<size_t> boxStart_;
+    mutable std::vector<uint32_t> boxStart_;
 };
 
 } // namespace plxhost

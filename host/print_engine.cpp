@@ -202,7 +202,7 @@ int32_t PrintEngine::writeJob() {
         // A style that exports spreads widens the default page to its spread.
         int spread = 0;
         if (spreadOfPage(*layout, job_.first, &spread, nullptr)) {
-            const std::vector<int>& pages = layout->spreads[static_cast<size_t>(spread - 1)];
+            PageSpan pages = layout->spreads[static_cast<size_t>(spread - 1)];
             job_.first = pages.front();
             job_.last = pages.back();
         }

@@ -13,6 +13,7 @@
 
 #include "host/box_list.h"
 #include "host/page_index.h"
+#include "host/spread_list.h"
 #include "xt/xttypes.h"
 
 // Slug data: byte blocks under 32-bit tags. The address of a store is the
@@ -80,7 +81,7 @@ struct Layout {
     std::vector<PageSource> pageSources;
     std::vector<std::string> masters;
     std::vector<Section> sections;          // ascending first pages, the first at page 1
-    std::vector<std::vector<int>> spreads;  // pages of each spread, left to right
+    SpreadList spreads;                     // pages of each spread, left to right
     BoxList boxes;
     int currentPage = 1;
     Box* selectedBox = nullptr;

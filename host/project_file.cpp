@@ -379,7 +379,7 @@ class Parser {
                                                      std::to_string(expected) + ", found " + std::to_string(p)};
                     ++expected;
                 }
-                l.spreads.push_back(pages);
+                l.spreads.add(pages);
             }
             if (expected != l.numPages + 1)
                 throw ParseError{draft_.explicitSpreads.back().first,
@@ -389,15 +389,15 @@ class Parser {
         }
         if (draft_.spreadMode == "facing") {
             // A right-hand first page alone, then left/right pairs.
-            l.spreads.reserve(static_cast<size_t>(l.numPages / 2 + 1));
-            l.spreads.push_back({1});
+            l.spreads.reserve(static_cast<size_t>(l.numPages / 2 + 1), static_cast<size_t>(l.numPages));
+            l.spreads.add({1});
             for (int p = 2; p <= l.numPages; p += 2) {
-                if (p + 1 <= l.numPages) l.spreads.push_back({p, p + 1});
-                else l.spreads.push_back({p});
+                if (p + 1 <= l.numPages) l.spreads.add({p, p + 1});
+                else l.spreads.add({p});
             }
         } else {
-            l.spreads.reserve(static_cast<size_t>(l.numPages));
-            for (int p = 1; p <= l.numPages; ++p) l.spreads.push_back({p});
+            l.spreads.reserve(static_cast<size_t>(l.numPages), static_cast<size_t>(l.numPages));
+            for (int p = 1; p <= l.numPages; ++p) l.spreads.add({p});
         }
     }
 

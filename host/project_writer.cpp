@@ -50,7 +50,7 @@ void writeLayout(const Layout& l, std::string& out) {
         if (!s.prefix.empty()) out += " prefix=" + quoted(s.prefix);
         out += "\n";
     }
-    for (const std::vector<int>& spread : l.spreads) {
+    for (PageSpan spread : l.spreads) {
         out += "  spread";
         for (int p : spread) out += " " + std::to_string(p);
         out += "\n";

@@ -233,7 +233,7 @@ TEST(HostProjectFile, PagesKnowTheirSpreadAndBoxesEvenAfterTheLayoutChanges) {
     ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
     EXPECT_EQ(spread, 1);
     EXPECT_EQ(place, 2);
-    l.spreads[0] = {3, 2, 1};
+    l.spreads = {{3, 2, 1}}; // the same shape, made anew
     ASSERT_TRUE(plxhost::spreadOfPage(l, 3, &spread, &place));
     EXPECT_EQ(place, 0);
     l.boxes.add().id = 4;
