@@ -99,11 +99,11 @@ struct Layout {
     PageIndex index;
 };
 
-// The size and SHA-256 digest of a project's text.
+// The size and digest (host/text_digest.h) of a project's text.
 struct SourceDigest {
     bool known = false;
     uint64_t size = 0;
-    std::array<uint8_t, 32> sha256{};
+    std::array<uint64_t, 2> digest{};
 };
 
 struct Project {

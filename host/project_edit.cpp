@@ -11,7 +11,7 @@
 #include "host/file_open.h"
 #include "host/project_file.h"
 #include "host/project_writer.h"
-#include "host/sha256.h"
+#include "host/text_digest.h"
 
 namespace plxhost {
 
@@ -109,7 +109,7 @@ bool readTextAsOpened(const Project& project, std::string* text, std::string* er
         bytes.append(chunk, n);
     if (std::ferror(in.get()))
         return fail("cannot read the project file to save into it; the project was not saved");
-    if (bytes.size() != project.sourceDigest.size || Sha256::of(bytes) != project.sourceDigest.sha256)
+    if (bytes.size() != project.sourceDigest.size || TextDigest::of(bytes) != project.sourceDigest.digest)
         return fail("the project file was changed since the project was opened; the project was "
                     "not saved, so that those changes are not overwritten");
     *text = std::move(bytes);

@@ -15,7 +15,7 @@
 
 #include "host/file_open.h"
 #include "host/pdf_document.h"
-#include "host/sha256.h"
+#include "host/text_digest.h"
 
 namespace plxhost {
 
@@ -451,7 +451,7 @@ SourceDigest digestOf(const std::string& text) {
     SourceDigest digest;
     digest.known = true;
     digest.size = text.size();
-    digest.sha256 = Sha256::of(text);
+    digest.digest = TextDigest::of(text);
     return digest;
 }
 
@@ -494,7 +494,7 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
     // a long project's text while its boxes are made set the peak memory
     // of a whole export.
     std::unique_ptr<Project> p;
-    Sha256 sha;
+    TextDigest digest;
     uint64_t size = 0;
     bool readFailed = false;
     try {
@@ -508,7 +508,7 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
             // first piece unless the file is shorter.
             if (size == 0 && n >= 5 && std::memcmp(chunk, "%PDF-", 5) == 0)
                 return fail("is a PDF document, not a project file");
-            sha.update(chunk, n);
+            digest.update(chunk, n);
             size += n;
             lines.take(chunk, n);
         }
@@ -525,7 +525,7 @@ std::unique_ptr<Project> readProjectFile(const std::string& path, std::string* e
     if (readFailed) return fail(readFailure(0));
     p->sourceDigest.known = true;
     p->sourceDigest.size = size;
-    p->sourceDigest.sha256 = sha.finish();
+    p->sourceDigest.digest = digest.finish();
     std::filesystem::path abs = std::filesystem::absolute(fileSystemPath(path), ec);
     p->path = ec ? path : utf8Path(abs.lexically_normal());
     p->name = utf8Path(fileSystemPath(path).filename());

@@ -160,7 +160,7 @@ TEST(HostProjectFile, AFileReadsAsItsTextWhereverItsPiecesAreCut) {
     EXPECT_EQ(a[a.size() - 1].text, std::string(150000, 'y'));
     EXPECT_TRUE(fromFile->sourceDigest.known);
     EXPECT_EQ(fromFile->sourceDigest.size, text.size());
-    EXPECT_EQ(fromFile->sourceDigest.sha256, fromText->sourceDigest.sha256);
+    EXPECT_EQ(fromFile->sourceDigest.digest, fromText->sourceDigest.digest);
 
     // A fault far into the file names its line.
     text.insert(text.find("layout \"B\""), " box 7 w=1 h=1\n");
