@@ -11,9 +11,9 @@ void WrittenFiles::add(const std::string& path, int page) {
     size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     uint32_t folder = 0;
     // Runs write into one folder: the last entry's is tried first.
-    if (!entries_.empty() && folders_[entries_.back().folder].size() == nameStart &&
-        path.compare(0, nameStart, folders_[entries_.back().folder]) == 0) {
-        folder = entries_.back().folder;
+    if (count_ > 0 && folders_[entry(count_ - 1).folder].size() == nameStart &&
+        path.compare(0, nameStart, folders_[entry(count_ - 1).folder]) == 0) {
+        folder = entry(count_ - 1).folder;
     } else {
         std::string folderText = path.substr(0, nameStart);
         auto found = folderIndex_.find(folderText);
@@ -29,11 +29,13 @@ void WrittenFiles::add(const std::string& path, int page) {
     if (path.size() - nameStart > UINT32_MAX - names_.size())
         throw std::length_error("the written files' names pass 4 GiB");
     names_.append(path, nameStart, std::string::npos);
-    entries_.push_back(Entry{static_cast<uint32_t>(names_.size()), folder, page});
+    if (count_ == blocks_.size() * kBlock) blocks_.push_back(std::make_unique<Entry[]>(kBlock));
+    blocks_[count_ / kBlock][count_ % kBlock] = Entry{static_cast<uint32_t>(names_.size()), folder, page};
+    ++count_;
 }
 
 std::string WrittenFiles::path(size_t i) const {
-    return folders_[entries_[i].folder] + std::string(name(i));
+    return folders_[entry(i).folder] + std::string(name(i));
 }
 
 int WrittenFiles::compareNames(size_t a, size_t b) const {
@@ -41,11 +43,11 @@ int WrittenFiles::compareNames(size_t a, size_t b) const {
 }
 
 bool WrittenFiles::samePath(size_t a, size_t b) const {
-    return entries_[a].folder == entries_[b].folder && compareNames(a, b) == 0;
+    return entry(a).folder == entry(b).folder && compareNames(a, b) == 0;
 }
 
 bool WrittenFiles::pathBefore(size_t a, size_t b) const {
-    if (entries_[a].folder != entries_[b].folder) return entries_[a].folder < entries_[b].folder;
+    if (entry(a).folder != entry(b).folder) return entry(a).folder < entry(b).folder;
     return compareNames(a, b) < 0;
 }
 
