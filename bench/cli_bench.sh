@@ -43,6 +43,11 @@ now() { date +%s.%N; }
 # what the command before them left (eps2write's 165 MB), while the
 # references never sync.
 settle() { sync; }
+# Nothing is deleted while the bench times: an ext4 without a journal (as
+# on the machine the figures come from) passes over every inode deleted in
+# the last minute, one by one, when it makes a file, so after thousands of
+# deletions each new file costs up to a millisecond, more with every round.
+# Every round writes into folders of its own; all go at the end.
 # The machine's load, printed with the figures: the times mean little
 # without it.
 load() { cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || uptime; }
@@ -97,29 +102,29 @@ mkdir -p "$work/seed"
 export_run Bench "Bench PDF" pdf "$work/seed"
 check "$work/seed" pdf "$pages" plexmoor
 qpdf --empty --pages $(ls -d "$work"/seed/*.pdf | sort) -- "$work/all.pdf"
-rm -rf "$work/seed"
 
 for ((r = 1; r <= runs; r++)); do
-    for d in eps base e2w pdf pw; do rm -rf "$work/$d"; mkdir -p "$work/$d"; done
-    settle; t=$(now); export_run Bench "Bench EPS" eps "$work/eps"; record eps "$(since "$t")"
-    check "$work/eps" eps "$pages" plexmoor
-    sizes=$(find "$work/eps" -name '*.eps' -printf '%s\n' | sort -n)
+    round="$work/round$r"
+    for d in eps base e2w pdf pw; do mkdir -p "$round/$d"; done
+    settle; t=$(now); export_run Bench "Bench EPS" eps "$round/eps"; record eps "$(since "$t")"
+    check "$round/eps" eps "$pages" plexmoor
+    sizes=$(find "$round/eps" -name '*.eps' -printf '%s\n' | sort -n)
     # Timed from outside as the export is: both sides pay for starting a
     # program and for the clock's own start.
-    settle; t=$(now); "$baseline" "$work/base" $sizes >/dev/null || fail "the baseline failed"
+    settle; t=$(now); "$baseline" "$round/base" $sizes >/dev/null || fail "the baseline failed"
     record base "$(since "$t")"
     settle; t=$(now)
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=eps2write -o "$work/e2w/p%04d.eps" "$work/all.pdf" \
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=eps2write -o "$round/e2w/p%04d.eps" "$work/all.pdf" \
         >/dev/null 2>&1 || fail "eps2write failed"
     record e2w "$(since "$t")"
-    check "$work/e2w" eps "$pages"
-    settle; t=$(now); export_run Bench "Bench PDF" pdf "$work/pdf"; record pdf "$(since "$t")"
-    check "$work/pdf" pdf "$pages" plexmoor
+    check "$round/e2w" eps "$pages"
+    settle; t=$(now); export_run Bench "Bench PDF" pdf "$round/pdf"; record pdf "$(since "$t")"
+    check "$round/pdf" pdf "$pages" plexmoor
     settle; t=$(now)
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -o "$work/pw/p%04d.pdf" "$work/all.pdf" \
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -o "$round/pw/p%04d.pdf" "$work/all.pdf" \
         >/dev/null 2>&1 || fail "pdfwrite failed"
     record pw "$(since "$t")"
-    check "$work/pw" pdf "$pages"
+    check "$round/pw" pdf "$pages"
 done
 
 stat_of() { tr ' ' '\n' <<<"${times[$1]}" | grep . | "$2"; }

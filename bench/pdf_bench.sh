@@ -22,6 +22,8 @@ now() { date +%s.%N; }
 # what the command before them left (eps2write's 165 MB), while the
 # references never sync.
 settle() { sync; }
+# Nothing is deleted while the bench times (see bench/cli_bench.sh): every
+# round writes into folders of its own; all go at the end.
 # The machine's load, printed with the figures: the times mean little
 # without it.
 load() { cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || uptime; }
@@ -54,31 +56,32 @@ gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -dPDFSETTINGS=/prepress -o "$w
 declare -A times
 record() { times[$1]="${times[$1]:-} $2"; }
 for ((r = 1; r <= runs; r++)); do
-    for d in pdf pw qs eps e2w; do rm -rf "$work/$d"; mkdir -p "$work/$d"; done
+    round="$work/round$r"
+    for d in pdf pw qs eps e2w; do mkdir -p "$round/$d"; done
     settle; t=$(now)
     "$plexmoor" export "$work/Doc.pdf" --absolute --all --style "Default PDF" \
-        --to "$work/pdf/Doc.pdf" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; fail "PDF export"; }
+        --to "$round/pdf/Doc.pdf" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; fail "PDF export"; }
     record pdf "$(since "$t")"
-    count "$work/pdf" pdf "$pages"
+    count "$round/pdf" pdf "$pages"
     settle; t=$(now)
     gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -dPDFSETTINGS=/prepress \
-        -o "$work/pw/p%04d.pdf" "$work/Doc.pdf" >/dev/null 2>&1 || fail "pdfwrite failed"
+        -o "$round/pw/p%04d.pdf" "$work/Doc.pdf" >/dev/null 2>&1 || fail "pdfwrite failed"
     record pw "$(since "$t")"
-    count "$work/pw" pdf "$pages"
+    count "$round/pw" pdf "$pages"
     settle; t=$(now)
-    qpdf --split-pages "$work/Doc.pdf" "$work/qs/p.pdf" || fail "qpdf failed"
+    qpdf --split-pages "$work/Doc.pdf" "$round/qs/p.pdf" || fail "qpdf failed"
     record qs "$(since "$t")"
-    count "$work/qs" pdf "$pages"
+    count "$round/qs" pdf "$pages"
     settle; t=$(now)
     "$plexmoor" export "$work/Doc.pdf" --absolute --all --style "Default EPS" \
-        --to "$work/eps/Doc.eps" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; fail "EPS export"; }
+        --to "$round/eps/Doc.eps" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; fail "EPS export"; }
     record eps "$(since "$t")"
-    count "$work/eps" eps "$pages"
+    count "$round/eps" eps "$pages"
     settle; t=$(now)
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=eps2write -o "$work/e2w/p%04d.eps" "$work/Doc.pdf" \
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=eps2write -o "$round/e2w/p%04d.eps" "$work/Doc.pdf" \
         >/dev/null 2>&1 || fail "eps2write failed"
     record e2w "$(since "$t")"
-    count "$work/e2w" eps "$pages"
+    count "$round/e2w" eps "$pages"
 done
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
