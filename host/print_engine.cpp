@@ -65,6 +65,7 @@ PrintEngine::~PrintEngine() {
 bool PrintEngine::endRun() {
     finishPdfJobs();
     abandoned_ = false;
+    writableFolder_.clear();
     if (unsynced_.empty()) return true;
     std::string error;
     bool synced = syncFolders(unsynced_, &error);
@@ -216,10 +217,16 @@ int32_t PrintEngine::writeJob() {
                                      std::to_string(job_.first) + " to " +
                                      std::to_string(job_.last) + " lie on " +
                                      std::to_string(pages.size()) + " spreads.");
+    // A folder found writable is not asked again within the run (a page
+    // after page export asks for the same one): making the file still
+    // reports what changed since.
     std::string folder = folderOf(job_.outputFile);
-    if (int code = writeAccess(folder))
-        return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written: " +
-                                  std::strerror(code) + ".");
+    if (folder != writableFolder_) {
+        if (int code = writeAccess(folder))
+            return fail(kXTIOErr, "The file " + job_.outputFile + " could not be written: " +
+                                      std::strerror(code) + ".");
+        writableFolder_ = folder;
+    }
     if (!eps) {
         int processes = std::max(options_.ghostscriptProcesses, 1);
         if (distiller_ && (distiller_->program() != options_.ghostscript ||

@@ -166,6 +166,7 @@ class PrintEngine {
     };
     std::deque<PdfJob> pdfJobs_;
     std::vector<std::string> unsynced_; // folders written to in this run
+    std::string writableFolder_;        // the folder last found writable in this run
     bool abandoned_ = false;            // the run was ended by a hang
     std::set<char32_t> undrawn_;
     PostScriptWriter* stream_ = nullptr; // the stream being written, if any
