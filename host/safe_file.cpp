@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <vector>
 
 namespace plxhost {
@@ -14,15 +15,20 @@ namespace plxhost {
 namespace {
 constexpr size_t kTempNameStem = 200;
 
-// The mode a new file gets. The host never changes its mask, so it is
-// read once instead of twice a file (umask can only be read by setting it).
-mode_t newFileMode() {
-    static const mode_t mode = [] {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
-    return mode;
+// Six letters or digits that make a temporary name unlikely to be taken:
+// from a generator seeded once a process, so that they cost no system call
+// a file (a name that is taken is tried again).
+std::string uniqueSuffix() {
+    static const char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::uint64_t bits = generator();
+    std::string suffix(6, 'X');
+    for (char& c : suffix) {
+        c = kLetters[bits % (sizeof kLetters - 1)];
+        bits /= sizeof kLetters - 1;
+    }
+    return suffix;
 }
 } // namespace
 
@@ -116,31 +122,39 @@ bool PendingFile::open(const std::string& target, std::string* error) {
         return false;
     }
     std::string folder = folderOf(target);
-    // The temporary name must fit where the real one fits (255 bytes).
-    std::string pattern = folder + "/." + name.substr(0, kTempNameStem) + ".XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    int fd = ::mkstemp(buffer.data());
+    // The temporary name must fit where the real one fits (255 bytes). It
+    // is made with the mode a new file gets (the mask applies), so that
+    // committing needs no change of mode.
+    std::string stem = folder + "/." + name.substr(0, kTempNameStem) + ".";
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp_ = stem + uniqueSuffix();
+        fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) {
         if (error) *error = folder + ": " + std::strerror(errno);
+        temp_.clear();
         return false;
     }
-    temp_ = buffer.data();
-    file_ = ::fdopen(fd, "wb");
-    if (!file_) {
-        if (error) *error = temp_ + ": " + std::strerror(errno);
-        ::close(fd);
-        discard();
-        return false;
-    }
+    handle_ = fd;
     committed_ = false;
     writeFailed_ = false;
     return true;
 }
 
 bool PendingFile::write(const char* bytes, size_t length) {
-    if (!file_) return false;
-    if (length && std::fwrite(bytes, 1, length, file_) != length) writeFailed_ = true;
+    if (handle_ < 0) return false;
+    while (length > 0 && !writeFailed_) {
+        ssize_t n = ::write(static_cast<int>(handle_), bytes, length);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            writeFailed_ = true;
+            break;
+        }
+        bytes += n;
+        length -= static_cast<size_t>(n);
+    }
     return !writeFailed_;
 }
 
@@ -149,13 +163,11 @@ bool PendingFile::commit(std::string* error, Sync sync) {
         if (error) *error = "no file is being written";
         return false;
     }
-    if (file_) {
-        if (std::fflush(file_) != 0) writeFailed_ = true;
-        // mkstemp makes the file private; give it the mode a new file gets.
-        ::fchmod(::fileno(file_), newFileMode());
-        if (sync == Sync::kNow && ::fsync(::fileno(file_)) != 0) writeFailed_ = true;
-        if (std::fclose(file_) != 0) writeFailed_ = true;
-        file_ = nullptr;
+    if (handle_ >= 0) {
+        int fd = static_cast<int>(handle_);
+        if (sync == Sync::kNow && ::fsync(fd) != 0) writeFailed_ = true;
+        if (::close(fd) != 0) writeFailed_ = true;
+        handle_ = -1;
     }
     if (writeFailed_) {
         if (error) *error = target_ + ": the file could not be written completely";
@@ -173,9 +185,9 @@ bool PendingFile::commit(std::string* error, Sync sync) {
 }
 
 void PendingFile::discard() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_));
+        handle_ = -1;
     }
     if (!temp_.empty() && !committed_) ::unlink(temp_.c_str());
     temp_.clear();

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,10 @@ enum class Sync { kNow, kLater };
 // False with *error set.
 bool syncFolders(const std::vector<std::string>& folders, std::string* error);
 
-// A file being written: open() creates "<folder>/.<name>.XXXXXX"; commit()
-// renames it to the target; the destructor removes it when not committed.
+// A file being written: open() creates "<folder>/.<name>.XXXXXX" with the
+// mode a new file gets; commit() renames it to the target; the destructor
+// removes it when not committed. Writes go straight to the system: callers
+// hand over whole texts.
 class PendingFile {
   public:
     PendingFile() = default;
@@ -44,9 +47,8 @@ class PendingFile {
     bool open(const std::string& target, std::string* error);
     // The temporary file's path (valid after open()).
     const std::string& tempPath() const { return temp_; }
-    std::FILE* stream() { return file_; }
     bool write(const char* bytes, size_t length);
-    // Closes the stream (when still open), checks that everything was
+    // Closes the file (when still open), checks that everything was
     // written and renames the file into place; with Sync::kNow the file
     // reaches the disk before it is renamed.
     bool commit(std::string* error, Sync sync = Sync::kNow);
@@ -56,7 +58,7 @@ class PendingFile {
   private:
     std::string target_;
     std::string temp_;
-    std::FILE* file_ = nullptr;
+    std::intptr_t handle_ = -1; // the temporary file's descriptor (HANDLE on Windows)
     bool writeFailed_ = false;
     bool committed_ = false;
 };

@@ -101,23 +101,24 @@ bool PendingFile::open(const std::string& target, std::string* error) {
         temp_.clear();
         return false;
     }
-    int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
-    file_ = fd >= 0 ? _fdopen(fd, "wb") : nullptr;
-    if (!file_) {
-        if (error) *error = temp_ + ": the file could not be opened";
-        if (fd >= 0) _close(fd);
-        else CloseHandle(h);
-        discard();
-        return false;
-    }
+    handle_ = reinterpret_cast<std::intptr_t>(h);
     committed_ = false;
     writeFailed_ = false;
     return true;
 }
 
 bool PendingFile::write(const char* bytes, size_t length) {
-    if (!file_) return false;
-    if (length && std::fwrite(bytes, 1, length, file_) != length) writeFailed_ = true;
+    if (handle_ == -1) return false;
+    HANDLE h = reinterpret_cast<HANDLE>(handle_);
+    while (length > 0 && !writeFailed_) {
+        DWORD chunk = length > (1u << 30) ? (1u << 30) : static_cast<DWORD>(length), done = 0;
+        if (!WriteFile(h, bytes, chunk, &done, nullptr) || done == 0) {
+            writeFailed_ = true;
+            break;
+        }
+        bytes += done;
+        length -= done;
+    }
     return !writeFailed_;
 }
 
@@ -131,12 +132,11 @@ bool PendingFile::commit(std::string* error, Sync) {
         if (error) *error = "no file is being written";
         return false;
     }
-    if (file_) {
-        if (std::fflush(file_) != 0) writeFailed_ = true;
-        HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)));
-        if (h == INVALID_HANDLE_VALUE || !FlushFileBuffers(h)) writeFailed_ = true;
-        if (std::fclose(file_) != 0) writeFailed_ = true;
-        file_ = nullptr;
+    if (handle_ != -1) {
+        HANDLE h = reinterpret_cast<HANDLE>(handle_);
+        if (!FlushFileBuffers(h)) writeFailed_ = true;
+        if (!CloseHandle(h)) writeFailed_ = true;
+        handle_ = -1;
     }
     if (writeFailed_) {
         if (error) *error = target_ + ": the file could not be written completely";
@@ -155,9 +155,9 @@ bool PendingFile::commit(std::string* error, Sync) {
 }
 
 void PendingFile::discard() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (handle_ != -1) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+        handle_ = -1;
     }
     if (!temp_.empty() && !committed_) DeleteFileW(toWide(temp_).c_str());
     temp_.clear();
