@@ -64,26 +64,31 @@ void appendUTF8(std::string& out, uint32_t cp) {
 bool decodeUTF8(const char* text, size_t length, std::vector<uint16_t>& out) {
     if (!text && length > 0) return false;
     const auto* s = reinterpret_cast<const unsigned char*>(text);
-    std::vector<uint16_t> units;
-    units.reserve(length);
+    // Decoded in place: at most one unit a byte (four bytes make at most
+    // two), and room for the terminator callers usually add; what a bad
+    // sequence left is taken back.
+    size_t start = out.size();
+    out.reserve(start + length + 1);
     for (size_t i = 0; i < length;) {
         if (s[i] < 0x80) { // most text: ASCII, one unit a byte
-            units.push_back(s[i++]);
+            out.push_back(s[i++]);
             continue;
         }
         uint32_t cp = 0;
         size_t n = decodeOne(s + i, length - i, &cp);
-        if (n == 0) return false;
+        if (n == 0) {
+            out.resize(start);
+            return false;
+        }
         i += n;
         if (cp < 0x10000) {
-            units.push_back(static_cast<uint16_t>(cp));
+            out.push_back(static_cast<uint16_t>(cp));
         } else {
             cp -= 0x10000;
-            units.push_back(static_cast<uint16_t>(0xD800 | (cp >> 10)));
-            units.push_back(static_cast<uint16_t>(0xDC00 | (cp & 0x3FF)));
+            out.push_back(static_cast<uint16_t>(0xD800 | (cp >> 10)));
+            out.push_back(static_cast<uint16_t>(0xDC00 | (cp & 0x3FF)));
         }
     }
-    out.insert(out.end(), units.begin(), units.end());
     return true;
 }
 

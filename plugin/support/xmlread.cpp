@@ -20,8 +20,16 @@ const char* findNoCase(const char* hay, const char* needle) {
     size_t n = strlen(needle);
     if (n == 0) return hay;
     char first = lowerASCII(needle[0]);
+    // Tags start with "<", which has no case: the library's search finds
+    // each candidate without a look at every byte between.
+    bool hasCase = first >= 'a' && first <= 'z';
     for (; *hay; ++hay) {
-        if (lowerASCII(*hay) != first) continue;
+        if (!hasCase) {
+            hay = strchr(hay, first);
+            if (!hay) return nullptr;
+        } else if (lowerASCII(*hay) != first) {
+            continue;
+        }
         size_t i = 1;
         while (i < n && hay[i] && lowerASCII(hay[i]) == lowerASCII(needle[i]))
             ++i;
