@@ -63,7 +63,7 @@ Distiller::Server* Distiller::replace(Server* server) {
     auto place = std::find_if(servers_.begin(), servers_.end(),
                               [server](const std::unique_ptr<Server>& s) { return s.get() == server; });
     std::unique_ptr<Server> successor = std::move(server->successor);
-    if (!successor || !successor->process.running()) {
+    if (!successor || !successor->process.running() || successor->process.ended()) {
         if (successor) end(*successor);
         successor = std::make_unique<Server>();
     }

@@ -267,6 +267,15 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
     }
 }
 
+bool KeptProcess::ended() const {
+    if (id_ <= 0) return true;
+    siginfo_t info{};
+    // WNOWAIT: the process stays to be waited for by stop().
+    if (::waitid(P_PID, static_cast<id_t>(id_), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
+        return true;
+    return info.si_pid == static_cast<pid_t>(id_);
+}
+
 void KeptProcess::bidFarewell(const std::string& farewell) {
     if (id_ <= 0 || input_ < 0) return;
     if (!farewell.empty()) send(farewell);

@@ -48,6 +48,8 @@ class KeptProcess {
     bool start(const std::vector<std::string>& argv, const Environment& environment,
                std::string* error);
     bool running() const { return id_ > 0; }
+    // Whether a started process has ended (it is still waited for by stop()).
+    bool ended() const;
     // The process number, or 0.
     long id() const { return id_; }
     // Sends text to its input; false when it no longer reads.

@@ -173,6 +173,11 @@ KeptProcess::Reply KeptProcess::readUntil(const std::string& marker, double seco
     return result;
 }
 
+bool KeptProcess::ended() const {
+    if (id_ <= 0) return true;
+    return WaitForSingleObject(asHandle(handle_), 0) == WAIT_OBJECT_0;
+}
+
 void KeptProcess::bidFarewell(const std::string& farewell) {
     if (id_ <= 0 || input_ == -1) return;
     if (!farewell.empty()) send(farewell);
