@@ -262,6 +262,13 @@ TEST_F(PrintLeftovers, ASuccessorThatEndedWhileItWaitedGivesWayToAFreshStart) {
         ASSERT_EQ(children.size(), 2u);
         pid_t successor = children[0] == h_.engine().ghostscriptProcess() ? children[1] : children[0];
         kill(successor, SIGKILL);
+        // Ended (not yet waited for) before its turn comes.
+        siginfo_t info{};
+        for (int i = 0; i < 500 && info.si_pid != successor; ++i) {
+            waitid(P_PID, static_cast<id_t>(successor), &info, WEXITED | WNOHANG | WNOWAIT);
+            if (info.si_pid != successor) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_EQ(info.si_pid, successor);
     }
     EXPECT_TRUE(h_.host().errors().empty());
     h_.engine().stopGhostscript();
