@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "host/distiller_protocol.h"
 #include "host/file_open.h"
@@ -33,7 +34,17 @@ std::string number(double v) {
 }
 
 // A PDF written in full starts with its header and ends with "%%EOF":
-// its first bytes and its last ones tell.
+// its first bytes and its last 64 tell.
+bool wholePdf(std::string_view head, std::string_view tail) {
+    return head.substr(0, 5) == "%PDF-" && tail.find("%%EOF") != std::string_view::npos;
+}
+
+bool wholePdf(const std::string& bytes) {
+    std::string_view all(bytes);
+    return wholePdf(all, all.substr(all.size() > 64 ? all.size() - 64 : 0));
+}
+
+// The same for a file, read at its two ends only.
 bool wholePdf(const std::string& path, std::string* error) {
     bool whole = false;
     if (std::FILE* f = openFile(path, "rb")) {
@@ -45,18 +56,11 @@ bool wholePdf(const std::string& path, std::string* error) {
             got = std::fread(tail, 1, static_cast<size_t>(size - from), f);
         whole = got > 0 && std::fseek(f, 0, SEEK_SET) == 0 &&
                 std::fread(head, 1, sizeof head, f) == sizeof head &&
-                std::memcmp(head, "%PDF-", 5) == 0 &&
-                std::string(tail, got).find("%%EOF") != std::string::npos;
+                wholePdf(std::string_view(head, sizeof head), std::string_view(tail, got));
         std::fclose(f);
     }
     if (!whole) *error = "Ghostscript wrote no complete PDF file";
     return whole;
-}
-
-// A PDF written in full starts with its header and ends with "%%EOF".
-bool wholePdf(const std::string& bytes) {
-    return bytes.size() >= 5 && bytes.compare(0, 5, "%PDF-") == 0 &&
-           bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos;
 }
 
 // The finished file goes into place by a rename when the job's folder and
@@ -185,9 +189,10 @@ void Distiller::start(const std::string& postscript, size_t setupBegin, size_t s
     job.deadline = std::chrono::steady_clock::now() +
                    std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
     unsigned long serial = ++serial_;
-    auto name = [&job, serial](const std::string& folder) {
+    auto name = [this, &job, serial](const std::string& folder) {
         job.ps = folder + "/job" + std::to_string(serial) + ".ps";
         job.pdf = folder + "/job" + std::to_string(serial) + ".pdf";
+        job.inMemory = !memory_.empty() && folder == memory_;
     };
     DistilledJob& result = job.result;
     if (!keep_) {
@@ -252,9 +257,7 @@ DistilledJob Distiller::finish() {
     if (job.server) awaitClosed(job);
     DistilledJob result = job.result;
     if (result.ok)
-        result.ok = moveInto(job.pdf, result.target, !memory_.empty() &&
-                             job.pdf.compare(0, memory_.size() + 1, memory_ + "/") == 0,
-                             &result.error);
+        result.ok = moveInto(job.pdf, result.target, job.inMemory, &result.error);
     if (!job.ps.empty()) removeFile(job.ps);
     if (!job.pdf.empty()) removeFile(job.pdf);
     jobs_.pop_front();

@@ -130,6 +130,7 @@ class Distiller {
         long switchNumber = 0;    // its switch among its process's switches
         bool ended = false;       // its "done" was taken
         std::string ps, pdf;      // its files in its folder (empty until it has one)
+        bool inMemory = false;    // that folder is the one in memory
         double seconds = 0;
         std::chrono::steady_clock::time_point deadline;
     };
@@ -147,6 +148,7 @@ class Distiller {
     void prepareSuccessor(Server& server);
     Server* replace(Server* server);
     void reapLeaving();
+    void awaitJobsOf(Server& server);
     void retire(Server& server);
     static void end(Server& server);
     KeptProcess::Reply readEvent(Server& server, double seconds);

@@ -28,12 +28,17 @@ void Distiller::stop() {
     reapLeaving();
 }
 
-// Ends a process once the files of its jobs are whole, and its successor.
-void Distiller::retire(Server& server) {
+// Waits until the files of the process's jobs are whole.
+void Distiller::awaitJobsOf(Server& server) {
     for (Job& job : jobs_) {
         if (job.server == &server && !job.ended) awaitEnd(job);
         if (job.server == &server) awaitClosed(job);
     }
+}
+
+// Ends a process once the files of its jobs are whole, and its successor.
+void Distiller::retire(Server& server) {
+    awaitJobsOf(server);
     end(server);
     if (server.successor) end(*server.successor);
     server.successor.reset();
@@ -56,10 +61,7 @@ void Distiller::end(Server& server) {
 // together, and the one told just before may not have ended yet) or at
 // the end.
 Distiller::Server* Distiller::replace(Server* server) {
-    for (Job& job : jobs_) {
-        if (job.server == server && !job.ended) awaitEnd(job);
-        if (job.server == server) awaitClosed(job);
-    }
+    awaitJobsOf(*server);
     auto place = std::find_if(servers_.begin(), servers_.end(),
                               [server](const std::unique_ptr<Server>& s) { return s.get() == server; });
     std::unique_ptr<Server> successor = std::move(server->successor);
